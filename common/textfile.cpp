@@ -1,0 +1,34 @@
+#include "common/textfile.h"
+
+#include "platform/filesystem.h"
+
+namespace zelvio {
+
+std::string readLineOrEmpty(LineReader& reader) {
+    std::string line;
+    if (!reader.readLine(line)) line.clear();
+    return line;
+}
+
+std::vector<std::string> readAllLines(FileSystem& fs, const std::string& path) {
+    std::vector<std::string> lines;
+    auto reader = fs.openText(path);
+    std::string line;
+    while (reader->readLine(line)) lines.push_back(line);
+    return lines;
+}
+
+void replaceWithLines(FileSystem& fs, const std::string& path, const std::vector<std::string>& lines) {
+    const std::string temporary = path + ".tmp";
+    try {
+        auto writer = fs.createText(temporary);
+        for (const auto& line : lines) writer->writeLine(line);
+        writer->close();
+        fs.replaceFile(temporary, path);
+    } catch (...) {
+        fs.deleteFile(temporary);
+        throw;
+    }
+}
+
+}  // namespace zelvio

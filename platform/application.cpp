@@ -1,0 +1,106 @@
+#include "platform/application.h"
+
+#include "platform/form.h"
+
+namespace zelvio {
+
+std::vector<std::string> buttonCaptions(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::YesNo:
+            return {"&Yes", "&No"};
+        case MessageButtons::YesCancel:
+            return {"&Yes", "Cancel"};
+        case MessageButtons::Ok:
+            break;
+    }
+    return {"OK"};
+}
+
+Application::Application(Platform platform) : platform_(platform) {}
+
+void Application::setTitle(std::string title) {
+    title_ = std::move(title);
+    toolkit().setTitle(title_);
+}
+
+void Application::dispatch(const std::function<void()>& handler) noexcept {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        handleException(error);
+    }
+}
+
+void Application::handleException(const std::exception& error) noexcept {
+    try {
+        if (onException_) {
+            onException_(error);
+        } else {
+            errorBox(std::string(error.what()) + ".");
+        }
+    } catch (...) {
+        // A failing error handler has nowhere left to report to.
+    }
+}
+
+void Application::createForm(Form& form) {
+    toolkit().createWindow(form);
+    forms_.push_back(&form);
+    if (form.onCreate) dispatch(form.onCreate);
+}
+
+void Application::run() {
+    if (forms_.empty() || terminated_) return;
+    dispatch([this] { mainForm()->show(); });
+    toolkit().runMessageLoop(*this);
+}
+
+void Application::processMessages() { toolkit().processMessages(); }
+
+void Application::terminate() {
+    terminated_ = true;
+    toolkit().quit();
+}
+
+void Application::showModal(Form& form) {
+    form.modal_ = true;
+    try {
+        form.show();
+        toolkit().runModal(form);
+    } catch (...) {
+        form.modal_ = false;
+        throw;
+    }
+    form.modal_ = false;
+}
+
+static std::string titleOf(MessageKind kind, const std::string& applicationTitle) {
+    switch (kind) {
+        case MessageKind::Warning:
+            return "Warning";
+        case MessageKind::Error:
+            return "Error";
+        case MessageKind::Information:
+            return "Information";
+        case MessageKind::Confirm:
+            return "Confirm";
+        case MessageKind::PlainError:
+            break;
+    }
+    return applicationTitle;
+}
+
+MessageResult Application::messageBox(MessageKind kind, const std::string& text, MessageButtons buttons) {
+    return toolkit().messageBox({kind, titleOf(kind, title_), text, buttons});
+}
+
+void Application::errorBox(const std::string& text) {
+    toolkit().messageBox({MessageKind::PlainError, titleOf(MessageKind::PlainError, title_), text,
+                          MessageButtons::Ok});
+}
+
+std::optional<std::string> Application::openFileDialog(const OpenFileRequest& request) {
+    return toolkit().openFileDialog(request);
+}
+
+}  // namespace zelvio

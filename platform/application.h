@@ -1,0 +1,66 @@
+#pragma once
+// The application: its title, its windows, the message loop, modal things,
+// and the exception handler every event goes through.
+
+#include "platform/platform.h"
+#include "platform/toolkit.h"
+
+#include <exception>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zelvio {
+
+class FileSystem;
+class Form;
+class ProgramLauncher;
+
+class Application {
+public:
+    explicit Application(Platform platform);
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    FileSystem& fileSystem() const { return platform_.fileSystem; }
+    ProgramLauncher& launcher() const { return platform_.launcher; }
+    Toolkit& toolkit() const { return platform_.toolkit; }
+
+    const std::string& title() const { return title_; }
+    void setTitle(std::string title);
+
+    using ExceptionHandler = std::function<void(const std::exception& error)>;
+    void setExceptionHandler(ExceptionHandler handler) { onException_ = std::move(handler); }
+    // Runs an event handler; whatever it throws goes to the exception handler.
+    void dispatch(const std::function<void()>& handler) noexcept;
+    void handleException(const std::exception& error) noexcept;
+
+    // Creates the form's window (hidden) and runs its onCreate. The first form
+    // created is the main window.
+    void createForm(Form& form);
+    Form* mainForm() const { return forms_.empty() ? nullptr : forms_.front(); }
+    const std::vector<Form*>& forms() const { return forms_; }
+
+    // Shows the main window and runs the message loop until it closes.
+    void run();
+    void processMessages();
+    bool terminated() const { return terminated_; }
+    void terminate();
+
+    void showModal(Form& form);
+    // A box of one of the four kinds, with its fixed title.
+    MessageResult messageBox(MessageKind kind, const std::string& text, MessageButtons buttons);
+    // The plain error box: the application title, a stop icon and OK.
+    void errorBox(const std::string& text);
+    std::optional<std::string> openFileDialog(const OpenFileRequest& request);
+
+private:
+    Platform platform_;
+    std::string title_;
+    ExceptionHandler onException_;
+    std::vector<Form*> forms_;
+    bool terminated_ = false;
+};
+
+}  // namespace zelvio

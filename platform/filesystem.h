@@ -1,0 +1,62 @@
+#pragma once
+// What the program asks of the file system. Paths are Windows paths in the
+// system's 8-bit code page: drive letters, "\" separators, names compared
+// without regard to letter case. Every failure the program reports raises
+// InOutError with the system's message text.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zelvio {
+
+// Reads a text file one line at a time. Lines end in CR LF or a bare LF; a
+// last line without an end is a line all the same.
+class LineReader {
+public:
+    virtual ~LineReader() = default;
+    // The next line without its end; false at the end of the file.
+    virtual bool readLine(std::string& line) = 0;
+};
+
+// Writes a text file one line at a time, each line followed by CR LF.
+class LineWriter {
+public:
+    virtual ~LineWriter() = default;
+    virtual void writeLine(std::string_view line) = 0;
+    // Flushes and closes; a failure here means the file is incomplete.
+    virtual void close() = 0;
+};
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // The current directory of the current drive; a drive root ends in "\".
+    virtual std::string currentDirectory() = 0;
+    virtual void changeDirectory(const std::string& path) = 0;
+
+    virtual bool fileExists(const std::string& path) = 0;
+    virtual bool directoryExists(const std::string& path) = 0;
+    virtual bool deleteFile(const std::string& path) = 0;
+    // Fails (false) when `to` already exists.
+    virtual bool renameFile(const std::string& from, const std::string& to) = 0;
+    // Moves `from` over `to`, replacing it in one step.
+    virtual void replaceFile(const std::string& from, const std::string& to) = 0;
+    virtual bool createDirectory(const std::string& path) = 0;
+
+    // Size in bytes, or -1 when there is no such file.
+    virtual std::int64_t fileSize(const std::string& path) = 0;
+
+    virtual std::unique_ptr<LineReader> openText(const std::string& path) = 0;
+    // Creates the file, replacing any existing one.
+    virtual std::unique_ptr<LineWriter> createText(const std::string& path) = 0;
+
+    // The alternate (8.3) name of the path's last component as the directory
+    // records it; none when the path does not exist or the name needs none.
+    virtual std::optional<std::string> shortName(const std::string& path) = 0;
+};
+
+}  // namespace zelvio

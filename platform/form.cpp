@@ -1,0 +1,149 @@
+#include "platform/form.h"
+
+#include "platform/application.h"
+
+#include <stdexcept>
+
+namespace zelvio {
+
+Form::Form(Application& app, FormSpec spec, std::vector<ControlSpec> controls)
+    : app_(app), spec_(std::move(spec)), caption_(spec_.caption), bounds_(spec_.bounds) {
+    controls_.reserve(controls.size());
+    for (auto& c : controls) controls_.push_back(std::make_unique<Control>(*this, std::move(c)));
+}
+
+Form::~Form() = default;
+
+Control* Form::find(std::string_view name) const {
+    for (const auto& c : controls_) {
+        if (c->name() == name) return c.get();
+    }
+    return nullptr;
+}
+
+Control& Form::operator[](std::string_view name) const {
+    Control* c = find(name);
+    if (c == nullptr) throw std::logic_error(spec_.name + " has no control " + std::string(name));
+    return *c;
+}
+
+void Form::setCaption(std::string caption) {
+    caption_ = std::move(caption);
+    if (peer_ != nullptr) peer_->update(FormProperty::Caption);
+}
+
+void Form::setBounds(Rect bounds) {
+    const bool resized = bounds.width != bounds_.width || bounds.height != bounds_.height;
+    bounds_ = bounds;
+    if (peer_ != nullptr) peer_->update(FormProperty::Bounds);
+    if (resized && onResize) onResize();
+}
+
+Size Form::clientSize() const {
+    const Size extra = peer_ != nullptr ? peer_->frameExtra() : Size{};
+    return {bounds_.width - extra.width, bounds_.height - extra.height};
+}
+
+void Form::attach(FormPeer* peer) {
+    peer_ = peer;
+    if (peer_ == nullptr) return;
+    const Size extra = peer_->frameExtra();
+    if (spec_.client.width > 0) bounds_.width = spec_.client.width + extra.width;
+    if (spec_.client.height > 0) bounds_.height = spec_.client.height + extra.height;
+    if (spec_.centred) {
+        const Size screen = app_.toolkit().screenSize();
+        bounds_.left = (screen.width - bounds_.width) / 2;
+        bounds_.top = (screen.height - bounds_.height) / 2;
+    }
+    peer_->update(FormProperty::Bounds);
+}
+
+void Form::show() {
+    if (!visible_ && onShow) onShow();
+    visible_ = true;
+    if (focused_ == nullptr || !focused_->canFocus()) {
+        for (const auto& c : controls_) {
+            if (c->canFocus()) {
+                focused_ = c.get();
+                break;
+            }
+        }
+    }
+    if (peer_ != nullptr) peer_->update(FormProperty::Visible);
+}
+
+void Form::close() {
+    if (onClose) onClose();
+    if (app_.mainForm() == this) {
+        app_.terminate();
+        return;
+    }
+    visible_ = false;
+    if (peer_ != nullptr) peer_->update(FormProperty::Visible);
+}
+
+void Form::requestClose() {
+    app_.dispatch([this] { close(); });
+}
+
+void Form::activated() {
+    if (onActivate) app_.dispatch(onActivate);
+}
+
+void Form::boundsReported(Rect outer) {
+    const bool resized = outer.width != bounds_.width || outer.height != bounds_.height;
+    bounds_ = outer;
+    if (resized && onResize) app_.dispatch(onResize);
+}
+
+void Form::moveFocus(Control* control, bool toldByBackend) {
+    if (control == focused_) return;
+    Control* previous = focused_;
+    focused_ = control;
+    if (!toldByBackend && control != nullptr && control->peer() != nullptr) {
+        control->peer()->update(ControlProperty::Focus);
+    }
+    if (previous != nullptr && previous->onExit) app_.dispatch(previous->onExit);
+}
+
+void Form::focusReported(Control* control) { moveFocus(control, true); }
+
+void Form::focusNext() {
+    const std::size_t n = controls_.size();
+    std::size_t start = n - 1;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (controls_[i].get() == focused_) start = i;
+    }
+    for (std::size_t step = 1; step <= n; ++step) {
+        Control* c = controls_[(start + step) % n].get();
+        if (c->canFocus()) {
+            c->setFocus();
+            return;
+        }
+    }
+}
+
+bool Form::previewKey(char& key) {
+    if (spec_.keyPreview && onKeyPress) app_.dispatch([&] { onKeyPress(key); });
+    return key != 0;
+}
+
+void Form::pressKey(char key) {
+    if (!previewKey(key)) return;
+    if (key == '\t') {
+        focusNext();
+        return;
+    }
+    Control* c = focused_;
+    if (c != nullptr && (c->kind() == ControlKind::Edit || c->kind() == ControlKind::Memo) && !c->readOnly()) {
+        if (key == '\b') {
+            std::string text = c->text();
+            if (!text.empty()) text.pop_back();
+            c->setText(std::move(text));
+        } else if (static_cast<unsigned char>(key) >= ' ') {
+            c->setText(c->text() + key);
+        }
+    }
+}
+
+}  // namespace zelvio

@@ -1,0 +1,90 @@
+#pragma once
+// A window of the program: its controls by design name, its events, and the
+// portable half of showing, closing, focus and keys.
+
+#include "platform/control.h"
+#include "platform/layout.h"
+#include "platform/toolkit.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zelvio {
+
+class Application;
+
+class Form {
+public:
+    Form(Application& app, FormSpec spec, std::vector<ControlSpec> controls);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    Application& app() const { return app_; }
+    const FormSpec& spec() const { return spec_; }
+    const std::string& name() const { return spec_.name; }
+
+    // The control with this design name; a missing name is a programming error.
+    Control& operator[](std::string_view name) const;
+    Control* find(std::string_view name) const;
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string caption);
+    // Outer bounds, frame and caption included.
+    Rect bounds() const { return bounds_; }
+    void setBounds(Rect bounds);
+    Size clientSize() const;
+
+    bool visible() const { return visible_; }
+    bool modal() const { return modal_; }
+    // Runs onShow (when hidden), then shows the window and brings it to the front.
+    void show();
+    // Runs onClose; an error from it keeps the window open. Then hides the
+    // window, which ends a modal showing; closing the main window ends the program.
+    void close();
+
+    Control* focusedControl() const { return focused_; }
+    // Moves the focus to the next control in tab order, as Tab does.
+    void focusNext();
+
+    std::function<void()> onCreate;
+    std::function<void()> onShow;
+    std::function<void()> onActivate;
+    std::function<void()> onResize;
+    std::function<void()> onClose;
+    std::function<void(char& key)> onKeyPress;  // with key preview: set key to 0 to swallow it
+
+    // What a user does.
+    void pressKey(char key);  // key preview, then Tab or typing into the focused field
+    void requestClose();      // the close box or the system asks the window to close
+
+    // The backend's side.
+    void attach(FormPeer* peer);
+    FormPeer* peer() const { return peer_; }
+    void activated();
+    void boundsReported(Rect outer);
+    void focusReported(Control* control);
+    // Runs the key preview on a key bound for a control; false when it was swallowed.
+    bool previewKey(char& key);
+
+private:
+    friend class Application;
+    friend class Control;
+    void moveFocus(Control* control, bool toldByBackend);
+
+    Application& app_;
+    FormSpec spec_;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::string caption_;
+    Rect bounds_;
+    bool visible_ = false;
+    bool modal_ = false;
+    Control* focused_ = nullptr;
+    FormPeer* peer_ = nullptr;
+};
+
+}  // namespace zelvio

@@ -1,0 +1,75 @@
+#pragma once
+// The window toolkit without windows: forms and controls exist as their
+// portable state only; modal forms, message boxes and open-file dialogs are
+// answered by scripts a test sets up, and each is recorded.
+//
+// A toolkit event a test did not script is not an error of the program under
+// test: it is recorded in problems(), answered in the safest way (No, Cancel,
+// a closed form) and the test checks problems() at its end.
+
+#include "platform/toolkit.h"
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zelvio {
+
+class HeadlessToolkit : public Toolkit {
+public:
+    HeadlessToolkit();
+    ~HeadlessToolkit() override;
+
+    // Toolkit
+    void createWindow(Form& form) override;
+    Size screenSize() override { return screen_; }
+    void setTitle(const std::string& title) override { title_ = title; }
+    void runModal(Form& form) override;
+    void runMessageLoop(Application& app) override;
+    void processMessages() override;
+    void quit() override { quit_ = true; }
+    MessageResult messageBox(const MessageBoxRequest& request) override;
+    std::optional<std::string> openFileDialog(const OpenFileRequest& request) override;
+
+    // Scripts, each used once, in the order given.
+    // Runs when the named form is next shown modally; it should close the form.
+    void whenShownModally(const std::string& formName, std::function<void(Form&)> script);
+    // The answer to the next message box; a box with OK alone needs none.
+    void answerMessageBox(MessageResult answer);
+    // The answer to the next open-file dialog: a path, or none for Cancel.
+    void answerOpenDialog(std::optional<std::string> path);
+    // An event that the next processMessages() delivers.
+    void post(std::function<void()> event);
+
+    void setScreenSize(Size size) { screen_ = size; }
+    // What the frame adds to a client area, by the form's border and menu.
+    static Size frameExtra(const Form& form);
+
+    // Records.
+    const std::string& title() const { return title_; }
+    const std::vector<MessageBoxRequest>& messageBoxes() const { return boxes_; }
+    const std::vector<OpenFileRequest>& openDialogs() const { return openDialogs_; }
+    const std::vector<std::string>& modalShows() const { return modalShows_; }
+    const std::vector<std::string>& problems() const { return problems_; }
+    void clearRecords();
+
+private:
+    class FormPeerImpl;
+    std::vector<std::unique_ptr<FormPeerImpl>> peers_;
+    std::map<std::string, std::deque<std::function<void(Form&)>>> modalScripts_;
+    std::deque<MessageResult> boxAnswers_;
+    std::deque<std::optional<std::string>> openAnswers_;
+    std::deque<std::function<void()>> posted_;
+    std::vector<MessageBoxRequest> boxes_;
+    std::vector<OpenFileRequest> openDialogs_;
+    std::vector<std::string> modalShows_;
+    std::vector<std::string> problems_;
+    std::string title_;
+    Size screen_{800, 600};
+    bool quit_ = false;
+};
+
+}  // namespace zelvio

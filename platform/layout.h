@@ -1,0 +1,84 @@
+#pragma once
+// The tables a window is built from: one FormSpec for the window and one
+// ControlSpec per control, menu and menu item, in creation (and tab) order.
+
+#include "platform/geometry.h"
+
+#include <optional>
+#include <string>
+
+namespace zelvio {
+
+enum class ControlKind {
+    Button,       // push button
+    GlyphButton,  // small push button showing a picture instead of a caption
+    Label,
+    Edit,         // single-line text
+    Memo,         // multi-line text
+    GroupBox,     // titled frame; controls name it as their parent
+    Bevel,        // a line or a sunken frame
+    Shape,        // filled rectangle or ellipse
+    Menu,         // a drop-down menu of the main menu bar
+    MenuItem,     // an item of the menu named as its parent; caption "-" is a separator
+};
+
+enum class ShapeKind { Rectangle, Ellipse };
+enum class BevelKind { Frame, TopLine, BottomLine };
+enum class ShortcutKey { None, F1, F2 };
+
+namespace flags {
+inline constexpr unsigned Hidden = 1u << 0;
+inline constexpr unsigned Disabled = 1u << 1;
+inline constexpr unsigned ReadOnly = 1u << 2;
+inline constexpr unsigned Bold = 1u << 3;
+inline constexpr unsigned Underline = 1u << 4;
+inline constexpr unsigned FixedPitch = 1u << 5;
+inline constexpr unsigned Centred = 1u << 6;  // text centred in the bounds, both ways
+inline constexpr unsigned VScroll = 1u << 7;
+inline constexpr unsigned HScroll = 1u << 8;
+inline constexpr unsigned Checked = 1u << 9;
+}  // namespace flags
+
+struct ControlSpec {
+    std::string name;
+    ControlKind kind = ControlKind::Label;
+    Rect bounds;  // relative to the parent's client area; a label with no size fits its text
+    std::string caption;
+    std::string hint;
+    unsigned flags = 0;
+    std::string parent;  // a GroupBox, or the Menu of a MenuItem; empty for the form
+    std::optional<Colour> textColour;
+    std::optional<Colour> backColour;  // a shape's fill
+    std::optional<Colour> penColour;   // a shape's outline
+    int fontHeight = 0;                // pixels; 0 takes the form's
+    ShapeKind shape = ShapeKind::Rectangle;
+    BevelKind bevel = BevelKind::Frame;
+    ShortcutKey shortcut = ShortcutKey::None;
+};
+
+enum class BorderStyle {
+    Sizeable,  // resizable frame with the title-bar buttons
+    Dialog,    // fixed dialog frame
+};
+
+enum class TitleButtons {
+    All,       // system menu, minimise, maximise, close
+    CloseOnly, // system menu with its close box only
+    None,
+};
+
+struct FormSpec {
+    std::string name;  // the window's class name, e.g. "Tmpconfig"
+    std::string caption;
+    Rect bounds;       // designed outer bounds
+    Size client;       // when not zero, the client area wins over the bounds' size
+    BorderStyle border = BorderStyle::Sizeable;
+    TitleButtons titleButtons = TitleButtons::All;
+    bool centred = false;
+    bool stayOnTop = false;
+    bool keyPreview = false;
+    std::string fontFace = "MS Sans Serif";
+    int fontHeight = 11;  // pixels
+};
+
+}  // namespace zelvio

@@ -1,0 +1,16 @@
+#pragma once
+// Everything the program asks of the system, in one bundle.
+
+namespace zelvio {
+
+class FileSystem;
+class ProgramLauncher;
+class Toolkit;
+
+struct Platform {
+    FileSystem& fileSystem;
+    ProgramLauncher& launcher;
+    Toolkit& toolkit;
+};
+
+}  // namespace zelvio
