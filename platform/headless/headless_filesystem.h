@@ -14,6 +14,8 @@
 
 namespace zelvio {
 
+struct HeadlessPath;
+
 class HeadlessFileSystem : public FileSystem {
 public:
     // Drive C: with an empty root, which is the current directory.
@@ -56,15 +58,24 @@ public:
 
 private:
     struct Resolved;
-    Resolved resolve(const std::string& path);
-    std::string absolute(const std::string& path) const;
-    Node& requireDirectory(const std::string& path);
+    Resolved resolve(const std::string& path) const;
+    // The existing entry a scene-setting call names; a missing one is a mistake of the test.
+    Node& existing(const std::string& path, const char* caller) const;
+    // The directory of the path's first `count` names, made where missing.
+    std::shared_ptr<Node> makeDirectories(const HeadlessPath& path, std::size_t count, const char* caller,
+                                          const std::string& written);
+    std::string faultKey(const std::string& path, const char* caller) const;
+    // Why Windows would refuse to move `from` to `to`; null when it would not.
+    const char* whyNotMovable(const Resolved& from, const Resolved& to) const;
+    void move(const Resolved& from, const Resolved& to);
+    static void remove(const Resolved& entry);
+    static bool listed(const std::vector<std::string>& keys, const std::string& key);
 
-    std::map<char, std::unique_ptr<Node>> drives_;
-    std::string current_ = "C:\\";
-    std::vector<std::string> failOpen_;
+    std::map<char, std::shared_ptr<Node>> drives_;   // by upper-case letter
+    std::string current_ = "C:\\";                  // as the path was written when it was made current
+    std::vector<std::string> failOpen_;              // keys of Resolved
     std::vector<std::string> failCreate_;
-    std::optional<std::pair<std::size_t, std::string>> failWrite_;
+    std::optional<std::pair<std::size_t, std::string>> failWrite_;  // lines, key or "" for any file
 };
 
 }  // namespace zelvio

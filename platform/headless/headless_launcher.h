@@ -22,8 +22,8 @@ public:
     };
 
     // The result is the next scripted one, else 33 when the program (the text
-    // up to the first blank) exists as a file, 3 when its directory does not
-    // exist, and 2 otherwise (an empty command line included).
+    // up to the first blank, or a name in quotes) exists as a file, 3 when its
+    // directory does not exist, and 2 otherwise (an empty command line included).
     unsigned startDetached(const std::string& commandLine, int showState) override;
 
     void scriptResult(unsigned result) { scripted_.push_back(result); }

@@ -12,6 +12,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -54,15 +55,25 @@ public:
     const std::vector<OpenFileRequest>& openDialogs() const { return openDialogs_; }
     const std::vector<std::string>& modalShows() const { return modalShows_; }
     const std::vector<std::string>& problems() const { return problems_; }
+    // Whether the program asked the message loop to end.
+    bool quitRequested() const { return quit_; }
     void clearRecords();
 
 private:
     class FormPeerImpl;
+    struct PostedEvent {
+        unsigned long long number;  // in order of posting
+        std::function<void()> run;
+    };
+    void runNextEvent();
+    void closeForcibly(Form& form);
+
     std::vector<std::unique_ptr<FormPeerImpl>> peers_;
     std::map<std::string, std::deque<std::function<void(Form&)>>> modalScripts_;
     std::deque<MessageResult> boxAnswers_;
     std::deque<std::optional<std::string>> openAnswers_;
-    std::deque<std::function<void()>> posted_;
+    std::deque<PostedEvent> posted_;
+    unsigned long long postedCount_ = 0;
     std::vector<MessageBoxRequest> boxes_;
     std::vector<OpenFileRequest> openDialogs_;
     std::vector<std::string> modalShows_;

@@ -1,0 +1,195 @@
+#include "platform/headless/headless_toolkit.h"
+
+#include "platform/application.h"
+#include "platform/form.h"
+
+#include <algorithm>
+
+namespace zelvio {
+
+// A form's window without a window: only its frame's size matters.
+class HeadlessToolkit::FormPeerImpl : public FormPeer {
+public:
+    explicit FormPeerImpl(const Form& form) : form_(form) {}
+    void update(FormProperty) override {}
+    Size frameExtra() const override { return HeadlessToolkit::frameExtra(form_); }
+
+private:
+    const Form& form_;
+};
+
+namespace {
+
+const char* nameOf(MessageResult result) {
+    switch (result) {
+        case MessageResult::Ok:
+            return "Ok";
+        case MessageResult::Yes:
+            return "Yes";
+        case MessageResult::No:
+            return "No";
+        case MessageResult::Cancel:
+            break;
+    }
+    return "Cancel";
+}
+
+bool isButtonOf(MessageResult result, MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::YesNo:
+            return result == MessageResult::Yes || result == MessageResult::No;
+        case MessageButtons::YesCancel:
+            return result == MessageResult::Yes || result == MessageResult::Cancel;
+        case MessageButtons::Ok:
+            break;
+    }
+    return result == MessageResult::Ok;
+}
+
+// The answer that commits to nothing.
+MessageResult safestAnswer(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::YesNo:
+            return MessageResult::No;
+        case MessageButtons::YesCancel:
+            return MessageResult::Cancel;
+        case MessageButtons::Ok:
+            break;
+    }
+    return MessageResult::Ok;
+}
+
+std::string describe(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "an exception of unknown type";
+    }
+}
+
+}  // namespace
+
+HeadlessToolkit::HeadlessToolkit() = default;
+
+HeadlessToolkit::~HeadlessToolkit() = default;
+
+Size HeadlessToolkit::frameExtra(const Form& form) {
+    Size extra = form.spec().border == BorderStyle::Dialog ? Size{6, 19} : Size{8, 21};
+    const auto& controls = form.controls();
+    if (std::any_of(controls.begin(), controls.end(), [](const auto& c) { return c->kind() == ControlKind::Menu; })) {
+        extra.height += 19;  // the menu bar
+    }
+    return extra;
+}
+
+void HeadlessToolkit::createWindow(Form& form) {
+    peers_.push_back(std::make_unique<FormPeerImpl>(form));
+    form.attach(peers_.back().get());
+}
+
+void HeadlessToolkit::runModal(Form& form) {
+    modalShows_.push_back(form.name());
+    auto& scripts = modalScripts_[form.name()];
+    const bool scripted = !scripts.empty();
+    if (scripted) {
+        const auto script = std::move(scripts.front());
+        scripts.pop_front();
+        try {
+            script(form);
+        } catch (...) {
+            problems_.push_back("the script of modal form " + form.name() + " failed: " +
+                                describe(std::current_exception()));
+        }
+    } else {
+        problems_.push_back("modal form " + form.name() + " was not scripted");
+    }
+    // A real modal loop also ends when the application does.
+    if (!form.visible() || form.app().terminated()) return;
+    if (scripted) problems_.push_back("modal form " + form.name() + " was left open");
+    closeForcibly(form);
+}
+
+// Closes a form nobody closed, so that its caller goes on; a handler that
+// fails the close cannot keep it open.
+void HeadlessToolkit::closeForcibly(Form& form) {
+    try {
+        form.close();
+    } catch (...) {
+        problems_.push_back("modal form " + form.name() + " failed to close: " + describe(std::current_exception()));
+    }
+    if (!form.visible() || form.app().terminated()) return;
+    auto onClose = std::move(form.onClose);
+    form.onClose = nullptr;
+    form.close();
+    form.onClose = std::move(onClose);
+}
+
+void HeadlessToolkit::runMessageLoop(Application& app) {
+    while (!app.terminated() && !posted_.empty()) runNextEvent();
+}
+
+void HeadlessToolkit::processMessages() {
+    const unsigned long long waiting = postedCount_;
+    while (!posted_.empty() && posted_.front().number < waiting) runNextEvent();
+}
+
+void HeadlessToolkit::runNextEvent() {
+    const auto event = std::move(posted_.front().run);
+    posted_.pop_front();
+    try {
+        event();
+    } catch (...) {
+        problems_.push_back("a posted event failed: " + describe(std::current_exception()));
+    }
+}
+
+MessageResult HeadlessToolkit::messageBox(const MessageBoxRequest& request) {
+    boxes_.push_back(request);
+    const MessageResult safest = safestAnswer(request.buttons);
+    if (boxAnswers_.empty()) {
+        if (request.buttons != MessageButtons::Ok) {
+            problems_.push_back("message box \"" + request.text + "\" was not answered; it got " + nameOf(safest));
+        }
+        return safest;
+    }
+    const MessageResult answer = boxAnswers_.front();
+    boxAnswers_.pop_front();
+    if (!isButtonOf(answer, request.buttons)) {
+        problems_.push_back("message box \"" + request.text + "\" has no button " + nameOf(answer) + "; it got " +
+                            nameOf(safest));
+        return safest;
+    }
+    return answer;
+}
+
+std::optional<std::string> HeadlessToolkit::openFileDialog(const OpenFileRequest& request) {
+    openDialogs_.push_back(request);
+    if (openAnswers_.empty()) {
+        problems_.push_back("open-file dialog on \"" + request.fileName + "\" was not answered; it was cancelled");
+        return std::nullopt;
+    }
+    auto answer = std::move(openAnswers_.front());
+    openAnswers_.pop_front();
+    return answer;
+}
+
+void HeadlessToolkit::whenShownModally(const std::string& formName, std::function<void(Form&)> script) {
+    modalScripts_[formName].push_back(std::move(script));
+}
+
+void HeadlessToolkit::answerMessageBox(MessageResult answer) { boxAnswers_.push_back(answer); }
+
+void HeadlessToolkit::answerOpenDialog(std::optional<std::string> path) { openAnswers_.push_back(std::move(path)); }
+
+void HeadlessToolkit::post(std::function<void()> event) { posted_.push_back({postedCount_++, std::move(event)}); }
+
+void HeadlessToolkit::clearRecords() {
+    boxes_.clear();
+    openDialogs_.clear();
+    modalShows_.clear();
+    problems_.clear();
+}
+
+}  // namespace zelvio

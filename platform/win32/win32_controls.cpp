@@ -1,0 +1,316 @@
+#include "platform/win32/win32_controls.h"
+
+#include "platform/application.h"
+#include "platform/form.h"
+#include "platform/win32/win32_fonts.h"
+#include "platform/win32/win32_form_window.h"
+#include "platform/win32/win32_glyph.h"
+#include "platform/win32/win32_lines.h"
+#include "platform/win32/win32_names.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace zelvio {
+
+namespace {
+
+COLORREF rgb(Colour colour) { return RGB(colour.red, colour.green, colour.blue); }
+
+bool has(const ControlSpec& spec, unsigned flag) { return (spec.flags & flag) != 0; }
+
+struct WindowKind {
+    const char* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+WindowKind windowKind(const ControlSpec& spec) {
+    const DWORD child = WS_CHILD | WS_CLIPSIBLINGS;
+    switch (spec.kind) {
+        case ControlKind::Button:
+            return {"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
+        case ControlKind::GlyphButton:
+            return {"BUTTON", child | WS_TABSTOP | BS_OWNERDRAW, 0};
+        case ControlKind::Label: {
+            DWORD style = child | (has(spec, flags::Centred) ? SS_CENTER | SS_CENTERIMAGE : SS_LEFTNOWORDWRAP);
+            if (!spec.hint.empty()) style |= SS_NOTIFY;  // takes the mouse, so its tooltip shows
+            return {"STATIC", style, 0};
+        }
+        case ControlKind::Edit: {
+            DWORD style = child | WS_TABSTOP | ES_AUTOHSCROLL;
+            if (has(spec, flags::ReadOnly)) style |= ES_READONLY;
+            return {"EDIT", style, WS_EX_CLIENTEDGE};
+        }
+        case ControlKind::Memo: {
+            DWORD style = child | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+            if (has(spec, flags::VScroll)) style |= WS_VSCROLL;
+            if (has(spec, flags::HScroll)) style |= WS_HSCROLL | ES_AUTOHSCROLL;  // else long lines wrap
+            if (has(spec, flags::ReadOnly)) style |= ES_READONLY;
+            if (has(spec, flags::Centred)) style |= ES_CENTER;
+            return {"EDIT", style, WS_EX_CLIENTEDGE};
+        }
+        case ControlKind::GroupBox:
+            return {"BUTTON", child | BS_GROUPBOX, 0};
+        case ControlKind::Bevel:
+            return {"STATIC", child | (spec.bevel == BevelKind::Frame ? SS_ETCHEDFRAME : SS_ETCHEDHORZ), 0};
+        case ControlKind::Shape:
+            return {shapeWindowClass(), child, 0};
+        case ControlKind::Menu:
+        case ControlKind::MenuItem:
+            break;
+    }
+    throw std::logic_error(spec.name + " has no window of its own");
+}
+
+bool isButton(ControlKind kind) { return kind == ControlKind::Button || kind == ControlKind::GlyphButton; }
+bool isTextField(ControlKind kind) { return kind == ControlKind::Edit || kind == ControlKind::Memo; }
+
+// The group box a control sits in, or null.
+const Control* groupOf(const Control& control) {
+    const std::string& parent = control.spec().parent;
+    const Control* group = parent.empty() ? nullptr : control.form().find(parent);
+    return group != nullptr && group->kind() == ControlKind::GroupBox ? group : nullptr;
+}
+
+std::string windowText(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int got = GetWindowTextA(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+    return text;
+}
+
+}  // namespace
+
+Win32Control::Win32Control(Win32Form& owner, Control& control, int id)
+    : owner_(owner), control_(control), spec_(control.spec()), id_(id) {
+    if (spec_.backColour) {
+        shapeLook_.fill = rgb(*spec_.backColour);
+        backBrush_ = CreateSolidBrush(shapeLook_.fill);
+    }
+    if (spec_.penColour) shapeLook_.pen = rgb(*spec_.penColour);
+    shapeLook_.kind = spec_.shape;
+}
+
+Win32Control::~Win32Control() {
+    if (backBrush_ != nullptr) DeleteObject(backBrush_);
+}
+
+bool Win32Control::inFront() const { return isButton(spec_.kind) || isTextField(spec_.kind); }
+
+void Win32Control::create(FontCache& fonts) {
+    const WindowKind kind = windowKind(spec_);
+    const std::string caption = spec_.kind == ControlKind::Memo ? "" : control_.text();
+    window_ = CreateWindowExA(kind.exStyle, kind.className, caption.c_str(), kind.style, 0, 0, 0, 0, owner_.window(),
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), GetModuleHandleA(nullptr),
+                              spec_.kind == ControlKind::Shape ? &shapeLook_ : nullptr);
+    if (window_ == nullptr) throw std::runtime_error("cannot create the window of " + spec_.name);
+    setDesignName(window_, spec_.name);
+
+    const FormSpec& formSpec = control_.form().spec();
+    const bool fixed = has(spec_, flags::FixedPitch);
+    font_ = fonts.get({fixed ? fixedPitchFace : formSpec.fontFace,
+                       spec_.fontHeight > 0 ? spec_.fontHeight : formSpec.fontHeight, has(spec_, flags::Bold),
+                       has(spec_, flags::Underline)});
+    SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+
+    if (isTextField(spec_.kind)) SendMessageA(window_, EM_SETLIMITTEXT, 0, 0);  // no length limit
+    if (isButton(spec_.kind) || isTextField(spec_.kind)) {
+        SetWindowSubclass(window_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    }
+
+    if (spec_.kind == ControlKind::Memo) applyLines();
+    applyBounds();
+    EnableWindow(window_, enabledWithGroups());
+    ShowWindow(window_, shownWithGroups() ? SW_SHOWNA : SW_HIDE);
+}
+
+void Win32Control::update(ControlProperty property) {
+    switch (property) {
+        case ControlProperty::Text:
+            applyText();
+            break;
+        case ControlProperty::Lines:
+            applyLines();
+            break;
+        case ControlProperty::Enabled:
+            EnableWindow(window_, enabledWithGroups());
+            updateMembers(property);
+            break;
+        case ControlProperty::Visible:
+            ShowWindow(window_, shownWithGroups() ? SW_SHOWNA : SW_HIDE);
+            updateMembers(property);
+            break;
+        case ControlProperty::Bounds:
+            applyBounds();
+            updateMembers(property);
+            break;
+        case ControlProperty::Focus:
+            // A form that is not active keeps the choice until it is.
+            if (GetActiveWindow() == owner_.window() && IsWindowVisible(window_) && IsWindowEnabled(window_)) {
+                SetFocus(window_);
+            }
+            break;
+        case ControlProperty::Checked:
+            break;  // no control kind with a window shows a check mark
+    }
+}
+
+void Win32Control::updateMembers(ControlProperty property) {
+    if (spec_.kind != ControlKind::GroupBox) return;
+    for (Win32Control* member : owner_.membersOf(spec_.name)) member->update(property);
+}
+
+bool Win32Control::shownWithGroups() const {
+    for (const Control* c = &control_; c != nullptr; c = groupOf(*c)) {
+        if (!c->visible()) return false;
+    }
+    return true;
+}
+
+bool Win32Control::enabledWithGroups() const {
+    for (const Control* c = &control_; c != nullptr; c = groupOf(*c)) {
+        if (!c->enabled()) return false;
+    }
+    return true;
+}
+
+POINT Win32Control::groupOffset() const {
+    POINT offset{0, 0};
+    for (const Control* group = groupOf(control_); group != nullptr; group = groupOf(*group)) {
+        offset.x += group->bounds().left;
+        offset.y += group->bounds().top;
+    }
+    return offset;
+}
+
+void Win32Control::applyText() {
+    if (spec_.kind == ControlKind::Memo) return;  // a memo shows its lines
+    setTextQuietly(control_.text());
+    if (spec_.kind == ControlKind::Label) applyBounds();  // a label that fits its text follows it
+}
+
+void Win32Control::applyLines() {
+    if (spec_.kind != ControlKind::Memo) return;
+    setTextQuietly(joinLines(control_.lines()));
+    const LPARAM end = GetWindowTextLengthA(window_);
+    SendMessageA(window_, EM_SETSEL, static_cast<WPARAM>(end), end);
+    SendMessageA(window_, EM_SCROLLCARET, 0, 0);
+}
+
+void Win32Control::setTextQuietly(const std::string& text) {
+    applying_ = true;
+    SetWindowTextA(window_, text.c_str());
+    applying_ = false;
+}
+
+Size Win32Control::measuredText() const {
+    const std::string& text = control_.text();
+    HDC dc = GetDC(window_);
+    HGDIOBJ oldFont = SelectObject(dc, font_);
+    RECT area{0, 0, 0, 0};
+    // An empty caption still has the height of a line.
+    DrawTextA(dc, text.empty() ? " " : text.c_str(), -1, &area, DT_CALCRECT | DT_EXPANDTABS);
+    SelectObject(dc, oldFont);
+    ReleaseDC(window_, dc);
+    // One pixel more: smoothed letters may reach one past their advance, and
+    // the label clips what lies outside it.
+    return {text.empty() ? 0 : area.right - area.left + 1, area.bottom - area.top};
+}
+
+void Win32Control::applyBounds() {
+    Rect bounds = control_.bounds();
+    const POINT offset = groupOffset();
+    bounds.left += offset.x;
+    bounds.top += offset.y;
+    if (spec_.kind == ControlKind::Label && (bounds.width == 0 || bounds.height == 0)) {
+        const Size text = measuredText();
+        bounds.width = text.width;
+        bounds.height = text.height;
+    }
+    if (spec_.kind == ControlKind::Bevel && spec_.bevel != BevelKind::Frame) {
+        // An etched line two pixels high along the top or bottom edge.
+        if (spec_.bevel == BevelKind::BottomLine) bounds.top += std::max(bounds.height - 2, 0);
+        bounds.height = 2;
+    }
+    MoveWindow(window_, bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
+    if (spec_.kind == ControlKind::Shape) fitShapeRegion(window_, shapeLook_, bounds.width, bounds.height);
+}
+
+void Win32Control::notified(WORD code) {
+    if (!owner_.live()) return;
+    if (isButton(spec_.kind) && code == BN_CLICKED) {
+        control_.clicked();
+    } else if (isTextField(spec_.kind) && code == EN_CHANGE) {
+        reportContents();
+    }
+}
+
+void Win32Control::reportContents() {
+    if (applying_ || !owner_.live()) return;
+    std::string text = windowText(window_);
+    if (spec_.kind == ControlKind::Memo) {
+        control_.linesEdited(splitLines(text));
+    } else {
+        control_.textEdited(std::move(text));
+    }
+}
+
+HBRUSH Win32Control::paintColours(HDC dc) const {
+    if (spec_.kind != ControlKind::Label && !isTextField(spec_.kind)) return nullptr;
+    // Text fields keep the window colour when read-only or disabled, as the
+    // program's designs show them; labels take the form's face colour.
+    const int face = spec_.kind == ControlKind::Label ? COLOR_BTNFACE : COLOR_WINDOW;
+    COLORREF text = spec_.textColour ? rgb(*spec_.textColour) : GetSysColor(COLOR_WINDOWTEXT);
+    if (isTextField(spec_.kind) && !IsWindowEnabled(window_)) text = GetSysColor(COLOR_GRAYTEXT);
+    SetTextColor(dc, text);
+    SetBkColor(dc, spec_.backColour ? rgb(*spec_.backColour) : GetSysColor(face));
+    return backBrush_ != nullptr ? backBrush_ : GetSysColorBrush(face);
+}
+
+void Win32Control::draw(const DRAWITEMSTRUCT& item) {
+    if (spec_.kind == ControlKind::GlyphButton) drawGlyphButton(item);
+}
+
+LRESULT CALLBACK Win32Control::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                            DWORD_PTR self) {
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, subclassProc, id);
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+    auto* control = reinterpret_cast<Win32Control*>(self);
+    try {
+        return control->handleSubclassed(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        if (control->owner_.live()) control->control_.form().app().handleException(error);
+    } catch (...) {
+        // Nothing may cross back into the system.
+    }
+    return 0;
+}
+
+LRESULT Win32Control::handleSubclassed(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_LBUTTONDBLCLK:
+            // A quick second click is a click: buttons do not know double clicks.
+            if (isButton(spec_.kind)) message = WM_LBUTTONDOWN;
+            break;
+        case WM_SETFOCUS: {
+            const LRESULT result = DefSubclassProc(window_, message, wParam, lParam);
+            if (owner_.live()) control_.form().focusReported(&control_);
+            return result;
+        }
+        case WM_SETTEXT: {
+            // Text set from outside (another program, a tool) is the user's.
+            const LRESULT result = DefSubclassProc(window_, message, wParam, lParam);
+            if (isTextField(spec_.kind)) reportContents();
+            return result;
+        }
+    }
+    return DefSubclassProc(window_, message, wParam, lParam);
+}
+
+}  // namespace zelvio

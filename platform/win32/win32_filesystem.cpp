@@ -1,0 +1,151 @@
+#include "platform/win32/win32_filesystem.h"
+
+#include "platform/win32/win32_line_writer.h"
+#include "platform/win32/win32_lines.h"
+#include "platform/win32/win32_text.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace zelvio {
+
+namespace {
+
+// Closes a handle when it goes out of scope.
+class HandleCloser {
+public:
+    explicit HandleCloser(HANDLE handle) : handle_(handle) {}
+    ~HandleCloser() { CloseHandle(handle_); }
+    HandleCloser(const HandleCloser&) = delete;
+    HandleCloser& operator=(const HandleCloser&) = delete;
+
+private:
+    HANDLE handle_;
+};
+
+bool isMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
+
+std::string readWholeFile(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw lastSystemError();
+    HandleCloser closer(file);
+    std::string bytes;
+    LARGE_INTEGER size;
+    if (GetFileSizeEx(file, &size) && size.QuadPart > 0) bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+    std::vector<char> chunk(64 * 1024);
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file, chunk.data(), static_cast<DWORD>(chunk.size()), &got, nullptr)) throw lastSystemError();
+        if (got == 0) break;
+        bytes.append(chunk.data(), got);
+    }
+    return bytes;
+}
+
+class Win32LineReader : public LineReader {
+public:
+    explicit Win32LineReader(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+
+    bool readLine(std::string& line) override {
+        if (next_ >= lines_.size()) return false;
+        line = std::move(lines_[next_++]);
+        return true;
+    }
+
+private:
+    std::vector<std::string> lines_;
+    std::size_t next_ = 0;
+};
+
+}  // namespace
+
+std::string Win32FileSystem::currentDirectory() {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(path.size()), path.data());
+        if (length == 0) throw lastSystemError();
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(length);  // the size asked for, terminating NUL included
+    }
+}
+
+void Win32FileSystem::changeDirectory(const std::string& path) {
+    if (!SetCurrentDirectoryA(path.c_str())) throw lastSystemError();
+}
+
+bool Win32FileSystem::fileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool Win32FileSystem::directoryExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool Win32FileSystem::deleteFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
+bool Win32FileSystem::renameFile(const std::string& from, const std::string& to) {
+    return MoveFileA(from.c_str(), to.c_str()) != 0;
+}
+
+void Win32FileSystem::replaceFile(const std::string& from, const std::string& to) {
+    if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        throw lastSystemError();
+    }
+}
+
+bool Win32FileSystem::createDirectory(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
+
+std::int64_t Win32FileSystem::fileSize(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        if (isMissing(GetLastError())) return -1;
+        throw lastSystemError();
+    }
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return -1;  // a directory is no file
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        if (isMissing(GetLastError())) return -1;  // removed in the meantime
+        throw lastSystemError();
+    }
+    HandleCloser closer(file);
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file, &size)) throw lastSystemError();
+    return size.QuadPart;
+}
+
+std::unique_ptr<LineReader> Win32FileSystem::openText(const std::string& path) {
+    return std::make_unique<Win32LineReader>(splitLines(readWholeFile(path)));
+}
+
+std::unique_ptr<LineWriter> Win32FileSystem::createText(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw lastSystemError();
+    try {
+        return std::make_unique<Win32LineWriter>(file);
+    } catch (...) {
+        CloseHandle(file);
+        throw;
+    }
+}
+
+std::optional<std::string> Win32FileSystem::shortName(const std::string& path) {
+    // A pattern would name some other file that matches it.
+    if (path.find_first_of("*?") != std::string::npos) return std::nullopt;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(path.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return std::nullopt;
+    FindClose(search);
+    if (found.cAlternateFileName[0] == '\0') return std::nullopt;
+    return std::string(found.cAlternateFileName);
+}
+
+}  // namespace zelvio

@@ -1,0 +1,25 @@
+#pragma once
+// The file system through the Win32 "A" functions: paths in the system's
+// 8-bit code page, the system's own error texts.
+
+#include "platform/filesystem.h"
+
+namespace zelvio {
+
+class Win32FileSystem : public FileSystem {
+public:
+    std::string currentDirectory() override;
+    void changeDirectory(const std::string& path) override;
+    bool fileExists(const std::string& path) override;
+    bool directoryExists(const std::string& path) override;
+    bool deleteFile(const std::string& path) override;
+    bool renameFile(const std::string& from, const std::string& to) override;
+    void replaceFile(const std::string& from, const std::string& to) override;
+    bool createDirectory(const std::string& path) override;
+    std::int64_t fileSize(const std::string& path) override;
+    std::unique_ptr<LineReader> openText(const std::string& path) override;
+    std::unique_ptr<LineWriter> createText(const std::string& path) override;
+    std::optional<std::string> shortName(const std::string& path) override;
+};
+
+}  // namespace zelvio

@@ -1,0 +1,37 @@
+#pragma once
+// The fonts the windows use, made once each and kept until the toolkit ends.
+
+#include <windows.h>
+
+#include <compare>
+#include <map>
+#include <string>
+
+namespace zelvio {
+
+struct FontKey {
+    std::string face;
+    int height = 0;  // pixels of character height (the em), not cell height
+    bool bold = false;
+    bool underline = false;
+    auto operator<=>(const FontKey&) const = default;
+};
+
+class FontCache {
+public:
+    FontCache() = default;
+    ~FontCache();
+    FontCache(const FontCache&) = delete;
+    FontCache& operator=(const FontCache&) = delete;
+
+    // The font; the system's dialog font when the face cannot be had.
+    HFONT get(const FontKey& key);
+
+private:
+    std::map<FontKey, HFONT> fonts_;
+};
+
+// The face of fixed-pitch text.
+inline constexpr const char* fixedPitchFace = "Courier New";
+
+}  // namespace zelvio

@@ -1,0 +1,336 @@
+#include "platform/win32/win32_form_window.h"
+
+#include "platform/application.h"
+#include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_menu_bar.h"
+#include "platform/win32/win32_names.h"
+#include "platform/win32/win32_toolkit.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+namespace zelvio {
+
+namespace {
+
+// Posted to itself on activation: the portable form hears of it once the
+// activation is over, never from inside WM_ACTIVATE.
+constexpr UINT activatedMessage = WM_APP + 1;
+
+// The first control id: 1 and 2 are IDOK and IDCANCEL, which the dialog keys send.
+constexpr int firstControlId = 100;
+
+struct FrameStyle {
+    DWORD style;
+    DWORD exStyle;
+};
+
+FrameStyle frameStyle(const FormSpec& spec) {
+    FrameStyle frame{};
+    const bool dialog = spec.border == BorderStyle::Dialog;
+    if (dialog) {
+        frame.style = WS_POPUP | WS_CAPTION | WS_DLGFRAME;
+        frame.exStyle = WS_EX_DLGMODALFRAME;
+    } else {
+        frame.style = WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME;
+    }
+    switch (spec.titleButtons) {
+        case TitleButtons::All:
+            frame.style |= WS_SYSMENU | (dialog ? 0 : WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+            break;
+        case TitleButtons::CloseOnly:
+            frame.style |= WS_SYSMENU;
+            break;
+        case TitleButtons::None:
+            break;
+    }
+    if (spec.stayOnTop) frame.exStyle |= WS_EX_TOPMOST;
+    return frame;
+}
+
+void registerFormClass(const char* name, bool dialog, WNDPROC procedure) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    if (GetClassInfoExA(instance, name, &windowClass)) return;
+    windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    // A dialog frame shows no icon in its caption.
+    windowClass.hIcon = dialog ? nullptr : LoadIconA(nullptr, IDI_APPLICATION);
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = name;
+    if (!RegisterClassExA(&windowClass)) throw std::runtime_error(std::string("cannot register the window class ") + name);
+}
+
+bool isMenuPart(ControlKind kind) { return kind == ControlKind::Menu || kind == ControlKind::MenuItem; }
+
+}  // namespace
+
+Win32Form::Win32Form(Win32Toolkit& toolkit, Form& form) : toolkit_(toolkit), form_(form) {}
+
+Win32Form::~Win32Form() {
+    live_ = false;
+    if (window_ == nullptr) return;
+    for (const auto& control : controls_) {
+        if (control->window() != nullptr) removeDesignName(control->window());
+    }
+    removeDesignName(window_);
+    DestroyWindow(window_);  // with its controls, menu and tooltip window
+}
+
+void Win32Form::create() {
+    const FormSpec& spec = form_.spec();
+    const std::string className = spec.name.empty() ? "TZelvioForm" : spec.name;
+    registerFormClass(className.c_str(), spec.border == BorderStyle::Dialog, windowProc);
+    const FrameStyle frame = frameStyle(spec);
+    const Rect bounds = form_.bounds();
+    CreateWindowExA(frame.exStyle, className.c_str(), form_.caption().c_str(), frame.style, bounds.left, bounds.top,
+                    bounds.width, bounds.height, toolkit_.applicationWindow(), nullptr, GetModuleHandleA(nullptr),
+                    this);
+    if (window_ == nullptr) throw std::runtime_error("cannot create the window " + className);
+    setDesignName(window_, className);
+
+    int nextId = firstControlId;
+    for (const auto& control : form_.controls()) {
+        const int id = nextId++;
+        if (isMenuPart(control->kind())) {
+            if (!menuBar_) menuBar_ = std::make_unique<Win32MenuBar>(window_);
+            menuBar_->add(*control, id);
+            continue;
+        }
+        controls_.push_back(std::make_unique<Win32Control>(*this, *control, id));
+        control->attach(controls_.back().get());
+        controls_.back()->create(toolkit_.fonts());
+        if (!control->hint().empty()) addTooltip(*controls_.back());
+    }
+    if (menuBar_) menuBar_->refresh();
+    stackControls();
+}
+
+void Win32Form::detach() {
+    live_ = false;
+    for (const auto& control : controls_) control->control().attach(nullptr);
+    if (menuBar_) menuBar_->detach();
+    form_.attach(nullptr);
+}
+
+void Win32Form::stackControls() {
+    std::vector<HWND> order;
+    for (const auto& control : controls_) {
+        if (control->inFront()) order.push_back(control->window());
+    }
+    for (auto control = controls_.rbegin(); control != controls_.rend(); ++control) {
+        if (!(*control)->inFront()) order.push_back((*control)->window());
+    }
+    HWND above = HWND_TOP;
+    for (HWND window : order) {
+        SetWindowPos(window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        above = window;
+    }
+}
+
+void Win32Form::addTooltip(const Win32Control& control) {
+    if (tooltip_ == nullptr) {
+        tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                                   GetModuleHandleA(nullptr), nullptr);
+        if (tooltip_ == nullptr) return;  // the form works without its hints
+        SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
+    }
+    TTTOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;  // the size every version of the common controls takes
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control.window());
+    tool.lpszText = const_cast<char*>(control.spec().hint.c_str());  // copied by the tooltip
+    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Win32Form::update(FormProperty property) {
+    switch (property) {
+        case FormProperty::Caption:
+            SetWindowTextA(window_, form_.caption().c_str());
+            break;
+        case FormProperty::Bounds: {
+            const Rect bounds = form_.bounds();
+            SetWindowPos(window_, nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            break;
+        }
+        case FormProperty::Visible:
+            if (form_.visible()) {
+                if (!IsWindowVisible(window_)) activeBeforeShow_ = GetActiveWindow();
+                ShowWindow(window_, IsIconic(window_) ? SW_RESTORE : SW_SHOW);
+                SetForegroundWindow(window_);
+                focusPortableControl();
+            } else {
+                toolkit_.modalFormHiding(*this);
+                ShowWindow(window_, SW_HIDE);
+            }
+            break;
+    }
+}
+
+Size Win32Form::frameExtra() const {
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_STYLE)), GetMenu(window_) != nullptr,
+                       static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_EXSTYLE)));
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+bool Win32Form::pressShortcut(WPARAM virtualKey) {
+    if (!menuBar_) return false;
+    const ShortcutKey key = virtualKey == VK_F1 ? ShortcutKey::F1 : virtualKey == VK_F2 ? ShortcutKey::F2
+                                                                                        : ShortcutKey::None;
+    if (key == ShortcutKey::None) return false;
+    Control* item = menuBar_->itemWithShortcut(key);
+    if (item == nullptr) return false;
+    if (live_) item->clicked();
+    return true;
+}
+
+std::vector<Win32Control*> Win32Form::membersOf(const std::string& group) const {
+    std::vector<Win32Control*> members;
+    for (const auto& control : controls_) {
+        if (control->spec().parent == group) members.push_back(control.get());
+    }
+    return members;
+}
+
+Control* Win32Form::buttonOf(HWND window) const {
+    const Win32Control* control = controlOf(window);
+    if (control == nullptr) return nullptr;
+    const ControlKind kind = control->spec().kind;
+    return kind == ControlKind::Button || kind == ControlKind::GlyphButton ? &control->control() : nullptr;
+}
+
+Win32Control* Win32Form::controlOf(HWND window) const {
+    for (const auto& control : controls_) {
+        if (control->window() == window) return control.get();
+    }
+    return nullptr;
+}
+
+bool Win32Form::focusPortableControl() {
+    if (!live_) return false;
+    const Control* focused = form_.focusedControl();
+    if (focused == nullptr) return false;
+    for (const auto& control : controls_) {
+        if (&control->control() != focused) continue;
+        HWND window = control->window();
+        if (!IsWindowVisible(window) || !IsWindowEnabled(window)) return false;
+        SetFocus(window);
+        return true;
+    }
+    return false;
+}
+
+void Win32Form::reportBounds() {
+    if (!live_ || IsIconic(window_)) return;
+    RECT outer;
+    GetWindowRect(window_, &outer);
+    form_.boundsReported({outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top});
+}
+
+bool Win32Form::command(WPARAM wParam, LPARAM lParam) {
+    const int id = LOWORD(wParam);
+    const WORD code = HIWORD(wParam);
+    // A window a modal form has disabled takes no clicks, not even ones a tool
+    // posts to it; its fields still report text set into them.
+    const bool takesClicks = live_ && IsWindowEnabled(window_);
+    if (lParam == 0) {
+        // From the menu (0) or an accelerator (1).
+        Control* item = menuBar_ && code <= 1 ? menuBar_->itemWithId(id) : nullptr;
+        if (item == nullptr) return false;
+        if (takesClicks) item->clicked();
+        return true;
+    }
+    Win32Control* control = controlOf(reinterpret_cast<HWND>(lParam));
+    if (control == nullptr) return false;
+    if (code == BN_CLICKED && !takesClicks) return true;
+    control->notified(code);
+    return true;
+}
+
+LRESULT Win32Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            // Anything else, IDOK and IDCANCEL from Enter and Escape among it, does nothing.
+            command(wParam, lParam);
+            return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+            if (Win32Control* control = controlOf(reinterpret_cast<HWND>(lParam))) {
+                if (HBRUSH brush = control->paintColours(reinterpret_cast<HDC>(wParam))) {
+                    return reinterpret_cast<LRESULT>(brush);
+                }
+            }
+            break;
+        case WM_DRAWITEM: {
+            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (Win32Control* control = controlOf(item->hwndItem)) {
+                control->draw(*item);
+                return TRUE;
+            }
+            break;
+        }
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) {
+                toolkit_.formActivated(window_);
+                if (live_) PostMessageA(window_, activatedMessage, 0, 0);
+                if (focusPortableControl()) return 0;
+            }
+            break;
+        case activatedMessage:
+            if (live_) form_.activated();
+            return 0;
+        case WM_SETFOCUS:
+            if (focusPortableControl()) return 0;
+            break;
+        case WM_CLOSE:
+            // The portable form decides; it hides or ends the program itself.
+            if (live_) form_.requestClose();
+            return 0;
+        case WM_MOVE:
+        case WM_SIZE:
+            reportBounds();
+            break;
+        case WM_ENTERMENULOOP:
+            if (menuBar_) menuBar_->menuLoop(true);
+            break;
+        case WM_EXITMENULOOP:
+            if (menuBar_ && live_) menuBar_->menuLoop(false);
+            break;
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Win32Form::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Win32Form*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Win32Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        self->window_ = nullptr;
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    try {
+        return self->handle(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        if (self->live_) self->form_.app().handleException(error);
+    } catch (...) {
+        // Nothing may cross back into the system.
+    }
+    return 0;
+}
+
+}  // namespace zelvio

@@ -1,0 +1,73 @@
+#pragma once
+// The real top-level window of one form: its frame, menu bar, controls and
+// tooltips, kept in step with the portable Form, reporting what happens to it.
+
+#include "platform/form.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zelvio {
+
+class Win32Control;
+class Win32MenuBar;
+class Win32Toolkit;
+
+class Win32Form : public FormPeer {
+public:
+    Win32Form(Win32Toolkit& toolkit, Form& form);
+    // Destroys the window. Touches no portable object: at the end of the
+    // program the forms are gone before the toolkit.
+    ~Win32Form() override;
+    Win32Form(const Win32Form&) = delete;
+    Win32Form& operator=(const Win32Form&) = delete;
+
+    // Makes the hidden window and every control, attaching the controls' peers.
+    void create();
+    // Takes every peer back from the portable objects (when creating failed).
+    void detach();
+    // While live, what happens to the window reaches the portable form.
+    void setLive(bool live) { live_ = live; }
+    bool live() const { return live_; }
+
+    void update(FormProperty property) override;
+    Size frameExtra() const override;
+
+    Form& form() const { return form_; }
+    HWND window() const { return window_; }
+    // The window that was active before this one was last shown.
+    HWND activeBeforeShow() const { return activeBeforeShow_; }
+    // Clicks the menu item with this shortcut (VK_F1, VK_F2); false when there is none.
+    bool pressShortcut(WPARAM virtualKey);
+    // The button (plain or glyph) whose window this is, or null.
+    Control* buttonOf(HWND window) const;
+    // The controls placed in the named group box.
+    std::vector<Win32Control*> membersOf(const std::string& group) const;
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    bool command(WPARAM wParam, LPARAM lParam);
+    Win32Control* controlOf(HWND window) const;
+    // Gives the input focus to the portable form's focused control; false when it cannot take it.
+    bool focusPortableControl();
+    void reportBounds();
+    void addTooltip(const Win32Control& control);
+    // Input controls in creation (tab) order in front; the rest behind them,
+    // the later ones over the earlier.
+    void stackControls();
+
+    Win32Toolkit& toolkit_;
+    Form& form_;
+    HWND window_ = nullptr;
+    HWND tooltip_ = nullptr;
+    HWND activeBeforeShow_ = nullptr;
+    std::vector<std::unique_ptr<Win32Control>> controls_;
+    std::unique_ptr<Win32MenuBar> menuBar_;
+    bool live_ = false;
+};
+
+}  // namespace zelvio

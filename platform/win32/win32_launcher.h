@@ -1,0 +1,13 @@
+#pragma once
+// Starting programs with WinExec.
+
+#include "platform/launcher.h"
+
+namespace zelvio {
+
+class Win32Launcher : public ProgramLauncher {
+public:
+    unsigned startDetached(const std::string& commandLine, int showState) override;
+};
+
+}  // namespace zelvio

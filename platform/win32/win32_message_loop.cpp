@@ -1,0 +1,118 @@
+// The toolkit's message loops and the keyboard handling they share.
+
+#include "platform/application.h"
+#include "platform/form.h"
+#include "platform/win32/win32_form_window.h"
+#include "platform/win32/win32_toolkit.h"
+
+#include <stdexcept>
+
+namespace zelvio {
+
+void Win32Toolkit::runMessageLoop(Application& app) {
+    MSG message;
+    while (!app.terminated()) {
+        if (GetMessageA(&message, nullptr, 0, 0) <= 0) break;
+        handleMessage(message);
+    }
+}
+
+void Win32Toolkit::runModal(Form& form) {
+    Win32Form* peer = peerOf(form);
+    if (peer == nullptr) throw std::logic_error("modal form " + form.name() + " has no window");
+    const HWND before = peer->activeBeforeShow();
+    ModalSession session{peer, {}};
+    if (IsWindowEnabled(appWindow_)) session.disabled.push_back(appWindow_);
+    for (const auto& other : forms_) {
+        if (other.get() != peer && IsWindowEnabled(other->window())) session.disabled.push_back(other->window());
+    }
+    for (HWND window : session.disabled) EnableWindow(window, FALSE);
+    modalSessions_.push_back(std::move(session));
+    try {
+        MSG message;
+        while (form.visible() && !form.app().terminated()) {
+            const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+            if (got == 0) {
+                PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop to see
+                break;
+            }
+            if (got < 0) break;
+            handleMessage(message);
+        }
+    } catch (...) {
+        enableAgain(modalSessions_.back());
+        modalSessions_.pop_back();
+        throw;
+    }
+    enableAgain(modalSessions_.back());
+    modalSessions_.pop_back();
+    if (formWindow(before) != nullptr && IsWindowVisible(before)) SetForegroundWindow(before);
+}
+
+void Win32Toolkit::modalFormHiding(const Win32Form& form) {
+    for (auto& session : modalSessions_) {
+        if (session.form == &form) enableAgain(session);
+    }
+}
+
+void Win32Toolkit::enableAgain(ModalSession& session) {
+    for (HWND window : session.disabled) {
+        if (IsWindow(window)) EnableWindow(window, TRUE);
+    }
+    session.disabled.clear();
+}
+
+void Win32Toolkit::processMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop to see
+            return;
+        }
+        handleMessage(message);
+    }
+}
+
+void Win32Toolkit::quit() { PostQuitMessage(0); }
+
+void Win32Toolkit::handleMessage(MSG& message) {
+    Win32Form* form = message.hwnd != nullptr ? formWindow(GetAncestor(message.hwnd, GA_ROOT)) : nullptr;
+    if (form != nullptr && form->live() && routeFormKeys(*form, message)) return;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+}
+
+bool Win32Toolkit::routeFormKeys(Win32Form& form, MSG& message) {
+    const bool preview = form.form().spec().keyPreview;
+    if (message.message == WM_KEYDOWN) {
+        const WPARAM key = message.wParam;
+        if (key != VK_RETURN) returnPreviewed_ = false;
+        if ((key == VK_F1 || key == VK_F2) && form.pressShortcut(key)) return true;
+        if (key == VK_RETURN) {
+            // Enter presses the focused button, before any key preview (the
+            // dialog keys would press only a default button, and there is none).
+            if (Control* button = form.buttonOf(message.hwnd)) {
+                button->clicked();
+                return true;
+            }
+            // Elsewhere the dialog keys would take Enter before any control saw it.
+            if (preview) {
+                char typed = '\r';
+                if (!form.form().previewKey(typed)) return true;
+                returnPreviewed_ = true;
+            }
+        }
+    } else if (message.message == WM_CHAR && preview && message.hwnd != form.window()) {
+        if (message.wParam == '\r' && returnPreviewed_) {
+            returnPreviewed_ = false;  // the preview saw this Enter as its key went down
+        } else {
+            char typed = static_cast<char>(message.wParam);
+            if (!form.form().previewKey(typed)) return true;
+            message.wParam = static_cast<unsigned char>(typed);
+        }
+    }
+    // Tab and Shift+Tab between the controls, mnemonics, arrows.
+    return IsDialogMessageA(form.window(), &message) != 0;
+}
+
+}  // namespace zelvio

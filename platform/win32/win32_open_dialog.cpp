@@ -1,0 +1,55 @@
+#include "platform/win32/win32_open_dialog.h"
+
+#include <cderr.h>
+#include <commdlg.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
+namespace zelvio {
+
+namespace {
+
+// "Text|*.txt|All|*.*" as the dialog takes it: NUL between the parts and two at the end.
+std::string dialogFilter(const std::string& filter) {
+    std::string parts = filter;
+    std::replace(parts.begin(), parts.end(), '|', '\0');
+    parts.append(2, '\0');
+    return parts;
+}
+
+}  // namespace
+
+std::optional<std::string> showOpenDialog(HWND owner, const OpenFileRequest& request) {
+    const std::string filter = dialogFilter(request.filter);
+    std::string startName = request.fileName;
+    for (;;) {
+        // Room for the longest path the dialog can give back.
+        std::vector<char> file(32 * 1024, '\0');
+        if (startName.size() < file.size()) std::copy(startName.begin(), startName.end(), file.begin());
+
+        OPENFILENAMEA dialog{};
+        dialog.lStructSize = sizeof dialog;
+        dialog.hwndOwner = owner;
+        dialog.lpstrFilter = request.filter.empty() ? nullptr : filter.c_str();
+        dialog.nFilterIndex = 1;
+        dialog.lpstrFile = file.data();
+        dialog.nMaxFile = static_cast<DWORD>(file.size());
+        // The working directory belongs to the program: the dialog must leave it be.
+        dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_ENABLESIZING;
+        if (GetOpenFileNameA(&dialog)) return std::string(file.data());
+
+        const DWORD error = CommDlgExtendedError();
+        if (error == 0) return std::nullopt;  // cancelled
+        if (error == FNERR_INVALIDFILENAME && !startName.empty()) {
+            // A stored name the dialog rejects: open it on no name instead.
+            startName.clear();
+            continue;
+        }
+        throw std::runtime_error("The open dialog could not be shown (common dialog error " +
+                                 std::to_string(error) + ")");
+    }
+}
+
+}  // namespace zelvio

@@ -1,0 +1,74 @@
+#include "platform/win32/win32_shape.h"
+
+namespace zelvio {
+
+namespace {
+
+constexpr const char* className = "ZelvioShape";
+
+void paint(HWND window, const ShapeLook& look) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    RECT area;
+    GetClientRect(window, &area);
+    HBRUSH brush = CreateSolidBrush(look.fill);
+    HPEN pen = CreatePen(PS_SOLID, 1, look.pen);
+    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    if (look.kind == ShapeKind::Ellipse) {
+        Ellipse(dc, area.left, area.top, area.right, area.bottom);
+    } else {
+        Rectangle(dc, area.left, area.top, area.right, area.bottom);
+    }
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(brush);
+    DeleteObject(pen);
+    EndPaint(window, &ps);
+}
+
+LRESULT CALLBACK shapeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    const auto* look = reinterpret_cast<const ShapeLook*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    switch (message) {
+        case WM_NCHITTEST:
+            return HTTRANSPARENT;
+        case WM_ERASEBKGND:
+            return 1;  // the paint covers everything
+        case WM_PAINT:
+            if (look != nullptr) {
+                paint(window, *look);
+                return 0;
+            }
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+const char* shapeWindowClass() {
+    static const bool registered = [] {
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.style = CS_HREDRAW | CS_VREDRAW;
+        windowClass.lpfnWndProc = shapeProc;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = className;
+        return RegisterClassExA(&windowClass) != 0;
+    }();
+    (void)registered;
+    return className;
+}
+
+void fitShapeRegion(HWND shape, const ShapeLook& look, int width, int height) {
+    if (look.kind != ShapeKind::Ellipse) return;
+    // One more than the size: Ellipse() draws up to the last pixel inside it.
+    SetWindowRgn(shape, CreateEllipticRgn(0, 0, width + 1, height + 1), TRUE);
+}
+
+}  // namespace zelvio

@@ -1,0 +1,147 @@
+#include "platform/win32/win32_toolkit.h"
+
+#include "platform/form.h"
+#include "platform/win32/win32_form_window.h"
+#include "platform/win32/win32_message_box.h"
+#include "platform/win32/win32_open_dialog.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+namespace zelvio {
+
+namespace {
+
+constexpr const char* applicationClass = "TApplication";
+
+// Posted to the application window when it became active: it hands the
+// activation on to a form, where the keyboard has somewhere to go.
+constexpr UINT activateFormMessage = WM_APP + 2;
+
+// The executable's name without its folder and extension.
+std::string executableBaseName() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string name = path;
+    if (const auto slash = name.find_last_of("\\/"); slash != std::string::npos) name.erase(0, slash + 1);
+    if (const auto dot = name.rfind('.'); dot != std::string::npos && dot > 0) name.erase(dot);
+    return name;
+}
+
+}  // namespace
+
+Win32Toolkit::Win32Toolkit() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    createApplicationWindow();
+}
+
+Win32Toolkit::~Win32Toolkit() {
+    // The portable forms are gone by now: nothing may reach them while the
+    // windows are destroyed.
+    for (const auto& form : forms_) form->setLive(false);
+    forms_.clear();
+    if (appWindow_ != nullptr) DestroyWindow(appWindow_);
+}
+
+void Win32Toolkit::createApplicationWindow() {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = applicationProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = applicationClass;
+    RegisterClassExA(&windowClass);
+    // Visible but of no size: it stands for the program on the task bar and
+    // owns every form, so the forms get no entries of their own.
+    appWindow_ = CreateWindowExA(0, applicationClass, executableBaseName().c_str(),
+                                 WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                                 GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), this);
+    if (appWindow_ == nullptr) throw std::runtime_error("cannot create the application window");
+    ShowWindow(appWindow_, SW_SHOWNOACTIVATE);
+}
+
+LRESULT CALLBACK Win32Toolkit::applicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<Win32Toolkit*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    try {
+        switch (message) {
+            case WM_CLOSE:
+                // Closing the task-bar entry closes the main window, which decides.
+                if (!self->forms_.empty() && self->forms_.front()->live()) self->forms_.front()->form().requestClose();
+                return 0;
+            case WM_ACTIVATE:
+                if (LOWORD(wParam) != WA_INACTIVE) PostMessageA(window, activateFormMessage, 0, 0);
+                break;
+            case activateFormMessage:
+                if (GetActiveWindow() == window) {
+                    if (HWND form = self->dialogOwner(); form != window && IsWindowEnabled(form)) {
+                        SetForegroundWindow(form);
+                    }
+                }
+                return 0;
+        }
+    } catch (...) {
+        // Nothing may cross back into the system.
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void Win32Toolkit::createWindow(Form& form) {
+    auto peer = std::make_unique<Win32Form>(*this, form);
+    try {
+        peer->create();
+        form.attach(peer.get());
+        forms_.push_back(std::move(peer));
+    } catch (...) {
+        peer->detach();
+        throw;
+    }
+    forms_.back()->setLive(true);
+}
+
+Size Win32Toolkit::screenSize() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+void Win32Toolkit::setTitle(const std::string& title) { SetWindowTextA(appWindow_, title.c_str()); }
+
+Win32Form* Win32Toolkit::formWindow(HWND window) const {
+    if (window == nullptr) return nullptr;
+    for (const auto& form : forms_) {
+        if (form->window() == window) return form.get();
+    }
+    return nullptr;
+}
+
+Win32Form* Win32Toolkit::peerOf(const Form& form) const {
+    for (const auto& peer : forms_) {
+        if (&peer->form() == &form) return peer.get();
+    }
+    return nullptr;
+}
+
+HWND Win32Toolkit::dialogOwner() const {
+    HWND active = GetActiveWindow();
+    if (formWindow(active) != nullptr && IsWindowVisible(active)) return active;
+    if (formWindow(lastActive_) != nullptr && IsWindowVisible(lastActive_)) return lastActive_;
+    for (const auto& form : forms_) {
+        if (IsWindowVisible(form->window())) return form->window();
+    }
+    return appWindow_;
+}
+
+MessageResult Win32Toolkit::messageBox(const MessageBoxRequest& request) {
+    return showMessageBox(dialogOwner(), request);
+}
+
+std::optional<std::string> Win32Toolkit::openFileDialog(const OpenFileRequest& request) {
+    return showOpenDialog(dialogOwner(), request);
+}
+
+}  // namespace zelvio

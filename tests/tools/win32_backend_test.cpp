@@ -1,0 +1,640 @@
+// The Win32 backend under Wine: files on the real disk, programs started
+// with WinExec, and real windows driven the way outside tools drive them
+// (window properties, posted clicks, WM_SETTEXT from another thread, menu
+// commands, message boxes and the open dialog found by class and caption).
+
+#include "common/errors.h"
+#include "platform/application.h"
+#include "platform/filesystem.h"
+#include "platform/form.h"
+#include "platform/launcher.h"
+#include "platform/win32/win32_platform.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace zelvio {
+namespace {
+
+using namespace std::chrono_literals;
+
+// ---------------------------------------------------------------- files
+
+std::string systemText(DWORD code) {
+    char buffer[512] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, buffer,
+                   sizeof buffer, nullptr);
+    std::string text = buffer;
+    while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == '.' || text.back() == ' ')) {
+        text.pop_back();
+    }
+    return text;
+}
+
+class Win32FileSystemTest : public testing::Test {
+protected:
+    void SetUp() override {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        dir_ = std::string(temp) + "w32fs" + std::to_string(GetCurrentProcessId()) + "_" +
+               testing::UnitTest::GetInstance()->current_test_info()->name();
+        CreateDirectoryA(dir_.c_str(), nullptr);
+    }
+    void TearDown() override {
+        SetCurrentDirectoryA("C:\\");
+        removeTree(dir_);
+    }
+    static void removeTree(const std::string& dir) {
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((dir + "\\*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                const std::string name = found.cFileName;
+                if (name == "." || name == "..") continue;
+                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                    removeTree(dir + "\\" + name);
+                } else {
+                    DeleteFileA((dir + "\\" + name).c_str());
+                }
+            } while (FindNextFileA(search, &found));
+            FindClose(search);
+        }
+        RemoveDirectoryA(dir.c_str());
+    }
+    std::string path(const std::string& name) const { return dir_ + "\\" + name; }
+    void put(const std::string& name, const std::string& bytes) const {
+        FILE* file = fopen(path(name).c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        fwrite(bytes.data(), 1, bytes.size(), file);
+        fclose(file);
+    }
+    std::string bytes(const std::string& name) const {
+        std::string content;
+        if (FILE* file = fopen(path(name).c_str(), "rb")) {
+            char chunk[4096];
+            for (std::size_t got; (got = fread(chunk, 1, sizeof chunk, file)) > 0;) content.append(chunk, got);
+            fclose(file);
+        }
+        return content;
+    }
+    std::vector<std::string> readLines(const std::string& name) {
+        std::vector<std::string> lines;
+        auto reader = fs_->openText(path(name));
+        for (std::string line; reader->readLine(line);) lines.push_back(line);
+        return lines;
+    }
+
+    Win32Platform platform_;
+    FileSystem* fs_ = &platform_.platform().fileSystem;
+    std::string dir_;
+};
+
+TEST_F(Win32FileSystemTest, LinesEndInCrLfOrLfAndTheLastNeedsNoEnd) {
+    put("mixed.txt", "one\r\ntwo\nthree");
+    put("empty.txt", "");
+    put("ended.txt", "a\r\n\r\n");
+    put("cr.txt", "a\rb\n");
+    EXPECT_EQ(readLines("mixed.txt"), (std::vector<std::string>{"one", "two", "three"}));
+    EXPECT_TRUE(readLines("empty.txt").empty());
+    EXPECT_EQ(readLines("ended.txt"), (std::vector<std::string>{"a", ""}));
+    EXPECT_EQ(readLines("cr.txt"), (std::vector<std::string>{"a\rb"}));
+}
+
+TEST_F(Win32FileSystemTest, WrittenLinesEndInCrLfAndSurviveManyBufferFills) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 30000; ++i) lines.push_back("line " + std::to_string(i));
+    auto writer = fs_->createText(path("big.txt"));
+    for (const auto& line : lines) writer->writeLine(line);
+    writer->close();
+    EXPECT_EQ(bytes("big.txt").substr(0, 16), "line 0\r\nline 1\r\n");
+    EXPECT_EQ(readLines("big.txt"), lines);
+    EXPECT_EQ(fs_->fileSize(path("big.txt")), static_cast<std::int64_t>(bytes("big.txt").size()));
+}
+
+TEST_F(Win32FileSystemTest, CreatingReplacesAndAnUnclosedWriterStillLetsGo) {
+    put("old.txt", "old content that is longer\r\n");
+    {
+        auto writer = fs_->createText(path("old.txt"));
+        writer->writeLine("new");
+    }  // never closed
+    EXPECT_EQ(bytes("old.txt"), "new\r\n");
+    EXPECT_TRUE(fs_->deleteFile(path("old.txt")));  // the handle was closed
+    EXPECT_THROW(fs_->createText(path("no such dir\\x.txt")), InOutError);
+}
+
+TEST_F(Win32FileSystemTest, FailuresCarryTheSystemTextWithoutItsFullStop) {
+    try {
+        fs_->openText(path("missing.txt"));
+        FAIL() << "opening a missing file succeeded";
+    } catch (const InOutError& error) {
+        EXPECT_EQ(std::string(error.what()), systemText(ERROR_FILE_NOT_FOUND));
+        EXPECT_NE(std::string(error.what()).back(), '.');
+    }
+    try {
+        fs_->changeDirectory(path("missing dir\\below"));
+        FAIL() << "changing to a missing directory succeeded";
+    } catch (const InOutError& error) {
+        EXPECT_EQ(std::string(error.what()), systemText(ERROR_PATH_NOT_FOUND));
+    }
+}
+
+TEST_F(Win32FileSystemTest, CurrentDirectoryFollowsChanges) {
+    fs_->changeDirectory(dir_);
+    EXPECT_EQ(lstrcmpiA(fs_->currentDirectory().c_str(), dir_.c_str()), 0);
+    fs_->changeDirectory("C:\\");
+    EXPECT_EQ(fs_->currentDirectory(), "C:\\");
+}
+
+TEST_F(Win32FileSystemTest, FilesAndDirectoriesAreTellApart) {
+    put("file.txt", "12345");
+    put("empty.txt", "");
+    ASSERT_TRUE(fs_->createDirectory(path("sub")));
+    EXPECT_FALSE(fs_->createDirectory(path("sub")));
+    EXPECT_TRUE(fs_->fileExists(path("file.txt")));
+    EXPECT_FALSE(fs_->fileExists(path("sub")));
+    EXPECT_TRUE(fs_->directoryExists(path("sub")));
+    EXPECT_FALSE(fs_->directoryExists(path("file.txt")));
+    EXPECT_EQ(fs_->fileSize(path("file.txt")), 5);
+    EXPECT_EQ(fs_->fileSize(path("empty.txt")), 0);
+    EXPECT_EQ(fs_->fileSize(path("missing.txt")), -1);
+    EXPECT_EQ(fs_->fileSize(path("missing dir\\x.txt")), -1);
+    EXPECT_EQ(fs_->fileSize(path("sub")), -1);
+}
+
+TEST_F(Win32FileSystemTest, RenameNeverOverwritesButReplaceDoes) {
+    put("a.txt", "A");
+    put("b.txt", "B");
+    EXPECT_FALSE(fs_->renameFile(path("a.txt"), path("b.txt")));
+    EXPECT_EQ(bytes("b.txt"), "B");
+    fs_->replaceFile(path("a.txt"), path("b.txt"));
+    EXPECT_EQ(bytes("b.txt"), "A");
+    EXPECT_FALSE(fs_->fileExists(path("a.txt")));
+    EXPECT_TRUE(fs_->renameFile(path("b.txt"), path("c.txt")));
+    EXPECT_THROW(fs_->replaceFile(path("a.txt"), path("c.txt")), InOutError);
+    EXPECT_EQ(bytes("c.txt"), "A");
+}
+
+TEST_F(Win32FileSystemTest, ShortNamesAreTheSystemsOwn) {
+    put("A Long File Name.text", "x");
+    put("SHORT.TXT", "x");
+    char shortPath[MAX_PATH] = {};
+    ASSERT_GT(GetShortPathNameA(path("A Long File Name.text").c_str(), shortPath, MAX_PATH), 0u);
+    const std::string expected = std::string(shortPath).substr(std::string(shortPath).rfind('\\') + 1);
+    EXPECT_EQ(fs_->shortName(path("A Long File Name.text")), expected);
+    EXPECT_EQ(fs_->shortName(path("SHORT.TXT")), std::nullopt);
+    EXPECT_EQ(fs_->shortName(path("missing name.text")), std::nullopt);
+    EXPECT_EQ(fs_->shortName(path("A*")), std::nullopt);  // a pattern names no file
+}
+
+TEST_F(Win32FileSystemTest, StartDetachedPassesTheWholeCommandLine) {
+    ProgramLauncher& launcher = platform_.platform().launcher;
+    EXPECT_LT(launcher.startDetached(path("no such program.exe"), SW_HIDE), 32u);
+    const std::string words(300, 'w');  // longer than any old command-line limit
+    const std::string out = path("echo.txt");
+    ASSERT_GE(launcher.startDetached("cmd.exe /c echo " + words + ">\"" + out + "\"", SW_HIDE), 32u);
+    for (int i = 0; i < 200 && bytes("echo.txt").find('\n') == std::string::npos; ++i) Sleep(50);
+    EXPECT_EQ(bytes("echo.txt"), words + "\r\n");
+}
+
+// ---------------------------------------------------------------- windows
+
+// Global atoms ignore letter case: a name comes back spelt as whoever added
+// it first spelt it (another program may have, and been killed before
+// giving it back). Design names are compared without regard to case.
+std::string designName(HWND window) {
+    const auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(window, "Name")));
+    char name[256] = {};
+    if (atom != 0) GlobalGetAtomNameA(atom, name, sizeof name);
+    return name;
+}
+
+HWND childNamed(HWND parent, const std::string& name) {
+    struct Search {
+        std::string name;
+        HWND found = nullptr;
+    } search{name};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            if (lstrcmpiA(designName(child).c_str(), s->name.c_str()) != 0) return TRUE;
+            s->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string textOf(HWND window) {
+    char text[1024] = {};
+    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// A visible dialog box (#32770) of this process with the given title, or null.
+HWND dialogTitled(const std::string& title) {
+    struct Search {
+        std::string title;
+        HWND found = nullptr;
+    } search{title};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            char name[32] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (process != GetCurrentProcessId() || std::string(name) != "#32770" || !IsWindowVisible(window) ||
+                textOf(window) != s->title) {
+                return TRUE;
+            }
+            s->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::vector<std::string> buttonsOf(HWND dialog) {
+    std::vector<std::string> captions;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[32] = {};
+        GetClassNameA(child, name, sizeof name);
+        if (lstrcmpiA(name, "Button") == 0 && IsWindowVisible(child)) captions.push_back(textOf(child));
+    }
+    return captions;
+}
+
+HWND buttonCaptioned(HWND dialog, const std::string& caption) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (textOf(child) == caption) return child;
+    }
+    return nullptr;
+}
+
+// Runs `work` on a second thread, as another program would, while this
+// thread keeps its windows answering.
+void whileResponding(Application& app, const std::function<void()>& work) {
+    std::atomic<bool> done = false;
+    std::thread helper([&] {
+        work();
+        done = true;
+    });
+    while (!done) {
+        app.processMessages();
+        Sleep(10);
+    }
+    helper.join();
+}
+
+HWND waitForDialog(const std::string& title) {
+    for (int i = 0; i < 500; ++i) {
+        if (HWND box = dialogTitled(title)) return box;
+        Sleep(20);
+    }
+    return nullptr;
+}
+
+FormSpec testWindowSpec() {
+    return {.name = "TBackendTest", .caption = "Backend test", .bounds = {40, 40, 0, 0}, .client = {400, 300},
+            .keyPreview = true};
+}
+
+std::vector<ControlSpec> testLayout() {
+    using K = ControlKind;
+    return {
+        {.name = "group1", .kind = K::GroupBox, .bounds = {10, 10, 200, 100}, .caption = "Group"},
+        {.name = "edit1", .kind = K::Edit, .bounds = {8, 20, 100, 21}, .parent = "group1"},
+        {.name = "butt1", .kind = K::Button, .bounds = {10, 120, 80, 25}, .caption = "Press"},
+        {.name = "offbutt", .kind = K::Button, .bounds = {100, 120, 80, 25}, .caption = "Off",
+         .flags = flags::Disabled},
+        {.name = "edit2", .kind = K::Edit, .bounds = {190, 120, 100, 21}},
+        {.name = "memo1", .kind = K::Memo, .bounds = {10, 160, 200, 80}, .flags = flags::VScroll},
+        {.name = "label1", .kind = K::Label, .bounds = {220, 10, 0, 0}, .caption = "Fits"},
+        {.name = "File1", .kind = K::Menu, .caption = "&File"},
+        {.name = "Help1", .kind = K::MenuItem, .caption = "&Help", .parent = "File1", .shortcut = ShortcutKey::F1},
+        {.name = "Off1", .kind = K::MenuItem, .caption = "&Off", .flags = flags::Disabled, .parent = "File1"},
+        {.name = "Exit1", .kind = K::MenuItem, .caption = "E&xit", .parent = "File1"},
+    };
+}
+
+class Win32ToolkitTest : public testing::Test {
+protected:
+    void SetUp() override {
+        app_.createForm(form_);
+        for (const char* name : {"butt1", "offbutt", "Help1", "Off1", "Exit1"}) {
+            form_[name].onClick = [this, name] { events_.push_back(std::string("click ") + name); };
+        }
+        for (const char* name : {"edit1", "edit2", "memo1"}) {
+            form_[name].onExit = [this, name] { events_.push_back(std::string("exit ") + name); };
+        }
+        form_.onKeyPress = [this](char& key) {
+            keys_ += key;
+            if (key == 'x') key = 0;
+        };
+        form_.onClose = [this] { events_.push_back("close"); };
+        form_.show();
+        window_ = FindWindowA("TBackendTest", nullptr);
+        ASSERT_NE(window_, nullptr);
+        pump();
+    }
+    void pump() {
+        for (int i = 0; i < 5; ++i) {
+            app_.processMessages();
+            Sleep(10);
+        }
+    }
+    HWND control(const std::string& name) const { return childNamed(window_, name); }
+    // The command id of a menu item, found by captions as outside tools find it.
+    UINT menuItem(const std::string& menu, const std::string& item) const {
+        HMENU bar = GetMenu(window_);
+        for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+            char text[128] = {};
+            GetMenuStringA(bar, i, text, sizeof text, MF_BYPOSITION);
+            if (menu != text) continue;
+            HMENU popup = GetSubMenu(bar, i);
+            for (int j = 0; j < GetMenuItemCount(popup); ++j) {
+                GetMenuStringA(popup, j, text, sizeof text, MF_BYPOSITION);
+                if (std::string(text).substr(0, std::string(text).find('\t')) == item) return GetMenuItemID(popup, j);
+            }
+        }
+        return 0;
+    }
+
+    Win32Platform platform_;
+    Application app_{platform_.platform()};
+    Form form_{app_, testWindowSpec(), testLayout()};
+    Form second_{app_, {.name = "TSecondTest", .caption = "Second", .bounds = {60, 60, 200, 150}}, {}};
+    HWND window_ = nullptr;
+    std::vector<std::string> events_;
+    std::string keys_;
+};
+
+TEST_F(Win32ToolkitTest, WindowsCarryTheirDesignNamesAndTheApplicationOwnsThem) {
+    EXPECT_EQ(lstrcmpiA(designName(window_).c_str(), "TBackendTest"), 0) << designName(window_);
+    for (const char* name : {"group1", "edit1", "butt1", "edit2", "memo1", "label1"}) {
+        HWND child = control(name);
+        ASSERT_NE(child, nullptr) << name;
+        EXPECT_GE(GetDlgCtrlID(child), 100) << name;
+    }
+    EXPECT_EQ(textOf(control("butt1")), "Press");
+    HWND owner = GetWindow(window_, GW_OWNER);
+    char className[32] = {};
+    GetClassNameA(owner, className, sizeof className);
+    EXPECT_STREQ(className, "TApplication");
+    EXPECT_TRUE(IsWindowVisible(owner));
+    app_.setTitle("Backend Title");
+    EXPECT_EQ(textOf(owner), "Backend Title");
+}
+
+TEST_F(Win32ToolkitTest, ClientAreaIsTheDesignedOneAndMovesAreReported) {
+    RECT client;
+    GetClientRect(window_, &client);
+    EXPECT_EQ(client.right, 400);
+    EXPECT_EQ(client.bottom, 300);
+    EXPECT_EQ(form_.clientSize(), (Size{400, 300}));
+    SetWindowPos(window_, nullptr, 70, 80, 500, 420, SWP_NOZORDER);  // as a user's drag would
+    pump();
+    EXPECT_EQ(form_.bounds(), (Rect{70, 80, 500, 420}));
+}
+
+TEST_F(Win32ToolkitTest, GroupMembersArePlacedShownAndEnabledWithTheGroup) {
+    HWND edit = control("edit1");
+    RECT rect;
+    GetWindowRect(edit, &rect);
+    POINT corner{rect.left, rect.top};
+    ScreenToClient(window_, &corner);
+    EXPECT_EQ(corner.x, 18);
+    EXPECT_EQ(corner.y, 30);
+    form_["group1"].setVisible(false);
+    EXPECT_FALSE(IsWindowVisible(edit));
+    form_["group1"].setVisible(true);
+    EXPECT_TRUE(IsWindowVisible(edit));
+    form_["group1"].setEnabled(false);
+    EXPECT_FALSE(IsWindowEnabled(edit));
+    form_["edit1"].setEnabled(true);  // already enabled itself: the group still rules
+    form_["group1"].setEnabled(true);
+    EXPECT_TRUE(IsWindowEnabled(edit));
+}
+
+TEST_F(Win32ToolkitTest, TextSetFromOutsideReachesThePortableControls) {
+    whileResponding(app_, [&] {
+        SendMessageA(control("edit2"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("typed outside"));
+        SendMessageA(control("memo1"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("first\r\nsecond\r\n"));
+    });
+    EXPECT_EQ(form_["edit2"].text(), "typed outside");
+    EXPECT_EQ(form_["memo1"].lines(), (std::vector<std::string>{"first", "second"}));
+
+    form_["edit2"].setText("set inside");
+    form_["memo1"].setLines({"a", "", "b", ""});
+    EXPECT_EQ(textOf(control("edit2")), "set inside");
+    EXPECT_EQ(textOf(control("memo1")), "a\r\n\r\nb\r\n");
+    // Not read back from the window, where the last empty line would not count.
+    EXPECT_EQ(form_["memo1"].lines(), (std::vector<std::string>{"a", "", "b", ""}));
+}
+
+TEST_F(Win32ToolkitTest, PostedClickTakesTheFocusFirst) {
+    form_["edit2"].setFocus();
+    pump();
+    EXPECT_EQ(GetFocus(), control("edit2"));
+    events_.clear();  // leaving edit1, which had the focus first
+    PostMessageA(control("butt1"), BM_CLICK, 0, 0);
+    PostMessageA(control("offbutt"), BM_CLICK, 0, 0);
+    pump();
+    EXPECT_EQ(events_, (std::vector<std::string>{"exit edit2", "click butt1"}));
+    EXPECT_EQ(form_.focusedControl(), &form_["butt1"]);
+}
+
+TEST_F(Win32ToolkitTest, MenuCommandsAndShortcutKeysClickItems) {
+    const UINT exit = menuItem("&File", "E&xit");
+    const UINT off = menuItem("&File", "&Off");
+    ASSERT_GE(exit, 100u);
+    PostMessageA(window_, WM_COMMAND, exit, 0);
+    PostMessageA(window_, WM_COMMAND, off, 0);
+    PostMessageA(window_, WM_COMMAND, IDOK, 0);
+    PostMessageA(control("edit1"), WM_KEYDOWN, VK_F1, 0);
+    pump();
+    EXPECT_EQ(events_, (std::vector<std::string>{"click Exit1", "click Help1"}));
+
+    form_["Exit1"].setChecked(true);
+    form_["Help1"].setText("&Manual");
+    EXPECT_EQ(GetMenuState(GetMenu(window_), menuItem("&File", "E&xit"), MF_BYCOMMAND) & MF_CHECKED,
+              static_cast<UINT>(MF_CHECKED));
+    char caption[64] = {};
+    GetMenuStringA(GetMenu(window_), menuItem("&File", "&Manual"), caption, sizeof caption, MF_BYCOMMAND);
+    EXPECT_STREQ(caption, "&Manual\tF1");
+    form_["Off1"].setVisible(false);
+    EXPECT_EQ(menuItem("&File", "&Off"), 0u);
+}
+
+TEST_F(Win32ToolkitTest, KeyPreviewSeesEachKeyOnceAndMaySwallowIt) {
+    form_["edit2"].setFocus();
+    pump();
+    events_.clear();
+    HWND edit = control("edit2");
+    PostMessageA(edit, WM_CHAR, 'a', 0);
+    PostMessageA(edit, WM_CHAR, 'x', 0);
+    PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageA(edit, WM_KEYDOWN, VK_ESCAPE, 0);
+    pump();
+    EXPECT_EQ(keys_, "ax\r");
+    EXPECT_EQ(form_["edit2"].text(), "a");
+
+    keys_.clear();
+    form_["memo1"].setFocus();
+    pump();
+    PostMessageA(control("memo1"), WM_KEYDOWN, VK_RETURN, 0);
+    pump();
+    EXPECT_EQ(keys_, "\r");
+    EXPECT_TRUE(form_.visible());  // Enter and Escape close nothing
+    EXPECT_TRUE(IsWindowVisible(window_));
+    EXPECT_EQ(events_, (std::vector<std::string>{"exit edit2"}));
+
+    // On a button, Enter presses it and is no key for the preview.
+    keys_.clear();
+    form_["butt1"].setFocus();
+    pump();
+    PostMessageA(control("butt1"), WM_KEYDOWN, VK_RETURN, 0);
+    pump();
+    EXPECT_EQ(keys_, "");
+    EXPECT_EQ(events_.back(), "click butt1");
+}
+
+TEST_F(Win32ToolkitTest, TabFollowsCreationOrderPastDisabledControls) {
+    form_["edit1"].setFocus();
+    pump();
+    PostMessageA(control("edit1"), WM_KEYDOWN, VK_TAB, 0);
+    pump();
+    EXPECT_EQ(form_.focusedControl(), &form_["butt1"]);
+    PostMessageA(control("butt1"), WM_KEYDOWN, VK_TAB, 0);
+    pump();
+    EXPECT_EQ(form_.focusedControl(), &form_["edit2"]);
+    EXPECT_EQ(GetFocus(), control("edit2"));
+}
+
+TEST_F(Win32ToolkitTest, LabelsWithoutASizeFitTheirText) {
+    RECT before;
+    GetWindowRect(control("label1"), &before);
+    EXPECT_GT(before.right - before.left, 0);
+    EXPECT_GT(before.bottom - before.top, 0);
+    form_["label1"].setText("A much longer caption than before");
+    RECT after;
+    GetWindowRect(control("label1"), &after);
+    EXPECT_GT(after.right - after.left, 3 * (before.right - before.left));
+}
+
+TEST_F(Win32ToolkitTest, CloseBoxAsksTheFormWhichHidesASecondWindow) {
+    app_.createForm(second_);
+    bool closed = false;
+    second_.onClose = [&] { closed = true; };
+    second_.show();
+    HWND second = FindWindowA("TSecondTest", nullptr);
+    PostMessageA(second, WM_CLOSE, 0, 0);
+    pump();
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(second_.visible());
+    EXPECT_FALSE(IsWindowVisible(second));
+    EXPECT_TRUE(IsWindow(second));
+}
+
+TEST_F(Win32ToolkitTest, ModalFormDisablesTheOthersUntilItCloses) {
+    app_.createForm(second_);
+    bool mainEnabledMeanwhile = true;
+    second_.onClose = [&] { mainEnabledMeanwhile = IsWindowEnabled(window_) != 0; };
+    // Handled while the modal form is up: the click must not reach the main window's button.
+    PostMessageA(control("butt1"), BM_CLICK, 0, 0);
+    PostMessageA(window_, WM_COMMAND, menuItem("&File", "E&xit"), 0);
+    PostMessageA(FindWindowA("TSecondTest", nullptr), WM_CLOSE, 0, 0);
+    app_.showModal(second_);
+    EXPECT_FALSE(mainEnabledMeanwhile);
+    EXPECT_EQ(events_, std::vector<std::string>{});
+    EXPECT_TRUE(IsWindowEnabled(window_));
+    EXPECT_FALSE(second_.visible());
+}
+
+TEST_F(Win32ToolkitTest, WaitingMessagesAreHandledButQuitIsKept) {
+    PostQuitMessage(3);
+    app_.processMessages();
+    MSG message;
+    ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(message.wParam, 3u);
+}
+
+struct BoxCase {
+    MessageButtons buttons;
+    std::vector<std::string> captions;
+    std::string press;
+    MessageResult expected;
+};
+
+TEST_F(Win32ToolkitTest, MessageBoxesShowTheProgramsCaptionsAndAnswer) {
+    const BoxCase cases[] = {
+        {MessageButtons::Ok, {"OK"}, "OK", MessageResult::Ok},
+        {MessageButtons::YesNo, {"&Yes", "&No"}, "&No", MessageResult::No},
+        {MessageButtons::YesNo, {"&Yes", "&No"}, "&Yes", MessageResult::Yes},
+        {MessageButtons::YesCancel, {"&Yes", "Cancel"}, "&Yes", MessageResult::Yes},
+        {MessageButtons::YesCancel, {"&Yes", "Cancel"}, "Cancel", MessageResult::Cancel},
+    };
+    for (const BoxCase& c : cases) {
+        std::vector<std::string> seen;
+        std::string text;
+        std::thread user([&] {
+            HWND box = waitForDialog("Confirm");
+            if (box == nullptr) return;
+            seen = buttonsOf(box);
+            text = textOf(GetDlgItem(box, 0xFFFF));
+            PostMessageA(buttonCaptioned(box, c.press), BM_CLICK, 0, 0);
+        });
+        const MessageResult result = app_.messageBox(MessageKind::Confirm, "Go on?", c.buttons);
+        user.join();
+        EXPECT_EQ(seen, c.captions) << "pressing " << c.press;
+        EXPECT_EQ(text, "Go on?");
+        EXPECT_EQ(result, c.expected) << "pressing " << c.press;
+    }
+}
+
+TEST_F(Win32ToolkitTest, OpenDialogGivesTheChosenPathAndLeavesTheDirectoryAlone) {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string chosen = std::string(temp) + "w32chosen.txt";
+    CloseHandle(CreateFileA(chosen.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    app_.fileSystem().changeDirectory("C:\\");
+
+    auto answer = [](const std::string& path) {
+        return [path] {
+            HWND dialog = waitForDialog("Open");
+            if (dialog == nullptr) return;
+            if (path.empty()) {
+                PostMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+                return;
+            }
+            HWND name = GetDlgItem(dialog, 0x47C);  // the file name combo box
+            if (name == nullptr) name = GetDlgItem(dialog, 0x480);
+            SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+            PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+        };
+    };
+    std::optional<std::string> result;
+    std::thread user(answer(chosen));
+    result = app_.openFileDialog({"Text|*.txt|All|*.*", std::string(temp) + "start.txt"});
+    user.join();
+    EXPECT_EQ(result, chosen);
+    EXPECT_EQ(app_.fileSystem().currentDirectory(), "C:\\");
+
+    std::thread canceller(answer(""));
+    result = app_.openFileDialog({"Text|*.txt", ""});
+    canceller.join();
+    EXPECT_EQ(result, std::nullopt);
+    DeleteFileA(chosen.c_str());
+}
+
+}  // namespace
+}  // namespace zelvio
