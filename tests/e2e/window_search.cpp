@@ -1,0 +1,166 @@
+#include "tests/e2e/window_search.h"
+
+#include "tests/e2e/driver_error.h"
+
+#include <sstream>
+
+namespace zelvio::e2e {
+
+std::string windowClass(HWND window) {
+    char name[256] = {};
+    const int length = GetClassNameA(window, name, sizeof name);
+    return std::string(name, length > 0 ? length : 0);
+}
+
+std::string windowCaption(HWND window) {
+    char text[1024] = {};
+    const int length = GetWindowTextA(window, text, sizeof text);
+    return std::string(text, length > 0 ? length : 0);
+}
+
+std::string designName(HWND window) {
+    const auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropA(window, "Name")));
+    if (atom == 0) return {};
+    char name[256] = {};
+    const UINT length = GlobalGetAtomNameA(atom, name, sizeof name);
+    return std::string(name, length);
+}
+
+std::vector<HWND> topLevelWindows(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        std::vector<HWND> found;
+    } search{processId, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == search.processId) search.found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::vector<HWND> descendants(HWND parent) {
+    std::vector<HWND> found;
+    EnumChildWindows(
+        parent,
+        [](HWND window, LPARAM data) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+static void describeOne(std::ostream& out, HWND window) {
+    RECT r = {};
+    GetWindowRect(window, &r);
+    out << "  class \"" << windowClass(window) << "\" caption \"" << windowCaption(window) << "\"";
+    if (const std::string name = designName(window); !name.empty()) out << " name \"" << name << "\"";
+    if (const int id = GetDlgCtrlID(window); id != 0 && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD))
+        out << " id " << id;
+    out << (IsWindowVisible(window) ? " visible" : " hidden") << (IsWindowEnabled(window) ? "" : " disabled")
+        << " at " << r.left << "," << r.top << " size " << (r.right - r.left) << "x" << (r.bottom - r.top) << "\n";
+}
+
+std::string describeWindows(DWORD processId) {
+    std::ostringstream out;
+    const auto windows = topLevelWindows(processId);
+    out << "its top-level windows (" << windows.size() << "):\n";
+    for (HWND window : windows) describeOne(out, window);
+    return out.str();
+}
+
+std::string describeChildren(HWND parent) {
+    std::ostringstream out;
+    const auto windows = descendants(parent);
+    out << "the windows inside \"" << windowCaption(parent) << "\" (" << windows.size() << "):\n";
+    for (HWND window : windows) describeOne(out, window);
+    return out.str();
+}
+
+std::optional<HWND> findTopLevel(const TestProcess& process, const WindowTest& test) {
+    for (HWND window : topLevelWindows(process.id()))
+        if (IsWindowVisible(window) && test(window)) return window;
+    return std::nullopt;
+}
+
+HWND waitForTopLevel(const TestProcess& process, const WindowTest& test, const std::string& sought,
+                     Milliseconds timeout) {
+    std::optional<HWND> found;
+    bool ended = false;
+    pollUntil(
+        [&] {
+            found = findTopLevel(process, test);
+            ended = !found && !process.running();
+            return found || ended;
+        },
+        timeout);
+    if (found) return *found;
+    if (ended) {
+        DWORD code = 0;
+        GetExitCodeProcess(process.handle(), &code);
+        throw DriverError(process.label() + " ended (exit code " + std::to_string(code) + ") without showing " +
+                          sought);
+    }
+    throw DriverError(process.label() + " shows no " + sought + " after " + std::to_string(timeout.count()) +
+                      " ms; " + describeWindows(process.id()));
+}
+
+HWND waitForWindow(const TestProcess& process, const std::string& caption, Milliseconds timeout) {
+    return waitForTopLevel(
+        process, [&](HWND window) { return windowCaption(window) == caption; },
+        "window captioned \"" + caption + "\"", timeout);
+}
+
+HWND waitForForm(const TestProcess& process, const std::string& name, Milliseconds timeout) {
+    return waitForTopLevel(
+        process, [&](HWND window) { return designName(window) == name; }, "form named \"" + name + "\"", timeout);
+}
+
+bool waitUntilClosed(HWND window, Milliseconds timeout) {
+    return pollUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); }, timeout);
+}
+
+HWND findControl(HWND window, const std::string& name) {
+    std::vector<HWND> found;
+    for (HWND child : descendants(window))
+        if (designName(child) == name) found.push_back(child);
+    if (found.size() == 1) return found.front();
+    throw DriverError((found.empty() ? "no control named \"" : "more than one control named \"") + name +
+                      "\"; " + describeChildren(window));
+}
+
+static bool matches(HWND window, const ChildQuery& query) {
+    if (query.className && windowClass(window) != *query.className) return false;
+    if (query.caption && windowCaption(window) != *query.caption) return false;
+    if (query.id && GetDlgCtrlID(window) != *query.id) return false;
+    return true;
+}
+
+std::vector<HWND> findChildren(HWND parent, const ChildQuery& query) {
+    std::vector<HWND> found;
+    for (HWND child : descendants(parent))
+        if (matches(child, query)) found.push_back(child);
+    return found;
+}
+
+static std::string describeQuery(const ChildQuery& query) {
+    std::string text;
+    if (query.className) text += " class \"" + *query.className + "\"";
+    if (query.caption) text += " caption \"" + *query.caption + "\"";
+    if (query.id) text += " id " + std::to_string(*query.id);
+    return text.empty() ? " (any)" : text;
+}
+
+HWND findChild(HWND parent, const ChildQuery& query) {
+    const auto found = findChildren(parent, query);
+    if (found.size() == 1) return found.front();
+    throw DriverError(std::string(found.empty() ? "no child window" : "more than one child window") + " with" +
+                      describeQuery(query) + "; " + describeChildren(parent));
+}
+
+}  // namespace zelvio::e2e
