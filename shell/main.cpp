@@ -1,9 +1,10 @@
 // Entry point of mpzelvio.exe: the main program on the Win32 backend.
 
 #include "platform/win32/win32_platform.h"
-#include "shell/program.h"
+#include "shell/mainprogram.h"
 
 int main() {
     zelvio::Win32Platform win32;
-    return zelvio::runMainProgram(win32.platform());
+    zelvio::MainProgram program(win32.platform());
+    return program.run();
 }

@@ -1,0 +1,23 @@
+#include "encoding/voicerecord.h"
+
+#include "shell/mainprogram.h"
+
+#include <string>
+
+namespace zelvio {
+
+static FormSpec windowSpec() {
+    return {
+        .name = "Tmpvoicerecord",
+        .caption = std::string(23, ' ') + "Mp3 Zelvio Voice Record",
+        .client = {333, 120},
+        .border = BorderStyle::Dialog,
+        .titleButtons = TitleButtons::None,
+        .centred = true,
+        .stayOnTop = true,
+    };
+}
+
+Tmpvoicerecord::Tmpvoicerecord(MainProgram& program) : Form(program.app, windowSpec(), {}), program(program) {}
+
+}  // namespace zelvio

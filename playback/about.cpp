@@ -1,0 +1,22 @@
+#include "playback/about.h"
+
+#include "shell/mainprogram.h"
+
+#include <string>
+
+namespace zelvio {
+
+static FormSpec windowSpec() {
+    return {
+        .name = "Tmpzelvioabout",
+        .caption = std::string(27, ' ') + "Mp3 Zelvio About",
+        .client = {315, 203},
+        .border = BorderStyle::Dialog,
+        .titleButtons = TitleButtons::None,
+        .centred = true,
+    };
+}
+
+Tmpzelvioabout::Tmpzelvioabout(MainProgram& program) : Form(program.app, windowSpec(), {}), program(program) {}
+
+}  // namespace zelvio

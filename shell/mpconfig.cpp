@@ -1,0 +1,121 @@
+#include "shell/mpconfig.h"
+
+#include "playback/mpzelvio.h"
+#include "shell/mainprogram.h"
+
+#include <string>
+
+namespace zelvio {
+
+static const char* const playerHint =
+    "If you do not know how to find the player, the USUAL player name is winplay3.exe. If you have no idea "
+    "where you installed it try using the Windows 95 search function by selecting find in your Windows 95 "
+    "tile bar start menu";
+static const char* const encoderHint =
+    "If you do not know how to find the encoder, the USUAL encoder name is l3enc.exe. If you have no idea "
+    "where you installed it try using the Windows 95 search function by selecting find in your Windows 95 "
+    "tile bar start menu";
+static const char* const mixerHint =
+    "If you do not know where your mixer is, try the sndvol32.exe file in your main windows 95 directory";
+
+static FormSpec configSpec() {
+    return {
+        .name = "Tmpconfig",
+        .caption = std::string(35, ' ') + "Mp3 Zelvio Config",
+        .client = {385, 261},
+        .border = BorderStyle::Dialog,
+        .titleButtons = TitleButtons::None,
+        .centred = true,
+    };
+}
+
+// One row of a frame: a label, the field and, for a path, its browse button.
+static void addRow(std::vector<ControlSpec>& layout, const std::string& frame, int top, const char* label,
+                   const char* field, const char* browseButton, const char* browseHint) {
+    using K = ControlKind;
+    int labels = 0;
+    for (const auto& c : layout) labels += c.kind == K::Label;
+    layout.push_back({.name = "Label" + std::to_string(labels + 1),
+                      .kind = K::Label,
+                      .bounds = {12, top + 4, 0, 0},
+                      .caption = label,
+                      .parent = frame});
+    if (browseButton == nullptr) {
+        layout.push_back({.name = field, .kind = K::Edit, .bounds = {100, top, 257, 21}, .parent = frame});
+        return;
+    }
+    layout.push_back(
+        {.name = field, .kind = K::Edit, .bounds = {100, top, 229, 21}, .flags = flags::ReadOnly, .parent = frame});
+    layout.push_back({.name = browseButton,
+                      .kind = K::GlyphButton,
+                      .bounds = {335, top, 22, 22},
+                      .hint = browseHint,
+                      .parent = frame});
+}
+
+static std::vector<ControlSpec> configLayout() {
+    using K = ControlKind;
+    std::vector<ControlSpec> layout;
+    layout.push_back({.name = "GroupBox1", .kind = K::GroupBox, .bounds = {8, 6, 369, 108}, .caption = "Mp3 Config"});
+    addRow(layout, "GroupBox1", 20, "Mp3 Player", "playeredit", "mp3playselect", "Select Player from file list");
+    addRow(layout, "GroupBox1", 50, "Mp3 Encoder", "encoderedit", "encodeselect", "Select Encoder from file list");
+    addRow(layout, "GroupBox1", 80, "Encode Flags", "encodeflagedit", nullptr, nullptr);
+    layout.push_back({.name = "GroupBox2", .kind = K::GroupBox, .bounds = {8, 118, 369, 108}, .caption = "Other"});
+    addRow(layout, "GroupBox2", 20, "Mixer", "mixeredit", "mixerSelect", "Select Mixer from file list");
+    addRow(layout, "GroupBox2", 50, "DA Ripper", "daripperedit", "Ripperbutt", "Select Da Ripper from File list");
+    addRow(layout, "GroupBox2", 80, "DA Command", "Dacommandedit", nullptr, nullptr);
+    layout.push_back(
+        {.name = "OKbutt", .kind = K::Button, .bounds = {104, 232, 75, 25}, .caption = "&OK", .flags = flags::Bold});
+    layout.push_back({.name = "Cancelbutt", .kind = K::Button, .bounds = {206, 232, 75, 25}, .caption = "&Cancel"});
+    return layout;
+}
+
+Tmpconfig::Tmpconfig(MainProgram& program)
+    : Form(program.app, configSpec(), configLayout()), program(program) {
+    OpenDialog1.filter = "Exe Files (.exe)|*.exe";
+    onShow = [this] { FormShow(); };
+    (*this)["OKbutt"].onClick = [this] { OKbuttClick(); };
+    (*this)["Cancelbutt"].onClick = [this] { CancelbuttClick(); };
+    (*this)["mp3playselect"].onClick = [this] { mp3playselectClick(); };
+    (*this)["encodeselect"].onClick = [this] { encodeselectClick(); };
+    (*this)["mixerSelect"].onClick = [this] { mixerSelectClick(); };
+    (*this)["Ripperbutt"].onClick = [this] { RipperbuttClick(); };
+}
+
+void Tmpconfig::FormShow() {
+    const Settings& settings = program.Form1->settings;
+    (*this)["playeredit"].setText(settings.playerpath);
+    (*this)["encoderedit"].setText(settings.encoderpath);
+    (*this)["encodeflagedit"].setText(settings.encodeflags);
+    (*this)["mixeredit"].setText(settings.mixerpath);
+    (*this)["daripperedit"].setText(settings.ripperpath);
+    (*this)["Dacommandedit"].setText(settings.rippercommand);
+}
+
+void Tmpconfig::browse(Control& field, const char* emptyFieldHint) {
+    if (emptyFieldHint != nullptr && field.text().empty()) {
+        app().messageBox(MessageKind::Information, emptyFieldHint, MessageButtons::Ok);
+    }
+    OpenDialog1.fileName = field.text();
+    if (auto path = app().openFileDialog(OpenDialog1)) field.setText(*path);
+}
+
+void Tmpconfig::mp3playselectClick() { browse((*this)["playeredit"], playerHint); }
+void Tmpconfig::encodeselectClick() { browse((*this)["encoderedit"], encoderHint); }
+void Tmpconfig::mixerSelectClick() { browse((*this)["mixeredit"], mixerHint); }
+void Tmpconfig::RipperbuttClick() { browse((*this)["daripperedit"], nullptr); }
+
+void Tmpconfig::OKbuttClick() {
+    Settings& settings = program.Form1->settings;
+    settings.playerpath = (*this)["playeredit"].text();
+    settings.encoderpath = (*this)["encoderedit"].text();
+    settings.encodeflags = (*this)["encodeflagedit"].text();
+    settings.mixerpath = (*this)["mixeredit"].text();
+    settings.ripperpath = (*this)["daripperedit"].text();
+    settings.rippercommand = (*this)["Dacommandedit"].text();
+    close();
+}
+
+void Tmpconfig::CancelbuttClick() { close(); }
+
+}  // namespace zelvio

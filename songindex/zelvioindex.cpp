@@ -1,0 +1,23 @@
+#include "songindex/zelvioindex.h"
+
+#include "shell/mainprogram.h"
+
+#include <string>
+
+namespace zelvio {
+
+static FormSpec windowSpec() {
+    return {
+        .name = "TIndexdata",
+        .caption = std::string(46, ' ') + "Mp3 Zelvio Index Data",
+        .client = {497, 305},
+        .border = BorderStyle::Dialog,
+        .titleButtons = TitleButtons::None,
+        .centred = true,
+        .keyPreview = true,
+    };
+}
+
+TIndexdata::TIndexdata(MainProgram& program) : Form(program.app, windowSpec(), {}), program(program) {}
+
+}  // namespace zelvio

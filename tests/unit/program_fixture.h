@@ -1,0 +1,43 @@
+#pragma once
+// The whole main program on the headless backend.
+
+#include "platform/headless/headless_platform.h"
+#include "playback/mpzelvio.h"
+#include "shell/mainprogram.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zelvio {
+
+class ProgramTest : public ::testing::Test {
+protected:
+    // Starts the program in the headless file system's current directory.
+    void start() { program = std::make_unique<MainProgram>(headless.platform()); }
+
+    void TearDown() override {
+        for (const auto& problem : headless.toolkit.problems()) ADD_FAILURE() << problem;
+    }
+
+    TForm1& main() { return *program->Form1; }
+    HeadlessFileSystem& fs() { return headless.fs; }
+    HeadlessToolkit& toolkit() { return headless.toolkit; }
+    const std::vector<MessageBoxRequest>& boxes() { return headless.toolkit.messageBoxes(); }
+
+    // The texts of the plain error boxes shown so far.
+    std::vector<std::string> errors() {
+        std::vector<std::string> texts;
+        for (const auto& box : boxes()) {
+            if (box.kind == MessageKind::PlainError) texts.push_back(box.text);
+        }
+        return texts;
+    }
+
+    HeadlessPlatform headless;
+    std::unique_ptr<MainProgram> program;
+};
+
+}  // namespace zelvio
