@@ -1,0 +1,63 @@
+// Rebuilding the song list of a directory of n MP3 files against an index of
+// n entries: one lookupentry per file (n reads of the index) against one
+// IndexLookup asked n times (one read).
+
+#include "platform/headless/headless_filesystem.h"
+#include "songindex/indexfile.h"
+#include "songindex/indexlookup.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+namespace zelvio {
+namespace {
+
+const std::string indexPath = "C:\\MUSIC\\index.dat";
+
+struct SongDirectory {
+    HeadlessFileSystem fs;
+    std::vector<std::string> mp3Names;
+
+    explicit SongDirectory(int count) {
+        WorkingCopy lines;
+        for (int i = 0; i < count; ++i) {
+            const std::string name = "song_" + std::to_string(i) + ".mp3";
+            // Listed in upper case, as a directory listing may give them.
+            std::string listed = name;
+            for (char& c : listed) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+            mp3Names.push_back(listed);
+            lines.insert(lines.end(), {name, "Title of song " + std::to_string(i), "Some Artist", "3:45"});
+        }
+        fs.makeDirectories("C:\\MUSIC");
+        writeindex(fs, indexPath, lines);
+    }
+};
+
+void BM_LookupEntryPerFile(benchmark::State& state) {
+    SongDirectory directory(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        int found = 0;
+        for (const auto& name : directory.mp3Names) found += lookupentry(directory.fs, indexPath, name).has_value();
+        benchmark::DoNotOptimize(found);
+        if (found != static_cast<int>(directory.mp3Names.size())) state.SkipWithError("a song was not found");
+    }
+}
+
+void BM_IndexLookupOnce(benchmark::State& state) {
+    SongDirectory directory(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        const IndexLookup lookup(directory.fs, indexPath);
+        int found = 0;
+        for (const auto& name : directory.mp3Names) found += lookup.find(name).has_value();
+        benchmark::DoNotOptimize(found);
+        if (found != static_cast<int>(directory.mp3Names.size())) state.SkipWithError("a song was not found");
+    }
+}
+
+BENCHMARK(BM_LookupEntryPerFile)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IndexLookupOnce)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace zelvio
