@@ -1,0 +1,27 @@
+#pragma once
+// The information window: a small always-on-top panel that shows what the
+// program is busy with (a minutes:seconds read-out drawn as seven-segment
+// digits, the source, the status) and an output memo that folds out.
+
+#include "platform/form.h"
+
+namespace zelvio {
+
+class MainProgram;
+
+class Tcompressinfo : public Form {
+public:
+    explicit Tcompressinfo(MainProgram& program);
+
+    MainProgram& program;
+
+    // Source: 0 Wav, 1 CD, anything else leaves it. Status: 0 none,
+    // 1 Playing, 2 Rec with PLEASE WAIT, 3 Encode with PLEASE WAIT, anything
+    // else leaves it.
+    void setdisplay(int minutes, int seconds, int source, int status);
+
+    void showoutputbuttClick();
+    void donebuttClick();
+};
+
+}  // namespace zelvio

@@ -1,0 +1,141 @@
+// The information window: its read-out, status texts and output memo.
+
+#include "program_fixture.h"
+
+#include "common/errors.h"
+#include "encoding/compress.h"
+
+namespace zelvio {
+namespace {
+
+// The lit segments of each digit, written the way a data sheet does.
+const char* const segmentsOf[10] = {"abcdef", "bc", "abdeg", "abcdg", "bcfg", "acdfg", "acdefg", "abc", "abcdefg", "abcdfg"};
+
+class InformationWindowTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        fs().putFile("C:\\mpzelvio.cfg", "ver 1.2\r\nC:\\\r\nC:\\\r\n\r\n\r\n-hq\r\n0\r\n");
+        start();
+    }
+    Tcompressinfo& info() { return *program->compressinfo; }
+
+    // The lit segments of one digit position, as letters a to g.
+    std::string lit(int position) {
+        std::string letters;
+        for (int segment = 1; segment <= 7; ++segment) {
+            if (info()["timer" + std::to_string(position) + std::to_string(segment)].visible()) {
+                letters += static_cast<char>('a' + segment - 1);
+            }
+        }
+        return letters;
+    }
+    // The read-out as "mm:ss"; '?' for a pattern that is no digit.
+    std::string readout() {
+        std::string text;
+        for (int position = 1; position <= 4; ++position) {
+            char digit = '?';
+            for (int d = 0; d < 10; ++d) {
+                if (lit(position) == segmentsOf[d]) digit = static_cast<char>('0' + d);
+            }
+            text += digit;
+            if (position == 2) text += ':';
+        }
+        return text;
+    }
+    // Which of the status and source texts show.
+    std::string shown() {
+        std::string names;
+        for (const char* name : {"playingtxt", "recordingtxt", "encodetxt", "waittext", "Cdtxt", "wavtxt"}) {
+            if (info()[name].visible()) names += std::string(names.empty() ? "" : " ") + info()[name].text();
+        }
+        return names;
+    }
+};
+
+TEST_F(InformationWindowTest, ItStartsHiddenReadingEightyEightEightyEight) {
+    EXPECT_FALSE(info().visible());
+    EXPECT_TRUE(info().spec().stayOnTop);
+    EXPECT_EQ(info().caption(), "            Mp3 Zelvio Information");
+    EXPECT_EQ(info().clientSize(), (Size{241, 87}));
+    EXPECT_EQ(readout(), "88:88");
+    EXPECT_EQ(shown(), "");
+    EXPECT_FALSE(info()["outputmemo"].visible());
+    EXPECT_TRUE(info()["timerdot1"].visible());
+    EXPECT_TRUE(info()["Shape2"].visible());
+}
+
+TEST_F(InformationWindowTest, TheSegmentsSitWhereTheDigitsAre) {
+    EXPECT_EQ(info()["timer11"].bounds(), (Rect{81, 17, 9, 3}));
+    EXPECT_EQ(info()["timer16"].bounds(), (Rect{78, 18, 3, 11}));
+    EXPECT_EQ(info()["timer23"].bounds(), (Rect{90 + 19, 30, 3, 11}));
+    EXPECT_EQ(info()["timer34"].bounds(), (Rect{81 + 40, 40, 9, 3}));
+    EXPECT_EQ(info()["timer47"].bounds(), (Rect{81 + 58, 28, 9, 3}));
+    EXPECT_EQ(info()["timer45"].spec().shape, ShapeKind::Ellipse);
+    EXPECT_EQ(info()["timer45"].spec().backColour, colours::Lime);
+    EXPECT_EQ(info()["timer45"].spec().penColour, colours::Green);
+}
+
+TEST_F(InformationWindowTest, EveryDigitLightsItsOwnSegments) {
+    for (int d = 0; d < 10; ++d) {
+        info().setdisplay(d * 11, 10 * d + (9 - d), 0, 0);
+        for (int position = 1; position <= 3; ++position) EXPECT_EQ(lit(position), segmentsOf[d]) << d;
+        EXPECT_EQ(lit(4), segmentsOf[9 - d]) << d;
+    }
+}
+
+TEST_F(InformationWindowTest, SourceAndStatusTexts) {
+    info().setdisplay(12, 34, 0, 1);
+    EXPECT_EQ(readout(), "12:34");
+    EXPECT_EQ(shown(), "Playing Wav");
+
+    info().setdisplay(0, 0, 1, 2);
+    EXPECT_EQ(readout(), "00:00");
+    EXPECT_EQ(shown(), "Rec PLEASE WAIT CD");
+
+    info().setdisplay(5, 7, 5, 7);  // neither source nor status changes
+    EXPECT_EQ(readout(), "05:07");
+    EXPECT_EQ(shown(), "Rec PLEASE WAIT CD");
+
+    info().setdisplay(0, 0, 0, 3);
+    EXPECT_EQ(shown(), "Encode PLEASE WAIT Wav");
+
+    info().setdisplay(100, 255, 1, 0);
+    EXPECT_EQ(readout(), "00:00");
+    EXPECT_EQ(shown(), "CD");
+}
+
+TEST_F(InformationWindowTest, NumbersThatDoNotFitTwoDigitsReadZero) {
+    info().setdisplay(-1, -59, 0, 0);
+    EXPECT_EQ(readout(), "00:00");
+    info().setdisplay(99, 9, 0, 0);
+    EXPECT_EQ(readout(), "99:09");
+}
+
+TEST_F(InformationWindowTest, OutputFoldsTheMemoOutAndInKeepingItsLines) {
+    info().show();
+    info()["outputmemo"].addLine("Debug: l3enc temp.wav");
+    info()["showoutputbutt"].click();
+    EXPECT_TRUE(info()["outputmemo"].visible());
+    EXPECT_EQ(info().bounds().height, 203);
+    info()["showoutputbutt"].click();
+    EXPECT_FALSE(info()["outputmemo"].visible());
+    EXPECT_EQ(info().bounds().height, 106);
+
+    info()["showoutputbutt"].click();
+    info()["donebutt"].click();
+    EXPECT_FALSE(info().visible());
+    info().show();
+    EXPECT_TRUE(info()["outputmemo"].visible());
+    EXPECT_EQ(info()["outputmemo"].lines(), std::vector<std::string>{"Debug: l3enc temp.wav"});
+}
+
+TEST_F(InformationWindowTest, AnErrorPutsTheButtonsBackToIdle) {
+    info()["showoutputbutt"].setEnabled(true);
+    info()["donebutt"].setEnabled(false);
+    program->app.dispatch([] { throw MediaError("Device not ready"); });
+    EXPECT_FALSE(info()["showoutputbutt"].enabled());
+    EXPECT_TRUE(info()["donebutt"].enabled());
+}
+
+}  // namespace
+}  // namespace zelvio
