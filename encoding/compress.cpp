@@ -1,7 +1,5 @@
 #include "encoding/compress.h"
 
-#include "shell/mainprogram.h"
-
 #include <array>
 #include <string>
 
@@ -49,7 +47,7 @@ std::array<int, 2> twoDigits(int number) {
     return {number / 10, number % 10};
 }
 
-FormSpec windowSpec() {
+FormDesign windowDesign() {
     return {
         .name = "Tcompressinfo",
         .caption = std::string(12, ' ') + "Mp3 Zelvio Information",
@@ -61,7 +59,7 @@ FormSpec windowSpec() {
     };
 }
 
-ControlSpec statusLabel(const char* name, const char* caption, int left, int top, Colour colour) {
+ControlDesign statusLabel(const char* name, const char* caption, int left, int top, Colour colour) {
     return {.name = name,
             .kind = ControlKind::Label,
             .bounds = {left, top, 0, 0},
@@ -71,9 +69,9 @@ ControlSpec statusLabel(const char* name, const char* caption, int left, int top
             .backColour = colours::Black};
 }
 
-std::vector<ControlSpec> windowLayout() {
+std::vector<ControlDesign> windowLayout() {
     using K = ControlKind;
-    std::vector<ControlSpec> layout;
+    std::vector<ControlDesign> layout;
     layout.push_back({.name = "Shape1",
                       .kind = K::Shape,
                       .bounds = {60, 4, 134, 42},
@@ -141,7 +139,7 @@ std::vector<ControlSpec> windowLayout() {
 
 }  // namespace
 
-Tcompressinfo::Tcompressinfo(MainProgram& program) : Form(program.app, windowSpec(), windowLayout()), program(program) {
+Tcompressinfo::Tcompressinfo(Application& app) : Form(app, windowDesign(), windowLayout()) {
     (*this)["showoutputbutt"].onClick = [this] { showoutputbuttClick(); };
     (*this)["donebutt"].onClick = [this] { donebuttClick(); };
 }

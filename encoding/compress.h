@@ -7,13 +7,12 @@
 
 namespace zelvio {
 
-class MainProgram;
+class Application;
 
+// It only shows what its callers set, so it needs nothing but the application.
 class Tcompressinfo : public Form {
 public:
-    explicit Tcompressinfo(MainProgram& program);
-
-    MainProgram& program;
+    explicit Tcompressinfo(Application& app);
 
     // Source: 0 Wav, 1 CD, anything else leaves it. Status: 0 none,
     // 1 Playing, 2 Rec with PLEASE WAIT, 3 Encode with PLEASE WAIT, anything

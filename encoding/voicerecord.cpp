@@ -6,7 +6,7 @@
 
 namespace zelvio {
 
-static FormSpec windowSpec() {
+static FormDesign windowDesign() {
     return {
         .name = "Tmpvoicerecord",
         .caption = std::string(23, ' ') + "Mp3 Zelvio Voice Record",
@@ -18,6 +18,6 @@ static FormSpec windowSpec() {
     };
 }
 
-Tmpvoicerecord::Tmpvoicerecord(MainProgram& program) : Form(program.app, windowSpec(), {}), program(program) {}
+Tmpvoicerecord::Tmpvoicerecord(MainProgram& program) : Form(program.app, windowDesign(), {}), program(program) {}
 
 }  // namespace zelvio

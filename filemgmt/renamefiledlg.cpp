@@ -6,7 +6,7 @@
 
 namespace zelvio {
 
-static FormSpec windowSpec() {
+static FormDesign windowDesign() {
     return {
         .name = "Trenamedialog",
         .caption = std::string(28, ' ') + "Rename File",
@@ -18,6 +18,6 @@ static FormSpec windowSpec() {
     };
 }
 
-Trenamedialog::Trenamedialog(MainProgram& program) : Form(program.app, windowSpec(), {}), program(program) {}
+Trenamedialog::Trenamedialog(MainProgram& program) : Form(program.app, windowDesign(), {}), program(program) {}
 
 }  // namespace zelvio

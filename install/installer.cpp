@@ -4,7 +4,7 @@
 
 namespace zelvio {
 
-static FormSpec installWindowSpec() {
+static FormDesign installWindowDesign() {
     return {
         .name = "TInstallForm",
         .caption = "Mp3 Zelvio Setup",
@@ -17,7 +17,7 @@ static FormSpec installWindowSpec() {
     };
 }
 
-static std::vector<ControlSpec> installWindowLayout() {
+static std::vector<ControlDesign> installWindowLayout() {
     using K = ControlKind;
     return {
         {.name = "Bevel1", .kind = K::Bevel, .bounds = {8, 8, 409, 289}},
@@ -30,7 +30,7 @@ static std::vector<ControlSpec> installWindowLayout() {
     };
 }
 
-TInstallForm::TInstallForm(Application& app) : Form(app, installWindowSpec(), installWindowLayout()) {}
+TInstallForm::TInstallForm(Application& app) : Form(app, installWindowDesign(), installWindowLayout()) {}
 
 int runInstaller(Platform platform) {
     Application app(platform);

@@ -5,14 +5,14 @@
 
 namespace zelvio {
 
-Control::Control(Form& form, ControlSpec spec)
+Control::Control(Form& form, ControlDesign design)
     : form_(form),
-      spec_(std::move(spec)),
-      text_(spec_.caption),
-      enabled_((spec_.flags & flags::Disabled) == 0),
-      visible_((spec_.flags & flags::Hidden) == 0),
-      checked_((spec_.flags & flags::Checked) != 0),
-      bounds_(spec_.bounds) {}
+      design_(std::move(design)),
+      text_(design_.caption),
+      enabled_((design_.flags & flags::Disabled) == 0),
+      visible_((design_.flags & flags::Hidden) == 0),
+      checked_((design_.flags & flags::Checked) != 0),
+      bounds_(design_.bounds) {}
 
 void Control::notify(ControlProperty property) {
     if (peer_ != nullptr) peer_->update(property);
@@ -56,11 +56,11 @@ void Control::setBounds(Rect bounds) {
 }
 
 Control* Control::parentControl() const {
-    return spec_.parent.empty() ? nullptr : form_.find(spec_.parent);
+    return design_.parent.empty() ? nullptr : form_.find(design_.parent);
 }
 
 bool Control::canFocus() const {
-    switch (spec_.kind) {
+    switch (design_.kind) {
         case ControlKind::Button:
         case ControlKind::GlyphButton:
         case ControlKind::Edit:
@@ -82,7 +82,7 @@ void Control::setFocus() {
 }
 
 void Control::click() {
-    if (spec_.kind == ControlKind::Button || spec_.kind == ControlKind::GlyphButton) setFocus();
+    if (design_.kind == ControlKind::Button || design_.kind == ControlKind::GlyphButton) setFocus();
     clicked();
 }
 

@@ -15,16 +15,16 @@ class Form;
 
 class Control {
 public:
-    Control(Form& form, ControlSpec spec);
+    Control(Form& form, ControlDesign design);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
     Form& form() const { return form_; }
-    const ControlSpec& spec() const { return spec_; }
-    const std::string& name() const { return spec_.name; }
-    ControlKind kind() const { return spec_.kind; }
-    const std::string& hint() const { return spec_.hint; }
-    bool readOnly() const { return (spec_.flags & flags::ReadOnly) != 0; }
+    const ControlDesign& design() const { return design_; }
+    const std::string& name() const { return design_.name; }
+    ControlKind kind() const { return design_.kind; }
+    const std::string& hint() const { return design_.hint; }
+    bool readOnly() const { return (design_.flags & flags::ReadOnly) != 0; }
 
     // A button's, label's, frame's or menu item's caption; an edit's contents.
     const std::string& text() const { return text_; }
@@ -69,7 +69,7 @@ private:
     Control* parentControl() const;
 
     Form& form_;
-    ControlSpec spec_;
+    ControlDesign design_;
     std::string text_;
     std::vector<std::string> lines_;
     bool enabled_;

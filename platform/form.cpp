@@ -6,8 +6,8 @@
 
 namespace zelvio {
 
-Form::Form(Application& app, FormSpec spec, std::vector<ControlSpec> controls)
-    : app_(app), spec_(std::move(spec)), caption_(spec_.caption), bounds_(spec_.bounds) {
+Form::Form(Application& app, FormDesign design, std::vector<ControlDesign> controls)
+    : app_(app), design_(std::move(design)), caption_(design_.caption), bounds_(design_.bounds) {
     controls_.reserve(controls.size());
     for (auto& c : controls) controls_.push_back(std::make_unique<Control>(*this, std::move(c)));
 }
@@ -23,7 +23,7 @@ Control* Form::find(std::string_view name) const {
 
 Control& Form::operator[](std::string_view name) const {
     Control* c = find(name);
-    if (c == nullptr) throw std::logic_error(spec_.name + " has no control " + std::string(name));
+    if (c == nullptr) throw std::logic_error(design_.name + " has no control " + std::string(name));
     return *c;
 }
 
@@ -48,9 +48,9 @@ void Form::attach(FormPeer* peer) {
     peer_ = peer;
     if (peer_ == nullptr) return;
     const Size extra = peer_->frameExtra();
-    if (spec_.client.width > 0) bounds_.width = spec_.client.width + extra.width;
-    if (spec_.client.height > 0) bounds_.height = spec_.client.height + extra.height;
-    if (spec_.centred) {
+    if (design_.client.width > 0) bounds_.width = design_.client.width + extra.width;
+    if (design_.client.height > 0) bounds_.height = design_.client.height + extra.height;
+    if (design_.centred) {
         const Size screen = app_.toolkit().screenSize();
         bounds_.left = (screen.width - bounds_.width) / 2;
         bounds_.top = (screen.height - bounds_.height) / 2;
@@ -124,7 +124,7 @@ void Form::focusNext() {
 }
 
 bool Form::previewKey(char& key) {
-    if (spec_.keyPreview && onKeyPress) app_.dispatch([&] { onKeyPress(key); });
+    if (design_.keyPreview && onKeyPress) app_.dispatch([&] { onKeyPress(key); });
     return key != 0;
 }
 

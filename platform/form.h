@@ -18,14 +18,14 @@ class Application;
 
 class Form {
 public:
-    Form(Application& app, FormSpec spec, std::vector<ControlSpec> controls);
+    Form(Application& app, FormDesign design, std::vector<ControlDesign> controls);
     virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
     Application& app() const { return app_; }
-    const FormSpec& spec() const { return spec_; }
-    const std::string& name() const { return spec_.name; }
+    const FormDesign& design() const { return design_; }
+    const std::string& name() const { return design_.name; }
 
     // The control with this design name; a missing name is a programming error.
     Control& operator[](std::string_view name) const;
@@ -77,7 +77,7 @@ private:
     void moveFocus(Control* control, bool toldByBackend);
 
     Application& app_;
-    FormSpec spec_;
+    FormDesign design_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::string caption_;
     Rect bounds_;

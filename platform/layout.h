@@ -1,6 +1,6 @@
 #pragma once
-// The tables a window is built from: one FormSpec for the window and one
-// ControlSpec per control, menu and menu item, in creation (and tab) order.
+// The tables a window is built from: one FormDesign for the window and one
+// ControlDesign per control, menu and menu item, in creation (and tab) order.
 
 #include "platform/geometry.h"
 
@@ -39,7 +39,7 @@ inline constexpr unsigned HScroll = 1u << 8;
 inline constexpr unsigned Checked = 1u << 9;
 }  // namespace flags
 
-struct ControlSpec {
+struct ControlDesign {
     std::string name;
     ControlKind kind = ControlKind::Label;
     Rect bounds;  // relative to the parent's client area; a label with no size fits its text
@@ -67,7 +67,7 @@ enum class TitleButtons {
     None,
 };
 
-struct FormSpec {
+struct FormDesign {
     std::string name;  // the window's class name, e.g. "Tmpconfig"
     std::string caption;
     Rect bounds;       // designed outer bounds

@@ -6,7 +6,7 @@
 
 namespace zelvio {
 
-static FormSpec windowSpec() {
+static FormDesign windowDesign() {
     return {
         .name = "Tmpzelvioabout",
         .caption = std::string(27, ' ') + "Mp3 Zelvio About",
@@ -17,6 +17,6 @@ static FormSpec windowSpec() {
     };
 }
 
-Tmpzelvioabout::Tmpzelvioabout(MainProgram& program) : Form(program.app, windowSpec(), {}), program(program) {}
+Tmpzelvioabout::Tmpzelvioabout(MainProgram& program) : Form(program.app, windowDesign(), {}), program(program) {}
 
 }  // namespace zelvio

@@ -4,7 +4,7 @@
 
 namespace zelvio {
 
-static FormSpec mainWindowSpec() {
+static FormDesign mainWindowDesign() {
     return {
         .name = "TForm1",
         .caption = "Mp3 Zelvio V 0.93",
@@ -14,7 +14,7 @@ static FormSpec mainWindowSpec() {
     };
 }
 
-static std::vector<ControlSpec> mainWindowLayout() {
+static std::vector<ControlDesign> mainWindowLayout() {
     using K = ControlKind;
     return {
         {.name = "Bevel2", .kind = K::Bevel, .bounds = {0, 0, 633, 9}, .bevel = BevelKind::TopLine},
@@ -33,7 +33,7 @@ static std::vector<ControlSpec> mainWindowLayout() {
 }
 
 TForm1::TForm1(MainProgram& program)
-    : Form(program.app, mainWindowSpec(), mainWindowLayout()),
+    : Form(program.app, mainWindowDesign(), mainWindowLayout()),
       program(program),
       recdir(program.app.fileSystem()),
       mp3dir(program.app.fileSystem()) {

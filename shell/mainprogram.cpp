@@ -9,11 +9,17 @@
 #include "songindex/indexedit.h"
 #include "songindex/zelvioindex.h"
 
+#include <type_traits>
+
 namespace zelvio {
 
 template <typename Window>
 static void create(MainProgram& program, std::unique_ptr<Window>& slot) {
-    slot = std::make_unique<Window>(program);
+    if constexpr (std::is_constructible_v<Window, MainProgram&>) {
+        slot = std::make_unique<Window>(program);
+    } else {
+        slot = std::make_unique<Window>(program.app);
+    }
     program.app.createForm(*slot);
 }
 

@@ -18,7 +18,7 @@ static const char* const encoderHint =
 static const char* const mixerHint =
     "If you do not know where your mixer is, try the sndvol32.exe file in your main windows 95 directory";
 
-static FormSpec configSpec() {
+static FormDesign configDesign() {
     return {
         .name = "Tmpconfig",
         .caption = std::string(35, ' ') + "Mp3 Zelvio Config",
@@ -30,7 +30,7 @@ static FormSpec configSpec() {
 }
 
 // One row of a frame: a label, the field and, for a path, its browse button.
-static void addRow(std::vector<ControlSpec>& layout, const std::string& frame, int top, const char* label,
+static void addRow(std::vector<ControlDesign>& layout, const std::string& frame, int top, const char* label,
                    const char* field, const char* browseButton, const char* browseHint) {
     using K = ControlKind;
     int labels = 0;
@@ -53,9 +53,9 @@ static void addRow(std::vector<ControlSpec>& layout, const std::string& frame, i
                       .parent = frame});
 }
 
-static std::vector<ControlSpec> configLayout() {
+static std::vector<ControlDesign> configLayout() {
     using K = ControlKind;
-    std::vector<ControlSpec> layout;
+    std::vector<ControlDesign> layout;
     layout.push_back({.name = "GroupBox1", .kind = K::GroupBox, .bounds = {8, 6, 369, 108}, .caption = "Mp3 Config"});
     addRow(layout, "GroupBox1", 20, "Mp3 Player", "playeredit", "mp3playselect", "Select Player from file list");
     addRow(layout, "GroupBox1", 50, "Mp3 Encoder", "encoderedit", "encodeselect", "Select Encoder from file list");
@@ -71,7 +71,7 @@ static std::vector<ControlSpec> configLayout() {
 }
 
 Tmpconfig::Tmpconfig(MainProgram& program)
-    : Form(program.app, configSpec(), configLayout()), program(program) {
+    : Form(program.app, configDesign(), configLayout()), program(program) {
     OpenDialog1.filter = "Exe Files (.exe)|*.exe";
     onShow = [this] { FormShow(); };
     (*this)["OKbutt"].onClick = [this] { OKbuttClick(); };

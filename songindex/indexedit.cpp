@@ -6,7 +6,7 @@
 
 namespace zelvio {
 
-static FormSpec windowSpec() {
+static FormDesign windowDesign() {
     return {
         .name = "Tindexeditor",
         .caption = std::string(37, ' ') + "Mp3 Zelvio Index Editor",
@@ -18,6 +18,6 @@ static FormSpec windowSpec() {
     };
 }
 
-Tindexeditor::Tindexeditor(MainProgram& program) : Form(program.app, windowSpec(), {}), program(program) {}
+Tindexeditor::Tindexeditor(MainProgram& program) : Form(program.app, windowDesign(), {}), program(program) {}
 
 }  // namespace zelvio

@@ -6,7 +6,7 @@
 
 namespace zelvio {
 
-static FormSpec windowSpec() {
+static FormDesign windowDesign() {
     return {
         .name = "TIndexdata",
         .caption = std::string(46, ' ') + "Mp3 Zelvio Index Data",
@@ -18,6 +18,6 @@ static FormSpec windowSpec() {
     };
 }
 
-TIndexdata::TIndexdata(MainProgram& program) : Form(program.app, windowSpec(), {}), program(program) {}
+TIndexdata::TIndexdata(MainProgram& program) : Form(program.app, windowDesign(), {}), program(program) {}
 
 }  // namespace zelvio

@@ -6,14 +6,15 @@
 #   tools/screenshot.sh PROGRAM.exe [OUT.png] [SECONDS]
 #
 # OUT.png defaults to shots/PROGRAM-DATE-TIME.png in the tree, SECONDS to 5.
-# The program runs in an empty working directory that goes with the session.
+# The program runs in an empty working directory that goes with the session,
+# or in $SCREENSHOT_WORKDIR when that is set.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 if [[ ${1-} == --inside-session ]]; then
     program=$2 out=$3 seconds=$4
-    work=$ZELVIO_WINE_SESSION/work
+    work=${SCREENSHOT_WORKDIR:-$ZELVIO_WINE_SESSION/work}
     mkdir -p "$work"
     cd "$work"
     wine "$program" >"$ZELVIO_WINE_SESSION/program.log" 2>&1 &

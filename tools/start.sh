@@ -16,4 +16,4 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     WINEDEBUG=-all exec wine mpzelvio.exe
 fi
 echo "No display: starting on a virtual display instead."
-exec tools/screenshot.sh run/mpzelvio.exe
+SCREENSHOT_WORKDIR="$PWD/run" exec tools/screenshot.sh run/mpzelvio.exe

@@ -76,7 +76,7 @@ HeadlessToolkit::HeadlessToolkit() = default;
 HeadlessToolkit::~HeadlessToolkit() = default;
 
 Size HeadlessToolkit::frameExtra(const Form& form) {
-    Size extra = form.spec().border == BorderStyle::Dialog ? Size{6, 19} : Size{8, 21};
+    Size extra = form.design().border == BorderStyle::Dialog ? Size{6, 19} : Size{8, 21};
     const auto& controls = form.controls();
     if (std::any_of(controls.begin(), controls.end(), [](const auto& c) { return c->kind() == ControlKind::Menu; })) {
         extra.height += 19;  // the menu bar

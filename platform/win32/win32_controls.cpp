@@ -19,7 +19,7 @@ namespace {
 
 COLORREF rgb(Colour colour) { return RGB(colour.red, colour.green, colour.blue); }
 
-bool has(const ControlSpec& spec, unsigned flag) { return (spec.flags & flag) != 0; }
+bool has(const ControlDesign& design, unsigned flag) { return (design.flags & flag) != 0; }
 
 struct WindowKind {
     const char* className;
@@ -27,42 +27,42 @@ struct WindowKind {
     DWORD exStyle;
 };
 
-WindowKind windowKind(const ControlSpec& spec) {
+WindowKind windowKind(const ControlDesign& design) {
     const DWORD child = WS_CHILD | WS_CLIPSIBLINGS;
-    switch (spec.kind) {
+    switch (design.kind) {
         case ControlKind::Button:
             return {"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
         case ControlKind::GlyphButton:
             return {"BUTTON", child | WS_TABSTOP | BS_OWNERDRAW, 0};
         case ControlKind::Label: {
-            DWORD style = child | (has(spec, flags::Centred) ? SS_CENTER | SS_CENTERIMAGE : SS_LEFTNOWORDWRAP);
-            if (!spec.hint.empty()) style |= SS_NOTIFY;  // takes the mouse, so its tooltip shows
+            DWORD style = child | (has(design, flags::Centred) ? SS_CENTER | SS_CENTERIMAGE : SS_LEFTNOWORDWRAP);
+            if (!design.hint.empty()) style |= SS_NOTIFY;  // takes the mouse, so its tooltip shows
             return {"STATIC", style, 0};
         }
         case ControlKind::Edit: {
             DWORD style = child | WS_TABSTOP | ES_AUTOHSCROLL;
-            if (has(spec, flags::ReadOnly)) style |= ES_READONLY;
+            if (has(design, flags::ReadOnly)) style |= ES_READONLY;
             return {"EDIT", style, WS_EX_CLIENTEDGE};
         }
         case ControlKind::Memo: {
             DWORD style = child | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
-            if (has(spec, flags::VScroll)) style |= WS_VSCROLL;
-            if (has(spec, flags::HScroll)) style |= WS_HSCROLL | ES_AUTOHSCROLL;  // else long lines wrap
-            if (has(spec, flags::ReadOnly)) style |= ES_READONLY;
-            if (has(spec, flags::Centred)) style |= ES_CENTER;
+            if (has(design, flags::VScroll)) style |= WS_VSCROLL;
+            if (has(design, flags::HScroll)) style |= WS_HSCROLL | ES_AUTOHSCROLL;  // else long lines wrap
+            if (has(design, flags::ReadOnly)) style |= ES_READONLY;
+            if (has(design, flags::Centred)) style |= ES_CENTER;
             return {"EDIT", style, WS_EX_CLIENTEDGE};
         }
         case ControlKind::GroupBox:
             return {"BUTTON", child | BS_GROUPBOX, 0};
         case ControlKind::Bevel:
-            return {"STATIC", child | (spec.bevel == BevelKind::Frame ? SS_ETCHEDFRAME : SS_ETCHEDHORZ), 0};
+            return {"STATIC", child | (design.bevel == BevelKind::Frame ? SS_ETCHEDFRAME : SS_ETCHEDHORZ), 0};
         case ControlKind::Shape:
             return {shapeWindowClass(), child, 0};
         case ControlKind::Menu:
         case ControlKind::MenuItem:
             break;
     }
-    throw std::logic_error(spec.name + " has no window of its own");
+    throw std::logic_error(design.name + " has no window of its own");
 }
 
 bool isButton(ControlKind kind) { return kind == ControlKind::Button || kind == ControlKind::GlyphButton; }
@@ -70,7 +70,7 @@ bool isTextField(ControlKind kind) { return kind == ControlKind::Edit || kind ==
 
 // The group box a control sits in, or null.
 const Control* groupOf(const Control& control) {
-    const std::string& parent = control.spec().parent;
+    const std::string& parent = control.design().parent;
     const Control* group = parent.empty() ? nullptr : control.form().find(parent);
     return group != nullptr && group->kind() == ControlKind::GroupBox ? group : nullptr;
 }
@@ -86,43 +86,43 @@ std::string windowText(HWND window) {
 }  // namespace
 
 Win32Control::Win32Control(Win32Form& owner, Control& control, int id)
-    : owner_(owner), control_(control), spec_(control.spec()), id_(id) {
-    if (spec_.backColour) {
-        shapeLook_.fill = rgb(*spec_.backColour);
+    : owner_(owner), control_(control), design_(control.design()), id_(id) {
+    if (design_.backColour) {
+        shapeLook_.fill = rgb(*design_.backColour);
         backBrush_ = CreateSolidBrush(shapeLook_.fill);
     }
-    if (spec_.penColour) shapeLook_.pen = rgb(*spec_.penColour);
-    shapeLook_.kind = spec_.shape;
+    if (design_.penColour) shapeLook_.pen = rgb(*design_.penColour);
+    shapeLook_.kind = design_.shape;
 }
 
 Win32Control::~Win32Control() {
     if (backBrush_ != nullptr) DeleteObject(backBrush_);
 }
 
-bool Win32Control::inFront() const { return isButton(spec_.kind) || isTextField(spec_.kind); }
+bool Win32Control::inFront() const { return isButton(design_.kind) || isTextField(design_.kind); }
 
 void Win32Control::create(FontCache& fonts) {
-    const WindowKind kind = windowKind(spec_);
-    const std::string caption = spec_.kind == ControlKind::Memo ? "" : control_.text();
+    const WindowKind kind = windowKind(design_);
+    const std::string caption = design_.kind == ControlKind::Memo ? "" : control_.text();
     window_ = CreateWindowExA(kind.exStyle, kind.className, caption.c_str(), kind.style, 0, 0, 0, 0, owner_.window(),
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), GetModuleHandleA(nullptr),
-                              spec_.kind == ControlKind::Shape ? &shapeLook_ : nullptr);
-    if (window_ == nullptr) throw std::runtime_error("cannot create the window of " + spec_.name);
-    setDesignName(window_, spec_.name);
+                              design_.kind == ControlKind::Shape ? &shapeLook_ : nullptr);
+    if (window_ == nullptr) throw std::runtime_error("cannot create the window of " + design_.name);
+    setDesignName(window_, design_.name);
 
-    const FormSpec& formSpec = control_.form().spec();
-    const bool fixed = has(spec_, flags::FixedPitch);
-    font_ = fonts.get({fixed ? fixedPitchFace : formSpec.fontFace,
-                       spec_.fontHeight > 0 ? spec_.fontHeight : formSpec.fontHeight, has(spec_, flags::Bold),
-                       has(spec_, flags::Underline)});
+    const FormDesign& formDesign = control_.form().design();
+    const bool fixed = has(design_, flags::FixedPitch);
+    font_ = fonts.get({fixed ? fixedPitchFace : formDesign.fontFace,
+                       design_.fontHeight > 0 ? design_.fontHeight : formDesign.fontHeight, has(design_, flags::Bold),
+                       has(design_, flags::Underline)});
     SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 
-    if (isTextField(spec_.kind)) SendMessageA(window_, EM_SETLIMITTEXT, 0, 0);  // no length limit
-    if (isButton(spec_.kind) || isTextField(spec_.kind)) {
+    if (isTextField(design_.kind)) SendMessageA(window_, EM_SETLIMITTEXT, 0, 0);  // no length limit
+    if (isButton(design_.kind) || isTextField(design_.kind)) {
         SetWindowSubclass(window_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
     }
 
-    if (spec_.kind == ControlKind::Memo) applyLines();
+    if (design_.kind == ControlKind::Memo) applyLines();
     applyBounds();
     EnableWindow(window_, enabledWithGroups());
     ShowWindow(window_, shownWithGroups() ? SW_SHOWNA : SW_HIDE);
@@ -160,8 +160,8 @@ void Win32Control::update(ControlProperty property) {
 }
 
 void Win32Control::updateMembers(ControlProperty property) {
-    if (spec_.kind != ControlKind::GroupBox) return;
-    for (Win32Control* member : owner_.membersOf(spec_.name)) member->update(property);
+    if (design_.kind != ControlKind::GroupBox) return;
+    for (Win32Control* member : owner_.membersOf(design_.name)) member->update(property);
 }
 
 bool Win32Control::shownWithGroups() const {
@@ -188,13 +188,13 @@ POINT Win32Control::groupOffset() const {
 }
 
 void Win32Control::applyText() {
-    if (spec_.kind == ControlKind::Memo) return;  // a memo shows its lines
+    if (design_.kind == ControlKind::Memo) return;  // a memo shows its lines
     setTextQuietly(control_.text());
-    if (spec_.kind == ControlKind::Label) applyBounds();  // a label that fits its text follows it
+    if (design_.kind == ControlKind::Label) applyBounds();  // a label that fits its text follows it
 }
 
 void Win32Control::applyLines() {
-    if (spec_.kind != ControlKind::Memo) return;
+    if (design_.kind != ControlKind::Memo) return;
     setTextQuietly(joinLines(control_.lines()));
     const LPARAM end = GetWindowTextLengthA(window_);
     SendMessageA(window_, EM_SETSEL, static_cast<WPARAM>(end), end);
@@ -226,25 +226,25 @@ void Win32Control::applyBounds() {
     const POINT offset = groupOffset();
     bounds.left += offset.x;
     bounds.top += offset.y;
-    if (spec_.kind == ControlKind::Label && (bounds.width == 0 || bounds.height == 0)) {
+    if (design_.kind == ControlKind::Label && (bounds.width == 0 || bounds.height == 0)) {
         const Size text = measuredText();
         bounds.width = text.width;
         bounds.height = text.height;
     }
-    if (spec_.kind == ControlKind::Bevel && spec_.bevel != BevelKind::Frame) {
+    if (design_.kind == ControlKind::Bevel && design_.bevel != BevelKind::Frame) {
         // An etched line two pixels high along the top or bottom edge.
-        if (spec_.bevel == BevelKind::BottomLine) bounds.top += std::max(bounds.height - 2, 0);
+        if (design_.bevel == BevelKind::BottomLine) bounds.top += std::max(bounds.height - 2, 0);
         bounds.height = 2;
     }
     MoveWindow(window_, bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
-    if (spec_.kind == ControlKind::Shape) fitShapeRegion(window_, shapeLook_, bounds.width, bounds.height);
+    if (design_.kind == ControlKind::Shape) fitShapeRegion(window_, shapeLook_, bounds.width, bounds.height);
 }
 
 void Win32Control::notified(WORD code) {
     if (!owner_.live()) return;
-    if (isButton(spec_.kind) && code == BN_CLICKED) {
+    if (isButton(design_.kind) && code == BN_CLICKED) {
         control_.clicked();
-    } else if (isTextField(spec_.kind) && code == EN_CHANGE) {
+    } else if (isTextField(design_.kind) && code == EN_CHANGE) {
         reportContents();
     }
 }
@@ -252,7 +252,7 @@ void Win32Control::notified(WORD code) {
 void Win32Control::reportContents() {
     if (applying_ || !owner_.live()) return;
     std::string text = windowText(window_);
-    if (spec_.kind == ControlKind::Memo) {
+    if (design_.kind == ControlKind::Memo) {
         control_.linesEdited(splitLines(text));
     } else {
         control_.textEdited(std::move(text));
@@ -260,19 +260,19 @@ void Win32Control::reportContents() {
 }
 
 HBRUSH Win32Control::paintColours(HDC dc) const {
-    if (spec_.kind != ControlKind::Label && !isTextField(spec_.kind)) return nullptr;
+    if (design_.kind != ControlKind::Label && !isTextField(design_.kind)) return nullptr;
     // Text fields keep the window colour when read-only or disabled, as the
     // program's designs show them; labels take the form's face colour.
-    const int face = spec_.kind == ControlKind::Label ? COLOR_BTNFACE : COLOR_WINDOW;
-    COLORREF text = spec_.textColour ? rgb(*spec_.textColour) : GetSysColor(COLOR_WINDOWTEXT);
-    if (isTextField(spec_.kind) && !IsWindowEnabled(window_)) text = GetSysColor(COLOR_GRAYTEXT);
+    const int face = design_.kind == ControlKind::Label ? COLOR_BTNFACE : COLOR_WINDOW;
+    COLORREF text = design_.textColour ? rgb(*design_.textColour) : GetSysColor(COLOR_WINDOWTEXT);
+    if (isTextField(design_.kind) && !IsWindowEnabled(window_)) text = GetSysColor(COLOR_GRAYTEXT);
     SetTextColor(dc, text);
-    SetBkColor(dc, spec_.backColour ? rgb(*spec_.backColour) : GetSysColor(face));
+    SetBkColor(dc, design_.backColour ? rgb(*design_.backColour) : GetSysColor(face));
     return backBrush_ != nullptr ? backBrush_ : GetSysColorBrush(face);
 }
 
 void Win32Control::draw(const DRAWITEMSTRUCT& item) {
-    if (spec_.kind == ControlKind::GlyphButton) drawGlyphButton(item);
+    if (design_.kind == ControlKind::GlyphButton) drawGlyphButton(item);
 }
 
 LRESULT CALLBACK Win32Control::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
@@ -296,7 +296,7 @@ LRESULT Win32Control::handleSubclassed(UINT message, WPARAM wParam, LPARAM lPara
     switch (message) {
         case WM_LBUTTONDBLCLK:
             // A quick second click is a click: buttons do not know double clicks.
-            if (isButton(spec_.kind)) message = WM_LBUTTONDOWN;
+            if (isButton(design_.kind)) message = WM_LBUTTONDOWN;
             break;
         case WM_SETFOCUS: {
             const LRESULT result = DefSubclassProc(window_, message, wParam, lParam);
@@ -306,7 +306,7 @@ LRESULT Win32Control::handleSubclassed(UINT message, WPARAM wParam, LPARAM lPara
         case WM_SETTEXT: {
             // Text set from outside (another program, a tool) is the user's.
             const LRESULT result = DefSubclassProc(window_, message, wParam, lParam);
-            if (isTextField(spec_.kind)) reportContents();
+            if (isTextField(design_.kind)) reportContents();
             return result;
         }
     }

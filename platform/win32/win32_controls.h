@@ -25,7 +25,7 @@ public:
     void update(ControlProperty property) override;
 
     Control& control() const { return control_; }
-    const ControlSpec& spec() const { return spec_; }
+    const ControlDesign& design() const { return design_; }
     HWND window() const { return window_; }
     // Whether it belongs in front of the others (an input control) or behind
     // them (a label, frame, line or shape) when they overlap.
@@ -57,7 +57,7 @@ private:
 
     Win32Form& owner_;
     Control& control_;
-    const ControlSpec spec_;  // kept here: the window outlives the portable control at the end
+    const ControlDesign design_;  // kept here: the window outlives the portable control at the end
     const int id_;
     HWND window_ = nullptr;
     HFONT font_ = nullptr;

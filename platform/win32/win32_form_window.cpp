@@ -26,16 +26,16 @@ struct FrameStyle {
     DWORD exStyle;
 };
 
-FrameStyle frameStyle(const FormSpec& spec) {
+FrameStyle frameStyle(const FormDesign& design) {
     FrameStyle frame{};
-    const bool dialog = spec.border == BorderStyle::Dialog;
+    const bool dialog = design.border == BorderStyle::Dialog;
     if (dialog) {
         frame.style = WS_POPUP | WS_CAPTION | WS_DLGFRAME;
         frame.exStyle = WS_EX_DLGMODALFRAME;
     } else {
         frame.style = WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME;
     }
-    switch (spec.titleButtons) {
+    switch (design.titleButtons) {
         case TitleButtons::All:
             frame.style |= WS_SYSMENU | (dialog ? 0 : WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
             break;
@@ -45,7 +45,7 @@ FrameStyle frameStyle(const FormSpec& spec) {
         case TitleButtons::None:
             break;
     }
-    if (spec.stayOnTop) frame.exStyle |= WS_EX_TOPMOST;
+    if (design.stayOnTop) frame.exStyle |= WS_EX_TOPMOST;
     return frame;
 }
 
@@ -84,10 +84,10 @@ Win32Form::~Win32Form() {
 }
 
 void Win32Form::create() {
-    const FormSpec& spec = form_.spec();
-    const std::string className = spec.name.empty() ? "TZelvioForm" : spec.name;
-    registerFormClass(className.c_str(), spec.border == BorderStyle::Dialog, windowProc);
-    const FrameStyle frame = frameStyle(spec);
+    const FormDesign& design = form_.design();
+    const std::string className = design.name.empty() ? "TZelvioForm" : design.name;
+    registerFormClass(className.c_str(), design.border == BorderStyle::Dialog, windowProc);
+    const FrameStyle frame = frameStyle(design);
     const Rect bounds = form_.bounds();
     CreateWindowExA(frame.exStyle, className.c_str(), form_.caption().c_str(), frame.style, bounds.left, bounds.top,
                     bounds.width, bounds.height, toolkit_.applicationWindow(), nullptr, GetModuleHandleA(nullptr),
@@ -147,7 +147,7 @@ void Win32Form::addTooltip(const Win32Control& control) {
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(control.window());
-    tool.lpszText = const_cast<char*>(control.spec().hint.c_str());  // copied by the tooltip
+    tool.lpszText = const_cast<char*>(control.design().hint.c_str());  // copied by the tooltip
     SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
@@ -197,7 +197,7 @@ bool Win32Form::pressShortcut(WPARAM virtualKey) {
 std::vector<Win32Control*> Win32Form::membersOf(const std::string& group) const {
     std::vector<Win32Control*> members;
     for (const auto& control : controls_) {
-        if (control->spec().parent == group) members.push_back(control.get());
+        if (control->design().parent == group) members.push_back(control.get());
     }
     return members;
 }
@@ -205,7 +205,7 @@ std::vector<Win32Control*> Win32Form::membersOf(const std::string& group) const 
 Control* Win32Form::buttonOf(HWND window) const {
     const Win32Control* control = controlOf(window);
     if (control == nullptr) return nullptr;
-    const ControlKind kind = control->spec().kind;
+    const ControlKind kind = control->design().kind;
     return kind == ControlKind::Button || kind == ControlKind::GlyphButton ? &control->control() : nullptr;
 }
 

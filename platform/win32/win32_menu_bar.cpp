@@ -16,7 +16,7 @@ private:
 namespace {
 
 std::string itemCaption(const Control& item) {
-    switch (item.spec().shortcut) {
+    switch (item.design().shortcut) {
         case ShortcutKey::F1:
             return item.text() + "\tF1";
         case ShortcutKey::F2:
@@ -49,7 +49,7 @@ HMENU Win32MenuBar::build() const {
         HMENU popup = CreatePopupMenu();
         for (const auto& item : entries_) {
             const Control& c = *item.control;
-            if (c.kind() != ControlKind::MenuItem || c.spec().parent != menu.control->name() || !c.visible()) continue;
+            if (c.kind() != ControlKind::MenuItem || c.design().parent != menu.control->name() || !c.visible()) continue;
             if (c.text() == "-") {
                 AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
                 continue;
@@ -90,7 +90,7 @@ Control* Win32MenuBar::itemWithId(int id) const {
 
 Control* Win32MenuBar::itemWithShortcut(ShortcutKey key) const {
     for (const auto& entry : entries_) {
-        if (entry.control->kind() == ControlKind::MenuItem && entry.control->spec().shortcut == key) {
+        if (entry.control->kind() == ControlKind::MenuItem && entry.control->design().shortcut == key) {
             return entry.control;
         }
     }

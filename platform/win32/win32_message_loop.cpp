@@ -83,7 +83,7 @@ void Win32Toolkit::handleMessage(MSG& message) {
 }
 
 bool Win32Toolkit::routeFormKeys(Win32Form& form, MSG& message) {
-    const bool preview = form.form().spec().keyPreview;
+    const bool preview = form.form().design().keyPreview;
     if (message.message == WM_KEYDOWN) {
         const WPARAM key = message.wParam;
         if (key != VK_RETURN) returnPreviewed_ = false;

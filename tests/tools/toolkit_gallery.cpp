@@ -13,7 +13,7 @@
 namespace zelvio {
 namespace {
 
-FormSpec galleryWindowSpec() {
+FormDesign galleryWindowDesign() {
     return {
         .name = "TGallery",
         .caption = "Toolkit gallery",
@@ -24,7 +24,7 @@ FormSpec galleryWindowSpec() {
     };
 }
 
-std::vector<ControlSpec> galleryLayout() {
+std::vector<ControlDesign> galleryLayout() {
     using K = ControlKind;
     return {
         {.name = "Frame1", .kind = K::GroupBox, .bounds = {8, 4, 284, 88}, .caption = "A frame"},
@@ -117,7 +117,7 @@ const char* resultName(MessageResult result) {
 
 class TGallery : public Form {
 public:
-    explicit TGallery(Application& app) : Form(app, galleryWindowSpec(), galleryLayout()) {
+    explicit TGallery(Application& app) : Form(app, galleryWindowDesign(), galleryLayout()) {
         (*this)["memo1"].setLines({"Every kind of control, on the Win32 backend.", "Events are written here."});
         (*this)["boxbutt"].onClick = [this] { showNextBox(); };
         (*this)["openbutt"].onClick = [this] { openFile(); };

@@ -303,12 +303,12 @@ HWND waitForDialog(const std::string& title) {
     return nullptr;
 }
 
-FormSpec testWindowSpec() {
+FormDesign testWindowDesign() {
     return {.name = "TBackendTest", .caption = "Backend test", .bounds = {40, 40, 0, 0}, .client = {400, 300},
             .keyPreview = true};
 }
 
-std::vector<ControlSpec> testLayout() {
+std::vector<ControlDesign> testLayout() {
     using K = ControlKind;
     return {
         {.name = "group1", .kind = K::GroupBox, .bounds = {10, 10, 200, 100}, .caption = "Group"},
@@ -371,7 +371,7 @@ protected:
 
     Win32Platform platform_;
     Application app_{platform_.platform()};
-    Form form_{app_, testWindowSpec(), testLayout()};
+    Form form_{app_, testWindowDesign(), testLayout()};
     Form second_{app_, {.name = "TSecondTest", .caption = "Second", .bounds = {60, 60, 200, 150}}, {}};
     HWND window_ = nullptr;
     std::vector<std::string> events_;

@@ -54,7 +54,7 @@ protected:
 
 TEST_F(InformationWindowTest, ItStartsHiddenReadingEightyEightEightyEight) {
     EXPECT_FALSE(info().visible());
-    EXPECT_TRUE(info().spec().stayOnTop);
+    EXPECT_TRUE(info().design().stayOnTop);
     EXPECT_EQ(info().caption(), "            Mp3 Zelvio Information");
     EXPECT_EQ(info().clientSize(), (Size{241, 87}));
     EXPECT_EQ(readout(), "88:88");
@@ -70,9 +70,9 @@ TEST_F(InformationWindowTest, TheSegmentsSitWhereTheDigitsAre) {
     EXPECT_EQ(info()["timer23"].bounds(), (Rect{90 + 19, 30, 3, 11}));
     EXPECT_EQ(info()["timer34"].bounds(), (Rect{81 + 40, 40, 9, 3}));
     EXPECT_EQ(info()["timer47"].bounds(), (Rect{81 + 58, 28, 9, 3}));
-    EXPECT_EQ(info()["timer45"].spec().shape, ShapeKind::Ellipse);
-    EXPECT_EQ(info()["timer45"].spec().backColour, colours::Lime);
-    EXPECT_EQ(info()["timer45"].spec().penColour, colours::Green);
+    EXPECT_EQ(info()["timer45"].design().shape, ShapeKind::Ellipse);
+    EXPECT_EQ(info()["timer45"].design().backColour, colours::Lime);
+    EXPECT_EQ(info()["timer45"].design().penColour, colours::Green);
 }
 
 TEST_F(InformationWindowTest, EveryDigitLightsItsOwnSegments) {

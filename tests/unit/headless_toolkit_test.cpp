@@ -16,11 +16,11 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-FormSpec mainDesign() {
+FormDesign mainDesign() {
     return {.name = "TMain", .caption = "Main", .bounds = {10, 10, 640, 482}, .keyPreview = true};
 }
 
-std::vector<ControlSpec> mainControls() {
+std::vector<ControlDesign> mainControls() {
     return {
         {.name = "filemenu", .kind = ControlKind::Menu, .caption = "&File"},
         {.name = "nameedit", .kind = ControlKind::Edit, .bounds = {8, 8, 120, 21}},

@@ -49,7 +49,7 @@ TEST_F(SettingsDialogTest, ItLooksAsDesigned) {
     EXPECT_EQ(dialog()["mixerSelect"].hint(), "Select Mixer from file list");
     EXPECT_EQ(dialog()["Ripperbutt"].hint(), "Select Da Ripper from File list");
     EXPECT_EQ(dialog()["OKbutt"].text(), "&OK");
-    EXPECT_TRUE(dialog()["OKbutt"].spec().flags & flags::Bold);
+    EXPECT_TRUE(dialog()["OKbutt"].design().flags & flags::Bold);
     EXPECT_EQ(dialog()["Cancelbutt"].text(), "&Cancel");
     EXPECT_EQ(main()["configbutt"].hint(), "Config");
 }
