@@ -16,6 +16,20 @@ std::vector<std::string> buttonCaptions(MessageButtons buttons) {
     return {"OK"};
 }
 
+const char* resultName(MessageResult result) {
+    switch (result) {
+        case MessageResult::Ok:
+            return "Ok";
+        case MessageResult::Yes:
+            return "Yes";
+        case MessageResult::No:
+            return "No";
+        case MessageResult::Cancel:
+            break;
+    }
+    return "Cancel";
+}
+
 Application::Application(Platform platform) : platform_(platform) {}
 
 void Application::setTitle(std::string title) {

@@ -48,6 +48,8 @@ struct MessageBoxRequest {
 
 // The captions of a box's buttons, left to right.
 std::vector<std::string> buttonCaptions(MessageButtons buttons);
+// The answer's name, for logs and test messages.
+const char* resultName(MessageResult result);
 
 struct OpenFileRequest {
     std::string filter;    // "Description|*.ext|Description|*.*"

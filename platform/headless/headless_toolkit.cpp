@@ -20,20 +20,6 @@ private:
 
 namespace {
 
-const char* nameOf(MessageResult result) {
-    switch (result) {
-        case MessageResult::Ok:
-            return "Ok";
-        case MessageResult::Yes:
-            return "Yes";
-        case MessageResult::No:
-            return "No";
-        case MessageResult::Cancel:
-            break;
-    }
-    return "Cancel";
-}
-
 bool isButtonOf(MessageResult result, MessageButtons buttons) {
     switch (buttons) {
         case MessageButtons::YesNo:
@@ -150,15 +136,15 @@ MessageResult HeadlessToolkit::messageBox(const MessageBoxRequest& request) {
     const MessageResult safest = safestAnswer(request.buttons);
     if (boxAnswers_.empty()) {
         if (request.buttons != MessageButtons::Ok) {
-            problems_.push_back("message box \"" + request.text + "\" was not answered; it got " + nameOf(safest));
+            problems_.push_back("message box \"" + request.text + "\" was not answered; it got " + resultName(safest));
         }
         return safest;
     }
     const MessageResult answer = boxAnswers_.front();
     boxAnswers_.pop_front();
     if (!isButtonOf(answer, request.buttons)) {
-        problems_.push_back("message box \"" + request.text + "\" has no button " + nameOf(answer) + "; it got " +
-                            nameOf(safest));
+        problems_.push_back("message box \"" + request.text + "\" has no button " + resultName(answer) + "; it got " +
+                            resultName(safest));
         return safest;
     }
     return answer;

@@ -101,20 +101,6 @@ const BoxExample boxExamples[] = {
     {MessageKind::PlainError, MessageButtons::Ok, "The plain error box, titled with the application."},
 };
 
-const char* resultName(MessageResult result) {
-    switch (result) {
-        case MessageResult::Ok:
-            return "OK";
-        case MessageResult::Yes:
-            return "Yes";
-        case MessageResult::No:
-            return "No";
-        case MessageResult::Cancel:
-            break;
-    }
-    return "Cancel";
-}
-
 class TGallery : public Form {
 public:
     explicit TGallery(Application& app) : Form(app, galleryWindowDesign(), galleryLayout()) {
