@@ -48,15 +48,9 @@ std::array<int, 2> twoDigits(int number) {
 }
 
 FormDesign windowDesign() {
-    return {
-        .name = "Tcompressinfo",
-        .caption = std::string(12, ' ') + "Mp3 Zelvio Information",
-        .client = {241, 87},
-        .border = BorderStyle::Dialog,
-        .titleButtons = TitleButtons::None,
-        .centred = true,
-        .stayOnTop = true,
-    };
+    FormDesign design = fixedDialog("Tcompressinfo", std::string(12, ' ') + "Mp3 Zelvio Information", {241, 87});
+    design.stayOnTop = true;
+    return design;
 }
 
 ControlDesign statusLabel(const char* name, const char* caption, int left, int top, Colour colour) {

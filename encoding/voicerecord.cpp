@@ -7,15 +7,9 @@
 namespace zelvio {
 
 static FormDesign windowDesign() {
-    return {
-        .name = "Tmpvoicerecord",
-        .caption = std::string(23, ' ') + "Mp3 Zelvio Voice Record",
-        .client = {333, 120},
-        .border = BorderStyle::Dialog,
-        .titleButtons = TitleButtons::None,
-        .centred = true,
-        .stayOnTop = true,
-    };
+    FormDesign design = fixedDialog("Tmpvoicerecord", std::string(23, ' ') + "Mp3 Zelvio Voice Record", {333, 120});
+    design.stayOnTop = true;
+    return design;
 }
 
 Tmpvoicerecord::Tmpvoicerecord(MainProgram& program) : Form(program.app, windowDesign(), {}), program(program) {}

@@ -7,15 +7,9 @@
 namespace zelvio {
 
 static FormDesign windowDesign() {
-    return {
-        .name = "Trenamedialog",
-        .caption = std::string(28, ' ') + "Rename File",
-        .client = {295, 97},
-        .border = BorderStyle::Dialog,
-        .titleButtons = TitleButtons::None,
-        .centred = true,
-        .keyPreview = true,
-    };
+    FormDesign design = fixedDialog("Trenamedialog", std::string(28, ' ') + "Rename File", {295, 97});
+    design.keyPreview = true;
+    return design;
 }
 
 Trenamedialog::Trenamedialog(MainProgram& program) : Form(program.app, windowDesign(), {}), program(program) {}

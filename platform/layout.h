@@ -81,4 +81,15 @@ struct FormDesign {
     int fontHeight = 11;  // pixels
 };
 
+// A fixed dialog centred on the screen, with no title-bar buttons, so its own
+// buttons are the only ways out.
+inline FormDesign fixedDialog(std::string name, std::string caption, Size client) {
+    return {.name = std::move(name),
+            .caption = std::move(caption),
+            .client = client,
+            .border = BorderStyle::Dialog,
+            .titleButtons = TitleButtons::None,
+            .centred = true};
+}
+
 }  // namespace zelvio

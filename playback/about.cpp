@@ -7,14 +7,7 @@
 namespace zelvio {
 
 static FormDesign windowDesign() {
-    return {
-        .name = "Tmpzelvioabout",
-        .caption = std::string(27, ' ') + "Mp3 Zelvio About",
-        .client = {315, 203},
-        .border = BorderStyle::Dialog,
-        .titleButtons = TitleButtons::None,
-        .centred = true,
-    };
+    return fixedDialog("Tmpzelvioabout", std::string(27, ' ') + "Mp3 Zelvio About", {315, 203});
 }
 
 Tmpzelvioabout::Tmpzelvioabout(MainProgram& program) : Form(program.app, windowDesign(), {}), program(program) {}

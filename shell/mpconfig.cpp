@@ -19,14 +19,7 @@ static const char* const mixerHint =
     "If you do not know where your mixer is, try the sndvol32.exe file in your main windows 95 directory";
 
 static FormDesign configDesign() {
-    return {
-        .name = "Tmpconfig",
-        .caption = std::string(35, ' ') + "Mp3 Zelvio Config",
-        .client = {385, 261},
-        .border = BorderStyle::Dialog,
-        .titleButtons = TitleButtons::None,
-        .centred = true,
-    };
+    return fixedDialog("Tmpconfig", std::string(35, ' ') + "Mp3 Zelvio Config", {385, 261});
 }
 
 // One row of a frame: a label, the field and, for a path, its browse button.

@@ -7,15 +7,9 @@
 namespace zelvio {
 
 static FormDesign windowDesign() {
-    return {
-        .name = "Tindexeditor",
-        .caption = std::string(37, ' ') + "Mp3 Zelvio Index Editor",
-        .client = {448, 230},
-        .border = BorderStyle::Dialog,
-        .titleButtons = TitleButtons::None,
-        .centred = true,
-        .keyPreview = true,
-    };
+    FormDesign design = fixedDialog("Tindexeditor", std::string(37, ' ') + "Mp3 Zelvio Index Editor", {448, 230});
+    design.keyPreview = true;
+    return design;
 }
 
 Tindexeditor::Tindexeditor(MainProgram& program) : Form(program.app, windowDesign(), {}), program(program) {}

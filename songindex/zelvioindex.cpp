@@ -7,15 +7,9 @@
 namespace zelvio {
 
 static FormDesign windowDesign() {
-    return {
-        .name = "TIndexdata",
-        .caption = std::string(46, ' ') + "Mp3 Zelvio Index Data",
-        .client = {497, 305},
-        .border = BorderStyle::Dialog,
-        .titleButtons = TitleButtons::None,
-        .centred = true,
-        .keyPreview = true,
-    };
+    FormDesign design = fixedDialog("TIndexdata", std::string(46, ' ') + "Mp3 Zelvio Index Data", {497, 305});
+    design.keyPreview = true;
+    return design;
 }
 
 TIndexdata::TIndexdata(MainProgram& program) : Form(program.app, windowDesign(), {}), program(program) {}
