@@ -1,5 +1,6 @@
 #include "common/paths.h"
 
+#include "common/textencoding.h"
 #include "platform/filesystem.h"
 
 #include <algorithm>
@@ -27,9 +28,10 @@ static bool isSeparator(char c) { return c == '\\' || c == ':'; }
 // last name longer than 12 with a "." or longer than 8 without, has no room
 // in 8.3 form.
 static bool needsShortForm(const std::string& component, bool isLast) {
-    if (!isLast) return component.size() > 8;
+    const std::size_t characters = characterCount(component);
+    if (!isLast) return characters > 8;
     const bool hasDot = component.find('.') != std::string::npos;
-    return component.size() > (hasDot ? 12u : 8u);
+    return characters > (hasDot ? 12u : 8u);
 }
 
 std::string ShortPath(FileSystem& fs, const std::string& path) {

@@ -1,8 +1,8 @@
 #pragma once
-// What the program asks of the file system. Paths are Windows paths in the
-// system's 8-bit code page: drive letters, "\" separators, names compared
-// without regard to letter case. Every failure the program reports raises
-// InOutError with the system's message text.
+// What the program asks of the file system. Paths are Windows paths in UTF-8:
+// drive letters, "\" separators, names compared without regard to letter
+// case. Every failure the program reports raises InOutError with the
+// system's message text.
 
 #include <cstdint>
 #include <memory>
@@ -50,8 +50,11 @@ public:
     // Size in bytes, or -1 when there is no such file.
     virtual std::int64_t fileSize(const std::string& path) = 0;
 
+    // Lines in UTF-8: the file's bytes when they are UTF-8 (a byte-order mark
+    // dropped), otherwise converted from the ANSI code page of older files.
     virtual std::unique_ptr<LineReader> openText(const std::string& path) = 0;
-    // Creates the file, replacing any existing one.
+    // Creates the file, replacing any existing one. Lines are written as they
+    // are: UTF-8 without a byte-order mark.
     virtual std::unique_ptr<LineWriter> createText(const std::string& path) = 0;
 
     // The alternate (8.3) name of the path's last component as the directory

@@ -13,3 +13,13 @@ if [ -n "$offenders" ]; then
     exit 1
 fi
 echo "house check: no Windows headers outside platform/win32/ and the Windows-side tests"
+
+# The backend calls only the wide Windows API: an "A" function would turn
+# every name outside the ANSI code page into "?".
+narrow=$(grep -nE '[a-z0-9]A\(|\b[A-Z_0-9]+(STRUCT|CLASS|CLASSEX|INFO|FILENAME|DATA)A\b' platform/win32/*.cpp platform/win32/*.h || true)
+if [ -n "$narrow" ]; then
+    echo "ANSI (\"A\") Windows calls in the win32 backend; use the wide forms:" >&2
+    echo "$narrow" >&2
+    exit 1
+fi
+echo "house check: the win32 backend calls only the wide Windows API"

@@ -1,6 +1,8 @@
 #include "platform/headless/headless_filesystem.h"
 
 #include "common/errors.h"
+#include "common/textencoding.h"
+#include "platform/headless/headless_code_page.h"
 #include "platform/headless/headless_resolved.h"
 #include "platform/headless/headless_text_files.h"
 
@@ -173,7 +175,7 @@ std::unique_ptr<LineReader> HeadlessFileSystem::openText(const std::string& path
     if (r.node->directory) fail(systemtext::AccessDenied);
     if (r.path.trailingSeparator) fail(systemtext::InvalidName);
     if (listed(failOpen_, r.key)) fail(systemtext::AccessDenied);
-    return makeHeadlessReader(r.node->bytes);
+    return makeHeadlessReader(textFromFileBytes(r.node->bytes, utf8FromWindows1252));
 }
 
 std::unique_ptr<LineWriter> HeadlessFileSystem::createText(const std::string& path) {

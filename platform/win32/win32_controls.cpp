@@ -7,6 +7,7 @@
 #include "platform/win32/win32_glyph.h"
 #include "platform/win32/win32_lines.h"
 #include "platform/win32/win32_names.h"
+#include "platform/win32/win32_unicode.h"
 
 #include <commctrl.h>
 
@@ -22,7 +23,7 @@ COLORREF rgb(Colour colour) { return RGB(colour.red, colour.green, colour.blue);
 bool has(const ControlDesign& design, unsigned flag) { return (design.flags & flag) != 0; }
 
 struct WindowKind {
-    const char* className;
+    const wchar_t* className;
     DWORD style;
     DWORD exStyle;
 };
@@ -31,18 +32,18 @@ WindowKind windowKind(const ControlDesign& design) {
     const DWORD child = WS_CHILD | WS_CLIPSIBLINGS;
     switch (design.kind) {
         case ControlKind::Button:
-            return {"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
+            return {L"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
         case ControlKind::GlyphButton:
-            return {"BUTTON", child | WS_TABSTOP | BS_OWNERDRAW, 0};
+            return {L"BUTTON", child | WS_TABSTOP | BS_OWNERDRAW, 0};
         case ControlKind::Label: {
             DWORD style = child | (has(design, flags::Centred) ? SS_CENTER | SS_CENTERIMAGE : SS_LEFTNOWORDWRAP);
             if (!design.hint.empty()) style |= SS_NOTIFY;  // takes the mouse, so its tooltip shows
-            return {"STATIC", style, 0};
+            return {L"STATIC", style, 0};
         }
         case ControlKind::Edit: {
             DWORD style = child | WS_TABSTOP | ES_AUTOHSCROLL;
             if (has(design, flags::ReadOnly)) style |= ES_READONLY;
-            return {"EDIT", style, WS_EX_CLIENTEDGE};
+            return {L"EDIT", style, WS_EX_CLIENTEDGE};
         }
         case ControlKind::Memo: {
             DWORD style = child | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
@@ -50,12 +51,12 @@ WindowKind windowKind(const ControlDesign& design) {
             if (has(design, flags::HScroll)) style |= WS_HSCROLL | ES_AUTOHSCROLL;  // else long lines wrap
             if (has(design, flags::ReadOnly)) style |= ES_READONLY;
             if (has(design, flags::Centred)) style |= ES_CENTER;
-            return {"EDIT", style, WS_EX_CLIENTEDGE};
+            return {L"EDIT", style, WS_EX_CLIENTEDGE};
         }
         case ControlKind::GroupBox:
-            return {"BUTTON", child | BS_GROUPBOX, 0};
+            return {L"BUTTON", child | BS_GROUPBOX, 0};
         case ControlKind::Bevel:
-            return {"STATIC", child | (design.bevel == BevelKind::Frame ? SS_ETCHEDFRAME : SS_ETCHEDHORZ), 0};
+            return {L"STATIC", child | (design.bevel == BevelKind::Frame ? SS_ETCHEDFRAME : SS_ETCHEDHORZ), 0};
         case ControlKind::Shape:
             return {shapeWindowClass(), child, 0};
         case ControlKind::Menu:
@@ -76,11 +77,11 @@ const Control* groupOf(const Control& control) {
 }
 
 std::string windowText(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int got = GetWindowTextA(window, text.data(), length + 1);
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int got = GetWindowTextW(window, text.data(), length + 1);
     text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-    return text;
+    return utf8(text);
 }
 
 }  // namespace
@@ -104,8 +105,8 @@ bool Win32Control::inFront() const { return isButton(design_.kind) || isTextFiel
 void Win32Control::create(FontCache& fonts) {
     const WindowKind kind = windowKind(design_);
     const std::string caption = design_.kind == ControlKind::Memo ? "" : control_.text();
-    window_ = CreateWindowExA(kind.exStyle, kind.className, caption.c_str(), kind.style, 0, 0, 0, 0, owner_.window(),
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), GetModuleHandleA(nullptr),
+    window_ = CreateWindowExW(kind.exStyle, kind.className, wide(caption).c_str(), kind.style, 0, 0, 0, 0,
+                              owner_.window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), GetModuleHandleW(nullptr),
                               design_.kind == ControlKind::Shape ? &shapeLook_ : nullptr);
     if (window_ == nullptr) throw std::runtime_error("cannot create the window of " + design_.name);
     setDesignName(window_, design_.name);
@@ -115,9 +116,9 @@ void Win32Control::create(FontCache& fonts) {
     font_ = fonts.get({fixed ? fixedPitchFace : formDesign.fontFace,
                        design_.fontHeight > 0 ? design_.fontHeight : formDesign.fontHeight, has(design_, flags::Bold),
                        has(design_, flags::Underline)});
-    SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 
-    if (isTextField(design_.kind)) SendMessageA(window_, EM_SETLIMITTEXT, 0, 0);  // no length limit
+    if (isTextField(design_.kind)) SendMessageW(window_, EM_SETLIMITTEXT, 0, 0);  // no length limit
     if (isButton(design_.kind) || isTextField(design_.kind)) {
         SetWindowSubclass(window_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
     }
@@ -196,24 +197,24 @@ void Win32Control::applyText() {
 void Win32Control::applyLines() {
     if (design_.kind != ControlKind::Memo) return;
     setTextQuietly(joinLines(control_.lines()));
-    const LPARAM end = GetWindowTextLengthA(window_);
-    SendMessageA(window_, EM_SETSEL, static_cast<WPARAM>(end), end);
-    SendMessageA(window_, EM_SCROLLCARET, 0, 0);
+    const LPARAM end = GetWindowTextLengthW(window_);
+    SendMessageW(window_, EM_SETSEL, static_cast<WPARAM>(end), end);
+    SendMessageW(window_, EM_SCROLLCARET, 0, 0);
 }
 
 void Win32Control::setTextQuietly(const std::string& text) {
     applying_ = true;
-    SetWindowTextA(window_, text.c_str());
+    SetWindowTextW(window_, wide(text).c_str());
     applying_ = false;
 }
 
 Size Win32Control::measuredText() const {
-    const std::string& text = control_.text();
+    const std::wstring text = wide(control_.text());
     HDC dc = GetDC(window_);
     HGDIOBJ oldFont = SelectObject(dc, font_);
     RECT area{0, 0, 0, 0};
     // An empty caption still has the height of a line.
-    DrawTextA(dc, text.empty() ? " " : text.c_str(), -1, &area, DT_CALCRECT | DT_EXPANDTABS);
+    DrawTextW(dc, text.empty() ? L" " : text.c_str(), -1, &area, DT_CALCRECT | DT_EXPANDTABS);
     SelectObject(dc, oldFont);
     ReleaseDC(window_, dc);
     // One pixel more: smoothed letters may reach one past their advance, and

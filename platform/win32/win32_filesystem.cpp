@@ -3,6 +3,9 @@
 #include "platform/win32/win32_line_writer.h"
 #include "platform/win32/win32_lines.h"
 #include "platform/win32/win32_text.h"
+#include "platform/win32/win32_unicode.h"
+
+#include "common/textencoding.h"
 
 #include <windows.h>
 
@@ -27,7 +30,7 @@ private:
 bool isMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
 std::string readWholeFile(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) throw lastSystemError();
     HandleCloser closer(file);
@@ -62,55 +65,58 @@ private:
 }  // namespace
 
 std::string Win32FileSystem::currentDirectory() {
-    std::string path(MAX_PATH, '\0');
+    std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(path.size()), path.data());
+        const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(path.size()), path.data());
         if (length == 0) throw lastSystemError();
         if (length < path.size()) {
             path.resize(length);
-            return path;
+            return utf8(path);
         }
         path.resize(length);  // the size asked for, terminating NUL included
     }
 }
 
 void Win32FileSystem::changeDirectory(const std::string& path) {
-    if (!SetCurrentDirectoryA(path.c_str())) throw lastSystemError();
+    if (!SetCurrentDirectoryW(wide(path).c_str())) throw lastSystemError();
 }
 
 bool Win32FileSystem::fileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(wide(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool Win32FileSystem::directoryExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(wide(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-bool Win32FileSystem::deleteFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+bool Win32FileSystem::deleteFile(const std::string& path) { return DeleteFileW(wide(path).c_str()) != 0; }
 
 bool Win32FileSystem::renameFile(const std::string& from, const std::string& to) {
-    return MoveFileA(from.c_str(), to.c_str()) != 0;
+    return MoveFileW(wide(from).c_str(), wide(to).c_str()) != 0;
 }
 
 void Win32FileSystem::replaceFile(const std::string& from, const std::string& to) {
-    if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!MoveFileExW(wide(from).c_str(), wide(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         throw lastSystemError();
     }
 }
 
-bool Win32FileSystem::createDirectory(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
+bool Win32FileSystem::createDirectory(const std::string& path) {
+    return CreateDirectoryW(wide(path).c_str(), nullptr) != 0;
+}
 
 std::int64_t Win32FileSystem::fileSize(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const std::wstring name = wide(path);
+    const DWORD attributes = GetFileAttributesW(name.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         if (isMissing(GetLastError())) return -1;
         throw lastSystemError();
     }
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) return -1;  // a directory is no file
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         if (isMissing(GetLastError())) return -1;  // removed in the meantime
         throw lastSystemError();
@@ -122,11 +128,11 @@ std::int64_t Win32FileSystem::fileSize(const std::string& path) {
 }
 
 std::unique_ptr<LineReader> Win32FileSystem::openText(const std::string& path) {
-    return std::make_unique<Win32LineReader>(splitLines(readWholeFile(path)));
+    return std::make_unique<Win32LineReader>(splitLines(textFromFileBytes(readWholeFile(path), utf8FromAnsi)));
 }
 
 std::unique_ptr<LineWriter> Win32FileSystem::createText(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+    HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) throw lastSystemError();
     try {
@@ -140,12 +146,12 @@ std::unique_ptr<LineWriter> Win32FileSystem::createText(const std::string& path)
 std::optional<std::string> Win32FileSystem::shortName(const std::string& path) {
     // A pattern would name some other file that matches it.
     if (path.find_first_of("*?") != std::string::npos) return std::nullopt;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(path.c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(wide(path).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return std::nullopt;
     FindClose(search);
-    if (found.cAlternateFileName[0] == '\0') return std::nullopt;
-    return std::string(found.cAlternateFileName);
+    if (found.cAlternateFileName[0] == L'\0') return std::nullopt;
+    return utf8(found.cAlternateFileName);
 }
 
 }  // namespace zelvio

@@ -1,6 +1,6 @@
 #pragma once
-// The file system through the Win32 "A" functions: paths in the system's
-// 8-bit code page, the system's own error texts.
+// The file system through the wide Win32 functions: UTF-8 paths converted at
+// the call, the system's own error texts.
 
 #include "platform/filesystem.h"
 

@@ -1,5 +1,7 @@
 #include "platform/win32/win32_fonts.h"
 
+#include "platform/win32/win32_unicode.h"
+
 #include <cctype>
 
 namespace zelvio {
@@ -37,9 +39,9 @@ HFONT FontCache::get(const FontKey& key) {
     if (auto found = fonts_.find(key); found != fonts_.end()) return found->second;
     // A negative height asks for the character height, which is what a font
     // "12 pixels high" means in the window designs.
-    HFONT font = CreateFontA(-key.height, 0, 0, 0, key.bold ? FW_BOLD : FW_NORMAL, FALSE, key.underline, FALSE,
+    HFONT font = CreateFontW(-key.height, 0, 0, 0, key.bold ? FW_BOLD : FW_NORMAL, FALSE, key.underline, FALSE,
                              DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             pitchAndFamily(key.face), key.face.c_str());
+                             pitchAndFamily(key.face), wide(key.face).c_str());
     if (font == nullptr) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     fonts_.emplace(key, font);
     return font;

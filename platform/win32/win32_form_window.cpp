@@ -5,6 +5,7 @@
 #include "platform/win32/win32_menu_bar.h"
 #include "platform/win32/win32_names.h"
 #include "platform/win32/win32_toolkit.h"
+#include "platform/win32/win32_unicode.h"
 
 #include <commctrl.h>
 
@@ -49,22 +50,22 @@ FrameStyle frameStyle(const FormDesign& design) {
     return frame;
 }
 
-void registerFormClass(const char* name, bool dialog, WNDPROC procedure) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA windowClass{};
+void registerFormClass(const std::wstring& name, bool dialog, WNDPROC procedure) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    if (GetClassInfoExA(instance, name, &windowClass)) return;
+    if (GetClassInfoExW(instance, name.c_str(), &windowClass)) return;
     windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     // A dialog frame shows no icon in its caption.
-    windowClass.hIcon = dialog ? nullptr : LoadIconA(nullptr, IDI_APPLICATION);
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hIcon = dialog ? nullptr : LoadIconW(nullptr, IDI_APPLICATION);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = name;
-    if (!RegisterClassExA(&windowClass)) throw std::runtime_error(std::string("cannot register the window class ") + name);
+    windowClass.lpszClassName = name.c_str();
+    if (!RegisterClassExW(&windowClass)) throw std::runtime_error("cannot register the window class " + utf8(name));
 }
 
 bool isMenuPart(ControlKind kind) { return kind == ControlKind::Menu || kind == ControlKind::MenuItem; }
@@ -86,12 +87,12 @@ Win32Form::~Win32Form() {
 void Win32Form::create() {
     const FormDesign& design = form_.design();
     const std::string className = design.name.empty() ? "TZelvioForm" : design.name;
-    registerFormClass(className.c_str(), design.border == BorderStyle::Dialog, windowProc);
+    registerFormClass(wide(className), design.border == BorderStyle::Dialog, windowProc);
     const FrameStyle frame = frameStyle(design);
     const Rect bounds = form_.bounds();
-    CreateWindowExA(frame.exStyle, className.c_str(), form_.caption().c_str(), frame.style, bounds.left, bounds.top,
-                    bounds.width, bounds.height, toolkit_.applicationWindow(), nullptr, GetModuleHandleA(nullptr),
-                    this);
+    CreateWindowExW(frame.exStyle, wide(className).c_str(), wide(form_.caption()).c_str(), frame.style, bounds.left,
+                    bounds.top, bounds.width, bounds.height, toolkit_.applicationWindow(), nullptr,
+                    GetModuleHandleW(nullptr), this);
     if (window_ == nullptr) throw std::runtime_error("cannot create the window " + className);
     setDesignName(window_, className);
 
@@ -136,25 +137,26 @@ void Win32Form::stackControls() {
 
 void Win32Form::addTooltip(const Win32Control& control) {
     if (tooltip_ == nullptr) {
-        tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+        tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
-                                   GetModuleHandleA(nullptr), nullptr);
+                                   GetModuleHandleW(nullptr), nullptr);
         if (tooltip_ == nullptr) return;  // the form works without its hints
-        SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
+        SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
     }
-    TTTOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;  // the size every version of the common controls takes
+    std::wstring hint = wide(control.design().hint);
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;  // the size every version of the common controls takes
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(control.window());
-    tool.lpszText = const_cast<char*>(control.design().hint.c_str());  // copied by the tooltip
-    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    tool.lpszText = hint.data();  // copied by the tooltip
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Win32Form::update(FormProperty property) {
     switch (property) {
         case FormProperty::Caption:
-            SetWindowTextA(window_, form_.caption().c_str());
+            SetWindowTextW(window_, wide(form_.caption()).c_str());
             break;
         case FormProperty::Bounds: {
             const Rect bounds = form_.bounds();
@@ -178,8 +180,8 @@ void Win32Form::update(FormProperty property) {
 
 Size Win32Form::frameExtra() const {
     RECT frame{0, 0, 0, 0};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_STYLE)), GetMenu(window_) != nullptr,
-                       static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_EXSTYLE)));
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), GetMenu(window_) != nullptr,
+                       static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
@@ -282,7 +284,7 @@ LRESULT Win32Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) {
                 toolkit_.formActivated(window_);
-                if (live_) PostMessageA(window_, activatedMessage, 0, 0);
+                if (live_) PostMessageW(window_, activatedMessage, 0, 0);
                 if (focusPortableControl()) return 0;
             }
             break;
@@ -307,21 +309,21 @@ LRESULT Win32Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (menuBar_ && live_) menuBar_->menuLoop(false);
             break;
     }
-    return DefWindowProcA(window_, message, wParam, lParam);
+    return DefWindowProcW(window_, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Win32Form::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<Win32Form*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* self = static_cast<Win32Form*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<Win32Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    auto* self = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self->window_ = nullptr;
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     }
     try {
         return self->handle(message, wParam, lParam);

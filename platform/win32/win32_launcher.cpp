@@ -1,11 +1,43 @@
 #include "platform/win32/win32_launcher.h"
 
+#include "platform/win32/win32_unicode.h"
+
 #include <windows.h>
 
 namespace zelvio {
 
+namespace {
+
+// WinExec's answers: 33 for a started program, else a code below 32.
+constexpr unsigned started = 33;
+constexpr unsigned fileNotFound = ERROR_FILE_NOT_FOUND;
+constexpr unsigned badFormat = 11;
+
+// The code WinExec gives for the error CreateProcess left.
+unsigned winExecCode(DWORD error) {
+    if (error == ERROR_BAD_EXE_FORMAT) return badFormat;
+    if (error == ERROR_NOT_ENOUGH_MEMORY || error == ERROR_OUTOFMEMORY) return 0;
+    return error < 32 ? error : badFormat;
+}
+
+}  // namespace
+
 unsigned Win32Launcher::startDetached(const std::string& commandLine, int showState) {
-    return WinExec(commandLine.c_str(), static_cast<UINT>(showState));
+    // CreateProcess rejects an empty line for a reason of its own; WinExec
+    // finds no file in it.
+    if (commandLine.find_first_not_of(' ') == std::string::npos) return fileNotFound;
+    std::wstring line = wide(commandLine);  // CreateProcessW may write into it
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(showState);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        return winExecCode(GetLastError());
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return started;
 }
 
 }  // namespace zelvio

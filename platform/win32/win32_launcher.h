@@ -1,5 +1,5 @@
 #pragma once
-// Starting programs with WinExec.
+// Starting programs detached with CreateProcessW, answering as WinExec does.
 
 #include "platform/launcher.h"
 

@@ -1,5 +1,7 @@
 #include "platform/win32/win32_menu_bar.h"
 
+#include "platform/win32/win32_unicode.h"
+
 namespace zelvio {
 
 class Win32MenuBar::EntryPeer : public ControlPeer {
@@ -51,14 +53,14 @@ HMENU Win32MenuBar::build() const {
             const Control& c = *item.control;
             if (c.kind() != ControlKind::MenuItem || c.design().parent != menu.control->name() || !c.visible()) continue;
             if (c.text() == "-") {
-                AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
+                AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
                 continue;
             }
             const UINT state = (c.enabled() ? MF_ENABLED : MF_GRAYED) | (c.checked() ? MF_CHECKED : MF_UNCHECKED);
-            AppendMenuA(popup, MF_STRING | state, static_cast<UINT_PTR>(item.id), itemCaption(c).c_str());
+            AppendMenuW(popup, MF_STRING | state, static_cast<UINT_PTR>(item.id), wide(itemCaption(c)).c_str());
         }
-        AppendMenuA(bar, MF_POPUP | (menu.control->enabled() ? MF_ENABLED : MF_GRAYED),
-                    reinterpret_cast<UINT_PTR>(popup), menu.control->text().c_str());
+        AppendMenuW(bar, MF_POPUP | (menu.control->enabled() ? MF_ENABLED : MF_GRAYED),
+                    reinterpret_cast<UINT_PTR>(popup), wide(menu.control->text()).c_str());
     }
     return bar;
 }

@@ -1,6 +1,9 @@
 #include "platform/win32/win32_message_box.h"
 
-#include <cstring>
+#include "platform/win32/win32_unicode.h"
+
+#include <cwchar>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -18,9 +21,9 @@ struct CaptionJob {
 thread_local CaptionJob* currentJob = nullptr;
 
 bool isDialogBox(HWND window) {
-    char name[16] = {};
-    GetClassNameA(window, name, sizeof name);
-    return std::strcmp(name, "#32770") == 0;
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, static_cast<int>(std::size(name)));
+    return std::wcscmp(name, L"#32770") == 0;
 }
 
 // Renames the buttons when the box first becomes active: by then they exist,
@@ -32,7 +35,7 @@ LRESULT CALLBACK renameButtons(int code, WPARAM wParam, LPARAM lParam) {
         if (isDialogBox(box)) {
             job->done = true;
             for (std::size_t i = 0; i < job->buttonIds.size() && i < job->captions.size(); ++i) {
-                SetDlgItemTextA(box, job->buttonIds[i], job->captions[i].c_str());
+                SetDlgItemTextW(box, job->buttonIds[i], wide(job->captions[i]).c_str());
             }
         }
     }
@@ -97,8 +100,8 @@ MessageResult showMessageBox(HWND owner, const MessageBoxRequest& request) {
     CaptionJob job{buttonIds(request.buttons), buttonCaptions(request.buttons)};
     CaptionJob* const outerJob = currentJob;
     currentJob = &job;
-    HHOOK hook = SetWindowsHookExA(WH_CBT, renameButtons, nullptr, GetCurrentThreadId());
-    const int pressed = MessageBoxA(owner, request.text.c_str(), request.title.c_str(),
+    HHOOK hook = SetWindowsHookExW(WH_CBT, renameButtons, nullptr, GetCurrentThreadId());
+    const int pressed = MessageBoxW(owner, wide(request.text).c_str(), wide(request.title).c_str(),
                                     iconStyle(request.kind) | buttonStyle(request.buttons) | MB_APPLMODAL);
     if (hook != nullptr) UnhookWindowsHookEx(hook);
     currentJob = outerJob;

@@ -12,7 +12,7 @@ namespace zelvio {
 void Win32Toolkit::runMessageLoop(Application& app) {
     MSG message;
     while (!app.terminated()) {
-        if (GetMessageA(&message, nullptr, 0, 0) <= 0) break;
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0) break;
         handleMessage(message);
     }
 }
@@ -31,7 +31,7 @@ void Win32Toolkit::runModal(Form& form) {
     try {
         MSG message;
         while (form.visible() && !form.app().terminated()) {
-            const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+            const BOOL got = GetMessageW(&message, nullptr, 0, 0);
             if (got == 0) {
                 PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop to see
                 break;
@@ -64,7 +64,7 @@ void Win32Toolkit::enableAgain(ModalSession& session) {
 
 void Win32Toolkit::processMessages() {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop to see
             return;
@@ -79,7 +79,7 @@ void Win32Toolkit::handleMessage(MSG& message) {
     Win32Form* form = message.hwnd != nullptr ? formWindow(GetAncestor(message.hwnd, GA_ROOT)) : nullptr;
     if (form != nullptr && form->live() && routeFormKeys(*form, message)) return;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
 }
 
 bool Win32Toolkit::routeFormKeys(Win32Form& form, MSG& message) {
@@ -105,14 +105,15 @@ bool Win32Toolkit::routeFormKeys(Win32Form& form, MSG& message) {
     } else if (message.message == WM_CHAR && preview && message.hwnd != form.window()) {
         if (message.wParam == '\r' && returnPreviewed_) {
             returnPreviewed_ = false;  // the preview saw this Enter as its key went down
-        } else {
+        } else if (message.wParam < 0x80) {
+            // The preview speaks ASCII; other letters go to the control untouched.
             char typed = static_cast<char>(message.wParam);
             if (!form.form().previewKey(typed)) return true;
             message.wParam = static_cast<unsigned char>(typed);
         }
     }
     // Tab and Shift+Tab between the controls, mnemonics, arrows.
-    return IsDialogMessageA(form.window(), &message) != 0;
+    return IsDialogMessageW(form.window(), &message) != 0;
 }
 
 }  // namespace zelvio

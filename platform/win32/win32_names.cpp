@@ -1,21 +1,23 @@
 #include "platform/win32/win32_names.h"
 
+#include "platform/win32/win32_unicode.h"
+
 namespace zelvio {
 
 namespace {
-constexpr const char* propertyName = "Name";
+constexpr const wchar_t* propertyName = L"Name";
 }
 
 void setDesignName(HWND window, const std::string& name) {
-    const ATOM atom = GlobalAddAtomA(name.c_str());
+    const ATOM atom = GlobalAddAtomW(wide(name).c_str());
     if (atom == 0) return;
-    if (!SetPropA(window, propertyName, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(atom)))) {
+    if (!SetPropW(window, propertyName, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(atom)))) {
         GlobalDeleteAtom(atom);
     }
 }
 
 void removeDesignName(HWND window) {
-    const auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(RemovePropA(window, propertyName)));
+    const auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(RemovePropW(window, propertyName)));
     if (atom != 0) GlobalDeleteAtom(atom);
 }
 

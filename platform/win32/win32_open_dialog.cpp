@@ -1,5 +1,7 @@
 #include "platform/win32/win32_open_dialog.h"
 
+#include "platform/win32/win32_unicode.h"
+
 #include <cderr.h>
 #include <commdlg.h>
 
@@ -12,24 +14,24 @@ namespace zelvio {
 namespace {
 
 // "Text|*.txt|All|*.*" as the dialog takes it: NUL between the parts and two at the end.
-std::string dialogFilter(const std::string& filter) {
-    std::string parts = filter;
-    std::replace(parts.begin(), parts.end(), '|', '\0');
-    parts.append(2, '\0');
+std::wstring dialogFilter(const std::string& filter) {
+    std::wstring parts = wide(filter);
+    std::replace(parts.begin(), parts.end(), L'|', L'\0');
+    parts.append(2, L'\0');
     return parts;
 }
 
 }  // namespace
 
 std::optional<std::string> showOpenDialog(HWND owner, const OpenFileRequest& request) {
-    const std::string filter = dialogFilter(request.filter);
-    std::string startName = request.fileName;
+    const std::wstring filter = dialogFilter(request.filter);
+    std::wstring startName = wide(request.fileName);
     for (;;) {
         // Room for the longest path the dialog can give back.
-        std::vector<char> file(32 * 1024, '\0');
+        std::vector<wchar_t> file(32 * 1024, L'\0');
         if (startName.size() < file.size()) std::copy(startName.begin(), startName.end(), file.begin());
 
-        OPENFILENAMEA dialog{};
+        OPENFILENAMEW dialog{};
         dialog.lStructSize = sizeof dialog;
         dialog.hwndOwner = owner;
         dialog.lpstrFilter = request.filter.empty() ? nullptr : filter.c_str();
@@ -38,7 +40,7 @@ std::optional<std::string> showOpenDialog(HWND owner, const OpenFileRequest& req
         dialog.nMaxFile = static_cast<DWORD>(file.size());
         // The working directory belongs to the program: the dialog must leave it be.
         dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_ENABLESIZING;
-        if (GetOpenFileNameA(&dialog)) return std::string(file.data());
+        if (GetOpenFileNameW(&dialog)) return utf8(file.data());
 
         const DWORD error = CommDlgExtendedError();
         if (error == 0) return std::nullopt;  // cancelled

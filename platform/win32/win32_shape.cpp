@@ -4,7 +4,7 @@ namespace zelvio {
 
 namespace {
 
-constexpr const char* className = "ZelvioShape";
+constexpr const wchar_t* className = L"ZelvioShape";
 
 void paint(HWND window, const ShapeLook& look) {
     PAINTSTRUCT ps;
@@ -29,10 +29,10 @@ void paint(HWND window, const ShapeLook& look) {
 
 LRESULT CALLBACK shapeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
-    const auto* look = reinterpret_cast<const ShapeLook*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    const auto* look = reinterpret_cast<const ShapeLook*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     switch (message) {
         case WM_NCHITTEST:
             return HTTRANSPARENT;
@@ -45,21 +45,21 @@ LRESULT CALLBACK shapeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             }
             break;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace
 
-const char* shapeWindowClass() {
+const wchar_t* shapeWindowClass() {
     static const bool registered = [] {
-        WNDCLASSEXA windowClass{};
+        WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
         windowClass.style = CS_HREDRAW | CS_VREDRAW;
         windowClass.lpfnWndProc = shapeProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.lpszClassName = className;
-        return RegisterClassExA(&windowClass) != 0;
+        return RegisterClassExW(&windowClass) != 0;
     }();
     (void)registered;
     return className;

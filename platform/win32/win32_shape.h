@@ -16,7 +16,7 @@ struct ShapeLook {
 
 // The window class, registered on first use. Create its windows with a
 // ShapeLook* as the creation parameter; the look must outlive the window.
-const char* shapeWindowClass();
+const wchar_t* shapeWindowClass();
 
 // Limits an ellipse's window to the ellipse, so what lies beneath shows in
 // its corners. Call after each change of size.

@@ -4,6 +4,7 @@
 #include "platform/win32/win32_form_window.h"
 #include "platform/win32/win32_message_box.h"
 #include "platform/win32/win32_open_dialog.h"
+#include "platform/win32/win32_unicode.h"
 
 #include <commctrl.h>
 
@@ -13,19 +14,18 @@ namespace zelvio {
 
 namespace {
 
-constexpr const char* applicationClass = "TApplication";
+constexpr const wchar_t* applicationClass = L"TApplication";
 
 // Posted to the application window when it became active: it hands the
 // activation on to a form, where the keyboard has somewhere to go.
 constexpr UINT activateFormMessage = WM_APP + 2;
 
 // The executable's name without its folder and extension.
-std::string executableBaseName() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string name = path;
-    if (const auto slash = name.find_last_of("\\/"); slash != std::string::npos) name.erase(0, slash + 1);
-    if (const auto dot = name.rfind('.'); dot != std::string::npos && dot > 0) name.erase(dot);
+std::wstring executableBaseName() {
+    std::wstring name(32 * 1024, L'\0');
+    name.resize(GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size())));
+    if (const auto slash = name.find_last_of(L"\\/"); slash != std::wstring::npos) name.erase(0, slash + 1);
+    if (const auto dot = name.rfind(L'.'); dot != std::wstring::npos && dot > 0) name.erase(dot);
     return name;
 }
 
@@ -46,31 +46,31 @@ Win32Toolkit::~Win32Toolkit() {
 }
 
 void Win32Toolkit::createApplicationWindow() {
-    WNDCLASSEXA windowClass{};
+    WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = applicationProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = applicationClass;
-    RegisterClassExA(&windowClass);
+    RegisterClassExW(&windowClass);
     // Visible but of no size: it stands for the program on the task bar and
     // owns every form, so the forms get no entries of their own.
-    appWindow_ = CreateWindowExA(0, applicationClass, executableBaseName().c_str(),
+    appWindow_ = CreateWindowExW(0, applicationClass, executableBaseName().c_str(),
                                  WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                                  GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
-                                 nullptr, GetModuleHandleA(nullptr), this);
+                                 nullptr, GetModuleHandleW(nullptr), this);
     if (appWindow_ == nullptr) throw std::runtime_error("cannot create the application window");
     ShowWindow(appWindow_, SW_SHOWNOACTIVATE);
 }
 
 LRESULT CALLBACK Win32Toolkit::applicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams));
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams));
     }
-    auto* self = reinterpret_cast<Win32Toolkit*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    auto* self = reinterpret_cast<Win32Toolkit*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
     try {
         switch (message) {
             case WM_CLOSE:
@@ -78,7 +78,7 @@ LRESULT CALLBACK Win32Toolkit::applicationProc(HWND window, UINT message, WPARAM
                 if (!self->forms_.empty() && self->forms_.front()->live()) self->forms_.front()->form().requestClose();
                 return 0;
             case WM_ACTIVATE:
-                if (LOWORD(wParam) != WA_INACTIVE) PostMessageA(window, activateFormMessage, 0, 0);
+                if (LOWORD(wParam) != WA_INACTIVE) PostMessageW(window, activateFormMessage, 0, 0);
                 break;
             case activateFormMessage:
                 if (GetActiveWindow() == window) {
@@ -91,7 +91,7 @@ LRESULT CALLBACK Win32Toolkit::applicationProc(HWND window, UINT message, WPARAM
     } catch (...) {
         // Nothing may cross back into the system.
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 void Win32Toolkit::createWindow(Form& form) {
@@ -109,7 +109,7 @@ void Win32Toolkit::createWindow(Form& form) {
 
 Size Win32Toolkit::screenSize() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
-void Win32Toolkit::setTitle(const std::string& title) { SetWindowTextA(appWindow_, title.c_str()); }
+void Win32Toolkit::setTitle(const std::string& title) { SetWindowTextW(appWindow_, wide(title).c_str()); }
 
 Win32Form* Win32Toolkit::formWindow(HWND window) const {
     if (window == nullptr) return nullptr;

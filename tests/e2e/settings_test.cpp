@@ -118,5 +118,20 @@ TEST_F(SettingsTest, SavedSettingsAndWindowBoundsComeBack) {
     EXPECT_EQ(dir.readFile("mpzelvio.cfg"), settingsWithMixer(dir.path(), "C:\\MIXER\\SNDVOL32.EXE"));
 }
 
+TEST_F(SettingsTest, ADirectoryNamedInAnyScriptIsKeptAcrossRestarts) {
+    const std::string music = "Музыка 音楽";
+    dir.createDirectory(music);
+    const std::string settings = joinLines({"ver 1.5", dir.path(), dir.pathOf(music), "", "", "-hq", "0", "", "", "",
+                                            "100", "80", "640", "482"});
+    dir.writeFile("mpzelvio.cfg", settings);
+    for (int run = 1; run <= 2; ++run) {
+        SCOPED_TRACE("run " + std::to_string(run));
+        start();
+        EXPECT_FALSE(findMessageBox(*program, "Mp3 Zelvio").has_value());
+        exitProgram();
+        EXPECT_EQ(dir.readFile("mpzelvio.cfg"), settings);
+    }
+}
+
 }  // namespace
 }  // namespace zelvio::e2e

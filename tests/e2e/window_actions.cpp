@@ -2,6 +2,7 @@
 
 #include "tests/e2e/driver_error.h"
 #include "tests/e2e/system_error.h"
+#include "tests/e2e/utf8.h"
 #include "tests/e2e/window_search.h"
 
 #include <vector>
@@ -41,7 +42,7 @@ void click(HWND button) {
 
 static LRESULT sendOrFail(HWND window, UINT message, WPARAM wParam, LPARAM lParam, const std::string& what) {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kAnswerTimeoutMs, &result))
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kAnswerTimeoutMs, &result))
         throw DriverError("cannot " + what + " " + windowLabel(window) + ": " + lastErrorText());
     return static_cast<LRESULT>(result);
 }
@@ -49,10 +50,10 @@ static LRESULT sendOrFail(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 std::string readText(HWND window) {
     if (!IsWindow(window)) throw DriverError("cannot read the text of a window that is gone");
     const auto length = sendOrFail(window, WM_GETTEXTLENGTH, 0, 0, "read the text of");
-    std::vector<char> text(static_cast<std::size_t>(length) + 2);
+    std::vector<wchar_t> text(static_cast<std::size_t>(length) + 2);
     const auto copied = sendOrFail(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
                                    "read the text of");
-    return std::string(text.data(), static_cast<std::size_t>(copied));
+    return toUtf8(std::wstring_view(text.data(), static_cast<std::size_t>(copied)));
 }
 
 std::string waitForText(HWND window, const std::string& expected, Milliseconds timeout) {
@@ -71,7 +72,8 @@ void typeText(HWND edit, const std::string& text) {
     if (windowClass(edit) == "Edit" && (GetWindowLongA(edit, GWL_STYLE) & ES_READONLY))
         throw DriverError("cannot type into " + windowLabel(edit) + ": it is read-only");
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_NORMAL,
+    const std::wstring wideText = toWide(text);
+    if (!SendMessageTimeoutW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wideText.c_str()), SMTO_NORMAL,
                              kAnswerTimeoutMs, &result)) {
         // The program may still be inside its change handler, showing a modal
         // box; then the text has arrived, and the box's loop answers readText.

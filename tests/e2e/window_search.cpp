@@ -1,6 +1,7 @@
 #include "tests/e2e/window_search.h"
 
 #include "tests/e2e/driver_error.h"
+#include "tests/e2e/utf8.h"
 
 #include <sstream>
 
@@ -13,9 +14,9 @@ std::string windowClass(HWND window) {
 }
 
 std::string windowCaption(HWND window) {
-    char text[1024] = {};
-    const int length = GetWindowTextA(window, text, sizeof text);
-    return std::string(text, length > 0 ? length : 0);
+    wchar_t text[1024] = {};
+    const int length = GetWindowTextW(window, text, 1024);
+    return toUtf8(std::wstring_view(text, length > 0 ? length : 0));
 }
 
 std::string designName(HWND window) {

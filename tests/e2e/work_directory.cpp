@@ -3,11 +3,10 @@
 #include "tests/e2e/driver_error.h"
 #include "tests/e2e/polling.h"
 #include "tests/e2e/system_error.h"
+#include "tests/e2e/utf8.h"
 
 #include <windows.h>
 
-#include <fstream>
-#include <sstream>
 
 namespace zelvio::e2e {
 
@@ -28,55 +27,62 @@ WorkDirectory::WorkDirectory() {
     throw DriverError("cannot find a free work directory name like " + base + "N");
 }
 
-static bool removeTree(const std::string& directory) {
-    WIN32_FIND_DATAA found = {};
-    HANDLE search = FindFirstFileA((directory + "\\*").c_str(), &found);
+static bool removeTree(const std::wstring& directory) {
+    WIN32_FIND_DATAW found = {};
+    HANDLE search = FindFirstFileW((directory + L"\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string path = directory + "\\" + name;
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring path = directory + L"\\" + name;
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 removeTree(path);
             } else {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path.c_str());
             }
-        } while (FindNextFileA(search, &found));
+        } while (FindNextFileW(search, &found));
         FindClose(search);
     }
-    return RemoveDirectoryA(directory.c_str()) != FALSE;
+    return RemoveDirectoryW(directory.c_str()) != FALSE;
 }
 
 WorkDirectory::~WorkDirectory() {
     // A program that has just been ended may hold its files a moment longer.
-    pollUntil([&] { return removeTree(path_); }, Milliseconds(2000));
+    pollUntil([&] { return removeTree(toWide(path_)); }, Milliseconds(2000));
 }
 
 std::string WorkDirectory::pathOf(const std::string& relative) const { return path_ + "\\" + relative; }
 
 bool WorkDirectory::exists(const std::string& relative) const {
-    return GetFileAttributesA(pathOf(relative).c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(toWide(pathOf(relative)).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 void WorkDirectory::createDirectory(const std::string& relative) const {
-    if (!CreateDirectoryA(pathOf(relative).c_str(), nullptr))
+    if (!CreateDirectoryW(toWide(pathOf(relative)).c_str(), nullptr))
         throw DriverError("cannot create " + pathOf(relative) + ": " + lastErrorText());
 }
 
 void WorkDirectory::writeFile(const std::string& relative, const std::string& contents) const {
-    std::ofstream out(pathOf(relative), std::ios::binary);
-    out << contents;
-    out.close();
-    if (!out) throw DriverError("cannot write " + pathOf(relative));
+    HANDLE file = CreateFileW(toWide(pathOf(relative)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw DriverError("cannot write " + pathOf(relative) + ": " + lastErrorText());
+    DWORD written = 0;
+    const BOOL wrote = WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
+    CloseHandle(file);
+    if (!wrote || written != contents.size()) throw DriverError("cannot write " + pathOf(relative));
 }
 
 std::string WorkDirectory::readFile(const std::string& relative) const {
-    std::ifstream in(pathOf(relative), std::ios::binary);
-    if (!in) throw DriverError("cannot read " + pathOf(relative) + ": no such file");
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    return contents.str();
+    HANDLE file = CreateFileW(toWide(pathOf(relative)).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw DriverError("cannot read " + pathOf(relative) + ": " + lastErrorText());
+    std::string contents;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) contents.append(chunk, got);
+    CloseHandle(file);
+    return contents;
 }
 
 }  // namespace zelvio::e2e

@@ -15,7 +15,7 @@ public:
     WorkDirectory(const WorkDirectory&) = delete;
     WorkDirectory& operator=(const WorkDirectory&) = delete;
 
-    // Full path, without a trailing "\".
+    // Full path in UTF-8, without a trailing "\". Relative names below are UTF-8 too.
     const std::string& path() const { return path_; }
     // The full path of `relative` inside the directory.
     std::string pathOf(const std::string& relative) const;

@@ -39,7 +39,7 @@ TEST_F(SongIndexTest, MissingIndexIsEmptyAndPairsNothing) {
 }
 
 TEST_F(SongIndexTest, UnchangedCopyWritesBackTheSameBytes) {
-    const std::string written = "a.mp3\r\nTitle\r\n\r\n3:45\r\n\r\n\r\n\r\n\r\nb b.mp3\r\n \xE4 \r\nArtist\r\n\r\n";
+    const std::string written = "a.mp3\r\nTitle\r\n\r\n3:45\r\n\r\n\r\n\r\n\r\nb b.mp3\r\n \xC3\xA4 \r\nArtist\r\n\r\n";
     fs.putFile(indexPath, written);
     const WorkingCopy lines = readindex(fs, indexPath);
     EXPECT_EQ(lines.size(), 12u);
@@ -63,15 +63,15 @@ TEST_F(SongIndexTest, LineEndsAreNormalisedToCrLfOnWriting) {
 TEST_F(SongIndexTest, LastOfDuplicatesWinsIgnoringAsciiCaseOnly) {
     const WorkingCopy lines = {"SONG.MP3", "first", "x", "1",      "my song.mp3", "spaced",    "x", "2",
                                "song.mp3", "second", "x", "3",     "other.mp3",   "title.mp3", "x", "4",
-                               "\xC4.mp3", "upper umlaut", "x", "5"};
+                               "\xC3\x84.mp3", "upper umlaut", "x", "5"};
     writeindex(fs, indexPath, lines);
     const std::vector<std::string> names = {"song.mp3", "Song.Mp3", "my_song.mp3", "MY SONG.MP3",
-                                            "title.mp3", "\xE4.mp3", "\xC4.MP3", "none.mp3"};
+                                            "title.mp3", "\xC3\xA4.mp3", "\xC3\x84.MP3", "none.mp3"};
     EXPECT_EQ(pairentries(lines, names), (std::vector<int>{8, 8, -1, 4, -1, -1, 16, -1}));
 
     EXPECT_EQ(lookupentry(fs, indexPath, "Song.Mp3"), (IndexEntry{"song.mp3", "second", "x", "3"}));
     EXPECT_EQ(lookupentry(fs, indexPath, "MY SONG.MP3")->title, "spaced");
-    for (const char* absent : {"my_song.mp3", "title.mp3", "\xE4.mp3", "none.mp3"}) {
+    for (const char* absent : {"my_song.mp3", "title.mp3", "\xC3\xA4.mp3", "none.mp3"}) {
         EXPECT_EQ(lookupentry(fs, indexPath, absent), std::nullopt) << absent;
     }
     EXPECT_EQ(readindex(fs, indexPath), lines);  // the earlier duplicate stays in the file
@@ -152,7 +152,7 @@ TEST_F(SongIndexTest, EditsRejectLinesThatAreNoEntryAndFieldsWithLineBreaks) {
 
 TEST_F(SongIndexTest, OneReadLookupAnswersAsLookupEntryOnRandomIndexes) {
     const std::vector<std::string> pool = {"song.mp3", "SONG.MP3", "Song.mp3", "my song.mp3", "my_song.mp3",
-                                           "a.mp3",    "",         "\xE4.mp3", "\xC4.mp3",    "3:45"};
+                                           "a.mp3",    "",         "\xC3\xA4.mp3", "\xC3\x84.mp3", "3:45"};
     std::mt19937 random(20240607);
     auto pick = [&](std::size_t count) { return std::uniform_int_distribution<std::size_t>(0, count - 1)(random); };
     for (int round = 0; round < 300; ++round) {

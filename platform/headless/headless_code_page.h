@@ -1,0 +1,12 @@
+#pragma once
+// The headless file system's ANSI code page: Windows-1252, the code page of
+// a Western European Windows.
+
+#include <string>
+#include <string_view>
+
+namespace zelvio {
+
+std::string utf8FromWindows1252(std::string_view bytes);
+
+}  // namespace zelvio
