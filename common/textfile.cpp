@@ -18,10 +18,11 @@ std::vector<std::string> readAllLines(FileSystem& fs, const std::string& path) {
     return lines;
 }
 
-void replaceWithLines(FileSystem& fs, const std::string& path, const std::vector<std::string>& lines) {
+void replaceWithLines(FileSystem& fs, const std::string& path, const std::vector<std::string>& lines,
+                      TextEncoding encoding) {
     const std::string temporary = path + ".tmp";
     try {
-        auto writer = fs.createText(temporary);
+        auto writer = fs.createText(temporary, encoding);
         for (const auto& line : lines) writer->writeLine(line);
         writer->close();
         fs.replaceFile(temporary, path);

@@ -134,37 +134,40 @@ std::vector<ControlDesign> windowLayout() {
 }  // namespace
 
 Tcompressinfo::Tcompressinfo(Application& app) : Form(app, windowDesign(), windowLayout()) {
-    (*this)["showoutputbutt"].onClick = [this] { showoutputbuttClick(); };
-    (*this)["donebutt"].onClick = [this] { donebuttClick(); };
+    for (int position = 1; position <= 4; ++position) {
+        for (int segment = 1; segment <= 7; ++segment) {
+            timer[position - 1][segment - 1] = &control<Control>(segmentName(position, segment));
+        }
+    }
+    showoutputbutt.onClick = [this] { showoutputbuttClick(); };
+    donebutt.onClick = [this] { donebuttClick(); };
 }
 
 void Tcompressinfo::setdisplay(int minutes, int seconds, int source, int status) {
-    Form& f = *this;
     if (source == 0 || source == 1) {
-        f["Cdtxt"].setVisible(source == 1);
-        f["wavtxt"].setVisible(source == 0);
+        Cdtxt.setVisible(source == 1);
+        wavtxt.setVisible(source == 0);
     }
     if (status >= 0 && status <= 3) {
-        f["playingtxt"].setVisible(status == 1);
-        f["recordingtxt"].setVisible(status == 2);
-        f["encodetxt"].setVisible(status == 3);
-        f["waittext"].setVisible(status == 2 || status == 3);
+        playingtxt.setVisible(status == 1);
+        recordingtxt.setVisible(status == 2);
+        encodetxt.setVisible(status == 3);
+        waittext.setVisible(status == 2 || status == 3);
     }
     const auto [minuteTens, minuteOnes] = twoDigits(minutes);
     const auto [secondTens, secondOnes] = twoDigits(seconds);
     const std::array<int, 4> digits = {minuteTens, minuteOnes, secondTens, secondOnes};
     for (int position = 1; position <= 4; ++position) {
         for (int segment = 1; segment <= 7; ++segment) {
-            f[segmentName(position, segment)].setVisible(digitPatterns[digits[position - 1]][segment - 1]);
+            timer[position - 1][segment - 1]->setVisible(digitPatterns[digits[position - 1]][segment - 1]);
         }
     }
 }
 
 void Tcompressinfo::showoutputbuttClick() {
-    Control& memo = (*this)["outputmemo"];
     Rect window = bounds();
-    window.height = memo.visible() ? foldedHeight : unfoldedHeight;
-    memo.setVisible(!memo.visible());
+    window.height = outputmemo.visible() ? foldedHeight : unfoldedHeight;
+    outputmemo.setVisible(!outputmemo.visible());
     setBounds(window);
 }
 

@@ -3,7 +3,11 @@
 // program is busy with (a minutes:seconds read-out drawn as seven-segment
 // digits, the source, the status) and an output memo that folds out.
 
+#include "platform/controls/button.h"
+#include "platform/controls/memo.h"
 #include "platform/form.h"
+
+#include <array>
 
 namespace zelvio {
 
@@ -21,6 +25,18 @@ public:
 
     void showoutputbuttClick();
     void donebuttClick();
+
+    // The read-out's segments a to g of each of its four digits.
+    std::array<std::array<Control*, 7>, 4> timer{};
+    Control& playingtxt = control<Control>("playingtxt");
+    Control& recordingtxt = control<Control>("recordingtxt");
+    Control& encodetxt = control<Control>("encodetxt");
+    Control& Cdtxt = control<Control>("Cdtxt");
+    Control& wavtxt = control<Control>("wavtxt");
+    Control& waittext = control<Control>("waittext");
+    Button& donebutt = control<Button>("donebutt");
+    Button& showoutputbutt = control<Button>("showoutputbutt");
+    Memo& outputmemo = control<Memo>("outputmemo");
 };
 
 }  // namespace zelvio

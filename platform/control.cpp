@@ -18,19 +18,13 @@ void Control::notify(ControlProperty property) {
     if (peer_ != nullptr) peer_->update(property);
 }
 
+void Control::dispatch(const std::function<void()>& handler) {
+    if (handler) form_.app().dispatch(handler);
+}
+
 void Control::setText(std::string text) {
     text_ = std::move(text);
     notify(ControlProperty::Text);
-}
-
-void Control::setLines(std::vector<std::string> lines) {
-    lines_ = std::move(lines);
-    notify(ControlProperty::Lines);
-}
-
-void Control::addLine(std::string line) {
-    lines_.push_back(std::move(line));
-    notify(ControlProperty::Lines);
 }
 
 void Control::setEnabled(bool enabled) {
@@ -59,21 +53,14 @@ Control* Control::parentControl() const {
     return design_.parent.empty() ? nullptr : form_.find(design_.parent);
 }
 
-bool Control::canFocus() const {
-    switch (design_.kind) {
-        case ControlKind::Button:
-        case ControlKind::GlyphButton:
-        case ControlKind::Edit:
-        case ControlKind::Memo:
-            break;
-        default:
-            return false;
-    }
+bool Control::usable() const {
     for (const Control* c = this; c != nullptr; c = c->parentControl()) {
         if (!c->enabled_ || !c->visible_) return false;
     }
     return true;
 }
+
+bool Control::canFocus() const { return takesFocus() && usable(); }
 
 bool Control::focused() const { return form_.focusedControl() == this; }
 
@@ -82,25 +69,12 @@ void Control::setFocus() {
 }
 
 void Control::click() {
-    if (design_.kind == ControlKind::Button || design_.kind == ControlKind::GlyphButton) setFocus();
+    setFocus();
     clicked();
 }
 
 void Control::clicked() {
-    for (const Control* c = this; c != nullptr; c = c->parentControl()) {
-        if (!c->enabled_ || !c->visible_) return;
-    }
-    if (onClick) form_.app().dispatch(onClick);
+    if (usable()) dispatch(onClick);
 }
-
-void Control::type(std::string text) {
-    if (readOnly() || !canFocus()) return;
-    setFocus();
-    setText(std::move(text));
-}
-
-void Control::textEdited(std::string text) { text_ = std::move(text); }
-
-void Control::linesEdited(std::vector<std::string> lines) { lines_ = std::move(lines); }
 
 }  // namespace zelvio

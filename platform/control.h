@@ -1,13 +1,14 @@
 #pragma once
-// One control of a form, by its design name. The portable state lives here;
-// the backend's peer mirrors it on screen and reports what the user does.
+// One control of a form, by its design name: what every kind has (bounds,
+// caption, enabled, shown, focus, click). Kinds with state of their own
+// derive from it (platform/controls/). The portable state lives here; the
+// backend's peer mirrors it on screen and reports what the user does.
 
 #include "platform/layout.h"
 #include "platform/toolkit.h"
 
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace zelvio {
 
@@ -16,6 +17,7 @@ class Form;
 class Control {
 public:
     Control(Form& form, ControlDesign design);
+    virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
@@ -24,27 +26,24 @@ public:
     const std::string& name() const { return design_.name; }
     ControlKind kind() const { return design_.kind; }
     const std::string& hint() const { return design_.hint; }
-    bool readOnly() const { return (design_.flags & flags::ReadOnly) != 0; }
 
     // A button's, label's, frame's or menu item's caption; an edit's contents.
     const std::string& text() const { return text_; }
     void setText(std::string text);
 
-    // A memo's contents.
-    const std::vector<std::string>& lines() const { return lines_; }
-    void setLines(std::vector<std::string> lines);
-    void addLine(std::string line);
-
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled);
     bool visible() const { return visible_; }
     void setVisible(bool visible);
+    // A check box's tick, a menu item's check mark.
     bool checked() const { return checked_; }
     void setChecked(bool checked);
     Rect bounds() const { return bounds_; }
     void setBounds(Rect bounds);
 
-    // Whether the control, enabled and shown inside a shown parent, takes the focus.
+    // Whether it is enabled and shown itself and in every frame around it.
+    bool usable() const;
+    // Whether the control, usable and of a kind that takes the focus, takes it.
     bool canFocus() const;
     bool focused() const;
     void setFocus();
@@ -52,26 +51,32 @@ public:
     std::function<void()> onClick;
     std::function<void()> onExit;  // the focus left the control
 
-    // What a user does: a press takes the focus (as a mouse press on a button
-    // does) and then clicks; typing replaces an editable field's text.
-    void click();
-    void type(std::string text);
+    // What a user does: a click on a control that takes the focus moves the
+    // focus there first (as a mouse press does), then clicks.
+    virtual void click();
+    // A key typed while the control has the focus (after the key preview).
+    virtual void keyTyped(char) {}
 
     // The backend's side.
     void attach(ControlPeer* peer) { peer_ = peer; }
     ControlPeer* peer() const { return peer_; }
-    void clicked();                      // the real control was clicked
-    void textEdited(std::string text);   // the user changed an edit's text
-    void linesEdited(std::vector<std::string> lines);
+    void clicked();  // the real control was clicked
+
+protected:
+    // Whether the kind takes the focus at all.
+    virtual bool takesFocus() const { return false; }
+    void notify(ControlProperty property);
+    // A text the real control already shows, from the user.
+    void setTextQuietly(std::string text) { text_ = std::move(text); }
+    // Runs a handler through the application, so that what it throws reaches the exception handler.
+    void dispatch(const std::function<void()>& handler);
 
 private:
-    void notify(ControlProperty property);
     Control* parentControl() const;
 
     Form& form_;
     ControlDesign design_;
     std::string text_;
-    std::vector<std::string> lines_;
     bool enabled_;
     bool visible_;
     bool checked_;

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zelvio {
 
@@ -28,6 +29,24 @@ public:
     virtual void writeLine(std::string_view line) = 0;
     // Flushes and closes; a failure here means the file is incomplete.
     virtual void close() = 0;
+};
+
+// One name in a directory.
+struct DirectoryEntry {
+    std::string name;
+    bool directory = false;
+    bool hidden = false;  // hidden or a system file: the lists leave it out
+};
+
+// How a text file's lines are written: UTF-8, which the program reads back,
+// or the ANSI code page, for outside programs that know nothing else (a
+// character the code page lacks becomes "?").
+enum class TextEncoding { Utf8, Ansi };
+
+// A drive as the drive box shows it.
+struct Drive {
+    char letter = 'C';   // upper case
+    std::string label;   // the volume label; empty when there is none or no medium
 };
 
 class FileSystem {
@@ -53,13 +72,21 @@ public:
     // Lines in UTF-8: the file's bytes when they are UTF-8 (a byte-order mark
     // dropped), otherwise converted from the ANSI code page of older files.
     virtual std::unique_ptr<LineReader> openText(const std::string& path) = 0;
-    // Creates the file, replacing any existing one. Lines are written as they
-    // are: UTF-8 without a byte-order mark.
-    virtual std::unique_ptr<LineWriter> createText(const std::string& path) = 0;
+    // Creates the file, replacing any existing one; UTF-8 is written without
+    // a byte-order mark.
+    virtual std::unique_ptr<LineWriter> createText(const std::string& path, TextEncoding encoding) = 0;
+    std::unique_ptr<LineWriter> createText(const std::string& path) { return createText(path, TextEncoding::Utf8); }
+    // Whether the ANSI code page holds every character of the text.
+    virtual bool ansiCodePageHolds(const std::string& text) = 0;
 
     // The alternate (8.3) name of the path's last component as the directory
     // records it; none when the path does not exist or the name needs none.
     virtual std::optional<std::string> shortName(const std::string& path) = 0;
+
+    // The entries of a directory, "." and ".." left out, in no set order.
+    virtual std::vector<DirectoryEntry> listDirectory(const std::string& path) = 0;
+    // The drives there are, by letter.
+    virtual std::vector<Drive> drives() = 0;
 };
 
 }  // namespace zelvio

@@ -1,6 +1,7 @@
 #include "platform/form.h"
 
 #include "platform/application.h"
+#include "platform/controls/make_control.h"
 
 #include <stdexcept>
 
@@ -9,7 +10,7 @@ namespace zelvio {
 Form::Form(Application& app, FormDesign design, std::vector<ControlDesign> controls)
     : app_(app), design_(std::move(design)), caption_(design_.caption), bounds_(design_.bounds) {
     controls_.reserve(controls.size());
-    for (auto& c : controls) controls_.push_back(std::make_unique<Control>(*this, std::move(c)));
+    for (auto& c : controls) controls_.push_back(makeControl(*this, std::move(c)));
 }
 
 Form::~Form() = default;
@@ -42,6 +43,10 @@ void Form::setBounds(Rect bounds) {
 Size Form::clientSize() const {
     const Size extra = peer_ != nullptr ? peer_->frameExtra() : Size{};
     return {bounds_.width - extra.width, bounds_.height - extra.height};
+}
+
+void Form::paintPending() {
+    if (peer_ != nullptr) peer_->paintPending();
 }
 
 void Form::attach(FormPeer* peer) {
@@ -83,6 +88,7 @@ void Form::close() {
 }
 
 void Form::requestClose() {
+    if (design_.titleButtons == TitleButtons::None) return;
     app_.dispatch([this] { close(); });
 }
 
@@ -134,16 +140,7 @@ void Form::pressKey(char key) {
         focusNext();
         return;
     }
-    Control* c = focused_;
-    if (c != nullptr && (c->kind() == ControlKind::Edit || c->kind() == ControlKind::Memo) && !c->readOnly()) {
-        if (key == '\b') {
-            std::string text = c->text();
-            if (!text.empty()) text.pop_back();
-            c->setText(std::move(text));
-        } else if (static_cast<unsigned char>(key) >= ' ') {
-            c->setText(c->text() + key);
-        }
-    }
+    if (focused_ != nullptr) focused_->keyTyped(key);
 }
 
 }  // namespace zelvio

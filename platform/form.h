@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,15 @@ public:
     // The control with this design name; a missing name is a programming error.
     Control& operator[](std::string_view name) const;
     Control* find(std::string_view name) const;
+    // The control with this design name as its kind's class, for the typed
+    // members a form binds once; a missing name or another kind is a
+    // programming error, found when the form is built.
+    template <class Kind>
+    Kind& control(std::string_view name) const {
+        auto* found = dynamic_cast<Kind*>(&(*this)[name]);
+        if (found == nullptr) throw std::logic_error(design_.name + "." + std::string(name) + " is of another kind");
+        return *found;
+    }
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
 
     const std::string& caption() const { return caption_; }
@@ -38,6 +48,8 @@ public:
     Rect bounds() const { return bounds_; }
     void setBounds(Rect bounds);
     Size clientSize() const;
+    // Lets the window paint what waits to be painted before a long step.
+    void paintPending();
 
     bool visible() const { return visible_; }
     bool modal() const { return modal_; }
@@ -59,8 +71,10 @@ public:
     std::function<void(char& key)> onKeyPress;  // with key preview: set key to 0 to swallow it
 
     // What a user does.
-    void pressKey(char key);  // key preview, then Tab or typing into the focused field
-    void requestClose();      // the close box or the system asks the window to close
+    void pressKey(char key);  // key preview, then Tab or the key to the focused control
+    // The close box or the system (Alt+F4) asks the window to close. A window
+    // without title-bar buttons refuses: its own buttons are its only ways out.
+    void requestClose();
 
     // The backend's side.
     void attach(FormPeer* peer);

@@ -18,8 +18,15 @@ enum class ControlKind {
     GroupBox,     // titled frame; controls name it as their parent
     Bevel,        // a line or a sunken frame
     Shape,        // filled rectangle or ellipse
-    Menu,         // a drop-down menu of the main menu bar
-    MenuItem,     // an item of the menu named as its parent; caption "-" is a separator
+    ListBox,        // a list of texts with a selection
+    FileList,       // the files of a directory that match a mask
+    DirectoryList,  // the directory tree down to the current directory, and its subdirectories
+    DriveBox,       // drop-down list of the drives
+    FilterBox,      // drop-down list of file masks
+    StatusBar,      // along the bottom edge; its bounds follow the form
+    Menu,           // a drop-down menu of the main menu bar
+    PopupMenu,      // a menu shown at the mouse by a right click in the control that names it
+    MenuItem,       // an item of the Menu or PopupMenu named as its parent; caption "-" is a separator
 };
 
 enum class ShapeKind { Rectangle, Ellipse };
@@ -37,6 +44,7 @@ inline constexpr unsigned Centred = 1u << 6;  // text centred in the bounds, bot
 inline constexpr unsigned VScroll = 1u << 7;
 inline constexpr unsigned HScroll = 1u << 8;
 inline constexpr unsigned Checked = 1u << 9;
+inline constexpr unsigned MultiSelect = 1u << 10;
 }  // namespace flags
 
 struct ControlDesign {
@@ -46,14 +54,21 @@ struct ControlDesign {
     std::string caption;
     std::string hint;
     unsigned flags = 0;
-    std::string parent;  // a GroupBox, or the Menu of a MenuItem; empty for the form
+    std::string parent;  // a GroupBox, or the Menu or PopupMenu of a MenuItem; empty for the form
+    std::string popup;   // the PopupMenu a right click shows
+    // A file list's mask ("*.wav;*.cda;"); a filter box's choices, description
+    // and mask in turn ("Wave files|*.wav|All files|*.*").
+    std::string filter;
     std::optional<Colour> textColour;
     std::optional<Colour> backColour;  // a shape's fill
     std::optional<Colour> penColour;   // a shape's outline
     int fontHeight = 0;                // pixels; 0 takes the form's
+    std::string fontFace;              // empty takes the form's
     ShapeKind shape = ShapeKind::Rectangle;
     BevelKind bevel = BevelKind::Frame;
     ShortcutKey shortcut = ShortcutKey::None;
+
+    bool has(unsigned flag) const { return (flags & flag) != 0; }
 };
 
 enum class BorderStyle {
@@ -77,7 +92,7 @@ struct FormDesign {
     bool centred = false;
     bool stayOnTop = false;
     bool keyPreview = false;
-    std::string fontFace = "MS Sans Serif";
+    std::string fontFace = "MS Sans Serif";  // a control's FixedPitch or own face overrides it
     int fontHeight = 11;  // pixels
 };
 

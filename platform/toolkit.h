@@ -15,8 +15,10 @@ namespace zelvio {
 class Application;
 class Control;
 class Form;
+class MenuItem;
+class PopupMenu;
 
-enum class ControlProperty { Text, Lines, Enabled, Visible, Checked, Bounds, Focus };
+enum class ControlProperty { Text, Lines, Enabled, Visible, Checked, Bounds, Focus, Items, Selection };
 enum class FormProperty { Caption, Bounds, Visible };
 
 // The backend's half of one control: told after each change of the portable
@@ -33,6 +35,8 @@ public:
     virtual void update(FormProperty property) = 0;
     // What the frame, caption and menu add to the client area.
     virtual Size frameExtra() const = 0;
+    // Paints what waits to be painted, now.
+    virtual void paintPending() {}
 };
 
 enum class MessageKind { Warning, Error, Information, Confirm, PlainError };
@@ -80,6 +84,9 @@ public:
     virtual MessageResult messageBox(const MessageBoxRequest& request) = 0;
     // The chosen full path, or none when the user cancelled.
     virtual std::optional<std::string> openFileDialog(const OpenFileRequest& request) = 0;
+    // Shows the pop-up menu at a point of the screen until the user chooses
+    // an item (returned) or dismisses it (null).
+    virtual MenuItem* trackPopupMenu(const PopupMenu& menu, Point screen) = 0;
 };
 
 }  // namespace zelvio

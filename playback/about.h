@@ -1,6 +1,7 @@
 #pragma once
 // The about box.
 
+#include "platform/controls/button.h"
 #include "platform/form.h"
 
 namespace zelvio {
@@ -12,6 +13,10 @@ public:
     explicit Tmpzelvioabout(MainProgram& program);
 
     MainProgram& program;
+
+    void okbuttClick();
+
+    Button& okbutt = control<Button>("okbutt");
 };
 
 }  // namespace zelvio

@@ -1,10 +1,17 @@
 #pragma once
-// The main window: the wave and MP3 panes, the command buttons and the menus.
-// It owns the settings, the start and program directories.
+// The main window: the wave pane above, the MP3 pane below, the command
+// buttons, the menus and the two pop-up menus. It owns the settings and the
+// start and program directories.
 
 #include "common/settings.h"
+#include "platform/controls/button.h"
+#include "platform/controls/directory_list.h"
+#include "platform/controls/drive_box.h"
+#include "platform/controls/file_list.h"
+#include "platform/controls/filter_box.h"
+#include "platform/controls/list_box.h"
+#include "platform/controls/menu_item.h"
 #include "platform/form.h"
-#include "playback/browseddirectory.h"
 
 #include <exception>
 #include <string>
@@ -24,28 +31,79 @@ public:
     std::string programdir;  // its short form: where the settings and work files live
     bool settingsvalid = false;
 
-    BrowsedDirectory recdir;  // the wave browser's directory
-    BrowsedDirectory mp3dir;  // the MP3 browser's directory
-
     // Start-up, first run and close.
     void FormCreate();
     void FormActivate();
     void FormClose();
     void CustomException(const std::exception& error);
+    void FormResize();
 
     // The settings file.
     void ReadSettingsFile();
     void WriteSettingsFile();
 
+    // The MP3 pane.
+    void BuildSongList();
+    void PlaySongs();
+
     // Commands.
     void Exit1Click();
     void showSettings();
-    void configbuttClick();
-    void Setup1Click();
     void startMixer();
-    void mixerbuttClick();
-    void Mixer1Click();
+    void notYetImplemented();
     void Index1Click();
+    void About1Click();
+    void Extensions1Click();
+    void sortmenuClick();
+    void RefreshAll();
+
+    // The command row.
+    Button& compilebutt = control<Button>("compilebutt");
+    Button& mixerbutt = control<Button>("mixerbutt");
+    Button& Voicebutt = control<Button>("Voicebutt");
+    Button& configbutt = control<Button>("configbutt");
+    Control& Bevel1 = control<Control>("Bevel1");
+
+    // The wave pane.
+    Button& recplay = control<Button>("recplay");
+    Button& recstop = control<Button>("recstop");
+    Button& recback = control<Button>("recback");
+    Button& recfwd = control<Button>("recfwd");
+    Button& recpause = control<Button>("recpause");
+    FileList& recfilelist = control<FileList>("recfilelist");
+    DriveBox& recdrive = control<DriveBox>("recdrive");
+    DirectoryList& recdir = control<DirectoryList>("recdir");
+    FilterBox& recfilter = control<FilterBox>("recfilter");
+
+    // The MP3 pane.
+    Control& Label1 = control<Control>("Label1");
+    Control& Label2 = control<Control>("Label2");
+    Control& Label3 = control<Control>("Label3");
+    Button& mp3play = control<Button>("mp3play");
+    Button& mp3stop = control<Button>("mp3stop");
+    Button& mp3back = control<Button>("mp3back");
+    Button& mp3fowrd = control<Button>("mp3fowrd");
+    Button& Mp3pause = control<Button>("Mp3pause");
+    ListBox& mpsonglist = control<ListBox>("mpsonglist");
+    DriveBox& mp3drive = control<DriveBox>("mp3drive");
+    DirectoryList& mp3dir = control<DirectoryList>("mp3dir");
+    FilterBox& mp3filter = control<FilterBox>("mp3filter");
+    FileList& mp3list = control<FileList>("mp3list");
+
+    // The menus.
+    MenuItem& Mixer1 = control<MenuItem>("Mixer1");
+    MenuItem& Setup1 = control<MenuItem>("Setup1");
+    MenuItem& Exit1 = control<MenuItem>("Exit1");
+    MenuItem& Refresh1 = control<MenuItem>("Refresh1");
+    MenuItem& Extensions1 = control<MenuItem>("Extensions1");
+    MenuItem& sortmenu = control<MenuItem>("sortmenu");
+    MenuItem& Index1 = control<MenuItem>("Index1");
+    MenuItem& About1 = control<MenuItem>("About1");
+    MenuItem& Mixer2 = control<MenuItem>("Mixer2");
+    MenuItem& Setup2 = control<MenuItem>("Setup2");
+    MenuItem& Play2 = control<MenuItem>("Play2");
+    MenuItem& Mixer3 = control<MenuItem>("Mixer3");
+    MenuItem& Setup3 = control<MenuItem>("Setup3");
 };
 
 }  // namespace zelvio

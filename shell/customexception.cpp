@@ -21,6 +21,9 @@ struct IdleState {
 // The controls a long operation changes, and how they look when none runs.
 const std::vector<IdleState> idleStates = {
     {"Tcompressinfo", "showoutputbutt", Idle::Disabled},
+    {"TForm1", "recback", Idle::Disabled},
+    {"TForm1", "recfwd", Idle::Disabled},
+    {"TForm1", "recstop", Idle::Disabled},
     {"Tcompressinfo", "donebutt", Idle::Enabled},
 };
 

@@ -67,25 +67,25 @@ Tmpconfig::Tmpconfig(MainProgram& program)
     : Form(program.app, configDesign(), configLayout()), program(program) {
     OpenDialog1.filter = "Exe Files (.exe)|*.exe";
     onShow = [this] { FormShow(); };
-    (*this)["OKbutt"].onClick = [this] { OKbuttClick(); };
-    (*this)["Cancelbutt"].onClick = [this] { CancelbuttClick(); };
-    (*this)["mp3playselect"].onClick = [this] { mp3playselectClick(); };
-    (*this)["encodeselect"].onClick = [this] { encodeselectClick(); };
-    (*this)["mixerSelect"].onClick = [this] { mixerSelectClick(); };
-    (*this)["Ripperbutt"].onClick = [this] { RipperbuttClick(); };
+    OKbutt.onClick = [this] { OKbuttClick(); };
+    Cancelbutt.onClick = [this] { CancelbuttClick(); };
+    mp3playselect.onClick = [this] { mp3playselectClick(); };
+    encodeselect.onClick = [this] { encodeselectClick(); };
+    mixerSelect.onClick = [this] { mixerSelectClick(); };
+    Ripperbutt.onClick = [this] { RipperbuttClick(); };
 }
 
 void Tmpconfig::FormShow() {
     const Settings& settings = program.Form1->settings;
-    (*this)["playeredit"].setText(settings.playerpath);
-    (*this)["encoderedit"].setText(settings.encoderpath);
-    (*this)["encodeflagedit"].setText(settings.encodeflags);
-    (*this)["mixeredit"].setText(settings.mixerpath);
-    (*this)["daripperedit"].setText(settings.ripperpath);
-    (*this)["Dacommandedit"].setText(settings.rippercommand);
+    playeredit.setText(settings.playerpath);
+    encoderedit.setText(settings.encoderpath);
+    encodeflagedit.setText(settings.encodeflags);
+    mixeredit.setText(settings.mixerpath);
+    daripperedit.setText(settings.ripperpath);
+    Dacommandedit.setText(settings.rippercommand);
 }
 
-void Tmpconfig::browse(Control& field, const char* emptyFieldHint) {
+void Tmpconfig::browse(Edit& field, const char* emptyFieldHint) {
     if (emptyFieldHint != nullptr && field.text().empty()) {
         app().messageBox(MessageKind::Information, emptyFieldHint, MessageButtons::Ok);
     }
@@ -93,19 +93,19 @@ void Tmpconfig::browse(Control& field, const char* emptyFieldHint) {
     if (auto path = app().openFileDialog(OpenDialog1)) field.setText(*path);
 }
 
-void Tmpconfig::mp3playselectClick() { browse((*this)["playeredit"], playerHint); }
-void Tmpconfig::encodeselectClick() { browse((*this)["encoderedit"], encoderHint); }
-void Tmpconfig::mixerSelectClick() { browse((*this)["mixeredit"], mixerHint); }
-void Tmpconfig::RipperbuttClick() { browse((*this)["daripperedit"], nullptr); }
+void Tmpconfig::mp3playselectClick() { browse(playeredit, playerHint); }
+void Tmpconfig::encodeselectClick() { browse(encoderedit, encoderHint); }
+void Tmpconfig::mixerSelectClick() { browse(mixeredit, mixerHint); }
+void Tmpconfig::RipperbuttClick() { browse(daripperedit, nullptr); }
 
 void Tmpconfig::OKbuttClick() {
     Settings& settings = program.Form1->settings;
-    settings.playerpath = (*this)["playeredit"].text();
-    settings.encoderpath = (*this)["encoderedit"].text();
-    settings.encodeflags = (*this)["encodeflagedit"].text();
-    settings.mixerpath = (*this)["mixeredit"].text();
-    settings.ripperpath = (*this)["daripperedit"].text();
-    settings.rippercommand = (*this)["Dacommandedit"].text();
+    settings.playerpath = playeredit.text();
+    settings.encoderpath = encoderedit.text();
+    settings.encodeflags = encodeflagedit.text();
+    settings.mixerpath = mixeredit.text();
+    settings.ripperpath = daripperedit.text();
+    settings.rippercommand = Dacommandedit.text();
     close();
 }
 

@@ -33,11 +33,11 @@ void TForm1::ReadSettingsFile() {
     // leaves its browser where it is; the rest of the file still counts, and
     // the error is reported once the file has been read.
     std::optional<InOutError> missingDirectory;
-    auto browse = [&](BrowsedDirectory& browser) {
+    auto browse = [&](DirectoryList& browser) {
         const std::string directory = next();
         if (directory.empty()) return;
         try {
-            browser.change(directory);
+            browser.setDirectory(directory);
         } catch (const InOutError& error) {
             if (!missingDirectory) missingDirectory = error;
         }

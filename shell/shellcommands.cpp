@@ -12,14 +12,10 @@ void TForm1::showSettings() { app().showModal(*program.mpconfig); }
 
 void TForm1::startMixer() { RunProgram(app(), ShortPath(app().fileSystem(), settings.mixerpath), "the mixer"); }
 
-void TForm1::configbuttClick() { showSettings(); }
-void TForm1::Setup1Click() { showSettings(); }
-
-void TForm1::mixerbuttClick() { startMixer(); }
-void TForm1::Mixer1Click() { startMixer(); }
-
-void TForm1::Index1Click() {
+void TForm1::notYetImplemented() {
     app().messageBox(MessageKind::Information, "Sorry function not yet implemented.", MessageButtons::Ok);
 }
+
+void TForm1::Index1Click() { notYetImplemented(); }
 
 }  // namespace zelvio

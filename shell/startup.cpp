@@ -17,6 +17,7 @@ void TForm1::FormCreate() {
     app().setExceptionHandler([this](const std::exception& error) { CustomException(error); });
     startdir = app().fileSystem().currentDirectory();
     programdir = ShortPath(app().fileSystem(), startdir);
+    FormResize();
     recdir.showCurrent();
     mp3dir.showCurrent();
     ReadSettingsFile();

@@ -26,7 +26,40 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
+// The next character of UTF-8 text; a malformed byte reads as U+FFFD.
+char32_t nextCharacter(std::string_view text, std::size_t& at) {
+    const auto lead = static_cast<unsigned char>(text[at++]);
+    if (lead < 0x80) return lead;
+    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+    if (extra < 0 || at + static_cast<std::size_t>(extra) > text.size()) return 0xFFFD;
+    char32_t c = lead & (0x3F >> extra);
+    for (int i = 0; i < extra; ++i) c = (c << 6) | (static_cast<unsigned char>(text[at++]) & 0x3F);
+    return c;
+}
+
 }  // namespace
+
+std::string windows1252FromUtf8(std::string_view utf8, bool* lost) {
+    std::string out;
+    for (std::size_t at = 0; at < utf8.size();) {
+        const char32_t c = nextCharacter(utf8, at);
+        char byte = '?';
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            byte = static_cast<char>(c);
+        } else {
+            bool found = false;
+            for (std::size_t i = 0; i < upperControlRange.size() && !found; ++i) {
+                if (upperControlRange[i] == c) {
+                    byte = static_cast<char>(0x80 + i);
+                    found = true;
+                }
+            }
+            if (!found && lost != nullptr) *lost = true;
+        }
+        out += byte;
+    }
+    return out;
+}
 
 std::string utf8FromWindows1252(std::string_view bytes) {
     std::string out;

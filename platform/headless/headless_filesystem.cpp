@@ -178,7 +178,13 @@ std::unique_ptr<LineReader> HeadlessFileSystem::openText(const std::string& path
     return makeHeadlessReader(textFromFileBytes(r.node->bytes, utf8FromWindows1252));
 }
 
-std::unique_ptr<LineWriter> HeadlessFileSystem::createText(const std::string& path) {
+bool HeadlessFileSystem::ansiCodePageHolds(const std::string& text) {
+    bool lost = false;
+    windows1252FromUtf8(text, &lost);
+    return !lost;
+}
+
+std::unique_ptr<LineWriter> HeadlessFileSystem::createText(const std::string& path, TextEncoding encoding) {
     const Resolved r = resolve(path);
     if (r.path.error) fail(r.path.error);
     if (r.tooLong()) fail(systemtext::NameTooLong);
@@ -198,7 +204,7 @@ std::unique_ptr<LineWriter> HeadlessFileSystem::createText(const std::string& pa
         room = failWrite_->first;
         failWrite_.reset();
     }
-    return makeHeadlessWriter(file, room);
+    return makeHeadlessWriter(file, room, encoding);
 }
 
 std::optional<std::string> HeadlessFileSystem::shortName(const std::string& path) {
@@ -207,6 +213,28 @@ std::optional<std::string> HeadlessFileSystem::shortName(const std::string& path
     if (r.path.error || r.tooLong() || !r.node || r.root() || r.path.trailingSeparator) return std::nullopt;
     if (r.node->shortName.empty()) return std::nullopt;
     return r.node->shortName;
+}
+
+std::vector<DirectoryEntry> HeadlessFileSystem::listDirectory(const std::string& path) {
+    const Resolved r = resolve(path);
+    if (r.path.error) fail(r.path.error);
+    if (r.tooLong()) fail(systemtext::NameTooLong);
+    if (!r.node) fail(r.missing());
+    if (!r.node->directory) fail(systemtext::DirectoryNameInvalid);
+    if (listed(failOpen_, r.key)) fail(systemtext::AccessDenied);
+    std::vector<DirectoryEntry> entries;
+    entries.reserve(r.node->children.size());
+    for (const auto& child : r.node->children) entries.push_back({child->name, child->directory, child->hidden});
+    return entries;
+}
+
+std::vector<Drive> HeadlessFileSystem::drives() {
+    std::vector<Drive> found;
+    for (const auto& [letter, root] : drives_) {
+        const auto label = labels_.find(letter);
+        found.push_back({letter, label == labels_.end() ? std::string() : label->second});
+    }
+    return found;
 }
 
 }  // namespace zelvio

@@ -33,8 +33,12 @@ public:
     bool createDirectory(const std::string& path) override;
     std::int64_t fileSize(const std::string& path) override;
     std::unique_ptr<LineReader> openText(const std::string& path) override;
-    std::unique_ptr<LineWriter> createText(const std::string& path) override;
+    using FileSystem::createText;
+    std::unique_ptr<LineWriter> createText(const std::string& path, TextEncoding encoding) override;
+    bool ansiCodePageHolds(const std::string& text) override;
     std::optional<std::string> shortName(const std::string& path) override;
+    std::vector<DirectoryEntry> listDirectory(const std::string& path) override;
+    std::vector<Drive> drives() override;
 
     // Setting the scene. Paths may be relative to the current directory.
     void addDrive(char letter);
@@ -43,11 +47,13 @@ public:
     std::string fileBytes(const std::string& path);                 // throws InOutError when missing
     void setShortName(const std::string& path, const std::string& shortName);
     void setReadOnly(const std::string& path, bool readOnly);
+    void setHidden(const std::string& path, bool hidden);
+    void setVolumeLabel(char drive, const std::string& label);
     // The names in a directory, in the order they were created.
     std::vector<std::string> list(const std::string& directory);
 
     // Faults.
-    void failOpening(const std::string& path);   // opening for reading fails
+    void failOpening(const std::string& path);   // opening for reading, or listing a directory, fails
     void failCreating(const std::string& path);  // creating (or replacing) fails
     // The next file created, at `path` or anywhere when `path` is empty, takes
     // `lines` lines and fails on the next write or at its close.
@@ -72,6 +78,7 @@ private:
     static bool listed(const std::vector<std::string>& keys, const std::string& key);
 
     std::map<char, std::shared_ptr<Node>> drives_;   // by upper-case letter
+    std::map<char, std::string> labels_;
     std::string current_ = "C:\\";                  // as the path was written when it was made current
     std::vector<std::string> failOpen_;              // keys of Resolved
     std::vector<std::string> failCreate_;

@@ -93,6 +93,14 @@ void HeadlessFileSystem::setReadOnly(const std::string& path, bool readOnly) {
     existing(path, "setReadOnly").readOnly = readOnly;
 }
 
+void HeadlessFileSystem::setHidden(const std::string& path, bool hidden) { existing(path, "setHidden").hidden = hidden; }
+
+void HeadlessFileSystem::setVolumeLabel(char drive, const std::string& label) {
+    const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(drive)));
+    if (!drives_.contains(upper)) mistake("setVolumeLabel", std::string(1, drive), "no such drive");
+    labels_[upper] = label;
+}
+
 std::vector<std::string> HeadlessFileSystem::list(const std::string& directory) {
     const Resolved r = resolve(directory);
     if (r.path.error) throw InOutError(r.path.error);

@@ -17,6 +17,7 @@ struct HeadlessFileSystem::Node {
     std::string shortName;  // the 8.3 alias a test gave it; empty for none
     bool directory = false;
     bool readOnly = false;
+    bool hidden = false;
     int openWriters = 0;    // a file being written cannot be replaced, moved or deleted
     std::string bytes;
     std::vector<std::shared_ptr<Node>> children;  // in creation order

@@ -1,6 +1,7 @@
 #include "platform/headless/headless_text_files.h"
 
 #include "common/errors.h"
+#include "platform/headless/headless_code_page.h"
 #include "platform/headless/headless_node.h"
 #include "platform/headless/headless_system_texts.h"
 
@@ -30,8 +31,9 @@ private:
 
 class HeadlessLineWriter : public LineWriter {
 public:
-    HeadlessLineWriter(std::shared_ptr<HeadlessFileSystem::Node> file, std::optional<std::size_t> room)
-        : file_(std::move(file)), room_(room) {
+    HeadlessLineWriter(std::shared_ptr<HeadlessFileSystem::Node> file, std::optional<std::size_t> room,
+                       TextEncoding encoding)
+        : file_(std::move(file)), room_(room), encoding_(encoding) {
         ++file_->openWriters;
     }
     ~HeadlessLineWriter() override { release(); }
@@ -39,7 +41,7 @@ public:
     void writeLine(std::string_view line) override {
         if (closed_) throw InOutError(systemtext::InvalidHandle);
         if (room_ && written_ >= *room_) throw InOutError(systemtext::DiskFull);
-        file_->bytes.append(line).append("\r\n");
+        file_->bytes.append(encoding_ == TextEncoding::Ansi ? windows1252FromUtf8(line) : std::string(line)).append("\r\n");
         ++written_;
     }
 
@@ -59,6 +61,7 @@ private:
 
     std::shared_ptr<HeadlessFileSystem::Node> file_;
     std::optional<std::size_t> room_;
+    TextEncoding encoding_;
     std::size_t written_ = 0;
     bool closed_ = false;
 };
@@ -70,8 +73,8 @@ std::unique_ptr<LineReader> makeHeadlessReader(std::string bytes) {
 }
 
 std::unique_ptr<LineWriter> makeHeadlessWriter(std::shared_ptr<HeadlessFileSystem::Node> file,
-                                               std::optional<std::size_t> room) {
-    return std::make_unique<HeadlessLineWriter>(std::move(file), room);
+                                               std::optional<std::size_t> room, TextEncoding encoding) {
+    return std::make_unique<HeadlessLineWriter>(std::move(file), room, encoding);
 }
 
 }  // namespace zelvio

@@ -17,6 +17,6 @@ std::unique_ptr<LineReader> makeHeadlessReader(std::string bytes);
 // Appends each line to the file as it is written. With `room` set, the disk
 // takes that many lines: the next write fails, and so does the close.
 std::unique_ptr<LineWriter> makeHeadlessWriter(std::shared_ptr<HeadlessFileSystem::Node> file,
-                                               std::optional<std::size_t> room);
+                                               std::optional<std::size_t> room, TextEncoding encoding);
 
 }  // namespace zelvio

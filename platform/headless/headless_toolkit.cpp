@@ -1,6 +1,8 @@
 #include "platform/headless/headless_toolkit.h"
 
 #include "platform/application.h"
+#include "platform/controls/menu_item.h"
+#include "platform/controls/popup_menu.h"
 #include "platform/form.h"
 
 #include <algorithm>
@@ -161,6 +163,26 @@ std::optional<std::string> HeadlessToolkit::openFileDialog(const OpenFileRequest
     return answer;
 }
 
+MenuItem* HeadlessToolkit::trackPopupMenu(const PopupMenu& menu, Point screen) {
+    popups_.push_back({menu.name(), screen});
+    if (popupAnswers_.empty()) {
+        problems_.push_back("pop-up menu " + menu.name() + " was not answered; it was dismissed");
+        return nullptr;
+    }
+    const auto answer = std::move(popupAnswers_.front());
+    popupAnswers_.pop_front();
+    if (!answer) return nullptr;
+    for (MenuItem* item : menu.items()) {
+        if (item->name() != *answer) continue;
+        // A grayed item or a separator cannot be chosen.
+        if (item->enabled() && item->visible() && !item->separator()) return item;
+        problems_.push_back("pop-up menu item " + *answer + " cannot be chosen; the menu was dismissed");
+        return nullptr;
+    }
+    problems_.push_back("pop-up menu " + menu.name() + " has no item " + *answer + "; it was dismissed");
+    return nullptr;
+}
+
 void HeadlessToolkit::whenShownModally(const std::string& formName, std::function<void(Form&)> script) {
     modalScripts_[formName].push_back(std::move(script));
 }
@@ -169,12 +191,17 @@ void HeadlessToolkit::answerMessageBox(MessageResult answer) { boxAnswers_.push_
 
 void HeadlessToolkit::answerOpenDialog(std::optional<std::string> path) { openAnswers_.push_back(std::move(path)); }
 
+void HeadlessToolkit::answerPopupMenu(std::optional<std::string> itemName) {
+    popupAnswers_.push_back(std::move(itemName));
+}
+
 void HeadlessToolkit::post(std::function<void()> event) { posted_.push_back({postedCount_++, std::move(event)}); }
 
 void HeadlessToolkit::clearRecords() {
     boxes_.clear();
     openDialogs_.clear();
     modalShows_.clear();
+    popups_.clear();
     problems_.clear();
 }
 

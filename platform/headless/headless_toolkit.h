@@ -34,6 +34,7 @@ public:
     void quit() override { quit_ = true; }
     MessageResult messageBox(const MessageBoxRequest& request) override;
     std::optional<std::string> openFileDialog(const OpenFileRequest& request) override;
+    MenuItem* trackPopupMenu(const PopupMenu& menu, Point screen) override;
 
     // Scripts, each used once, in the order given.
     // Runs when the named form is next shown modally; it should close the form.
@@ -42,6 +43,9 @@ public:
     void answerMessageBox(MessageResult answer);
     // The answer to the next open-file dialog: a path, or none for Cancel.
     void answerOpenDialog(std::optional<std::string> path);
+    // The item the user chooses from the next pop-up menu (its design name),
+    // or none to dismiss it.
+    void answerPopupMenu(std::optional<std::string> itemName);
     // An event that the next processMessages() delivers.
     void post(std::function<void()> event);
 
@@ -54,6 +58,11 @@ public:
     const std::vector<MessageBoxRequest>& messageBoxes() const { return boxes_; }
     const std::vector<OpenFileRequest>& openDialogs() const { return openDialogs_; }
     const std::vector<std::string>& modalShows() const { return modalShows_; }
+    struct PopupShown {
+        std::string menu;
+        Point at;
+    };
+    const std::vector<PopupShown>& popupsShown() const { return popups_; }
     const std::vector<std::string>& problems() const { return problems_; }
     // Whether the program asked the message loop to end.
     bool quitRequested() const { return quit_; }
@@ -72,6 +81,8 @@ private:
     std::map<std::string, std::deque<std::function<void(Form&)>>> modalScripts_;
     std::deque<MessageResult> boxAnswers_;
     std::deque<std::optional<std::string>> openAnswers_;
+    std::deque<std::optional<std::string>> popupAnswers_;
+    std::vector<PopupShown> popups_;
     std::deque<PostedEvent> posted_;
     unsigned long long postedCount_ = 0;
     std::vector<MessageBoxRequest> boxes_;

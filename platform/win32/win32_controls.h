@@ -1,11 +1,15 @@
 #pragma once
-// The real window of one control: made to look like its kind, kept in step
-// with the portable Control, and reporting what the user does to it.
+// The real window of one control, the part every kind shares: made as a
+// child of its form, kept in step with the portable Control (text, enabled,
+// shown, bounds, focus, all of these within its group boxes), reporting the
+// focus, with its design name and font. Each kind's look and behaviour lives
+// in a class of its own file (win32_button, win32_edit, win32_list_box, ...).
 
 #include "platform/control.h"
-#include "platform/win32/win32_shape.h"
 
 #include <windows.h>
+
+#include <memory>
 
 namespace zelvio {
 
@@ -15,8 +19,8 @@ class Win32Form;
 class Win32Control : public ControlPeer {
 public:
     Win32Control(Win32Form& owner, Control& control, int id);
-    // Destroys nothing but its own brush: the form's window takes its children with it.
-    ~Win32Control() override;
+    // Destroys nothing: the form's window takes its children with it.
+    ~Win32Control() override = default;
     Win32Control(const Win32Control&) = delete;
     Win32Control& operator=(const Win32Control&) = delete;
 
@@ -27,32 +31,69 @@ public:
     Control& control() const { return control_; }
     const ControlDesign& design() const { return design_; }
     HWND window() const { return window_; }
+    int id() const { return id_; }
     // Whether it belongs in front of the others (an input control) or behind
     // them (a label, frame, line or shape) when they overlap.
-    bool inFront() const;
+    virtual bool inFront() const { return true; }
 
     // From the form's window procedure.
-    void notified(WORD code);                // WM_COMMAND notification
-    HBRUSH paintColours(HDC dc) const;       // WM_CTLCOLORSTATIC / WM_CTLCOLOREDIT; null: the default
-    void draw(const DRAWITEMSTRUCT& item);   // WM_DRAWITEM
+    virtual void notified(WORD) {}                                  // WM_COMMAND notification
+    virtual HBRUSH paintColours(HDC) const { return nullptr; }      // WM_CTLCOLOR*; null: the default
+    virtual bool draw(const DRAWITEMSTRUCT&) { return false; }      // WM_DRAWITEM
+    virtual bool measure(MEASUREITEMSTRUCT&) { return false; }      // WM_MEASUREITEM
+    virtual void formResized() {}                                   // the form's client area changed
+    // Enter pressed while it has the focus; true when it used the key.
+    virtual bool pressEnter() { return false; }
+
+protected:
+    struct WindowKind {
+        const wchar_t* className;
+        DWORD style;
+        DWORD exStyle = 0;
+    };
+    virtual WindowKind windowKind() const = 0;
+    // After the window exists, before it is placed and shown.
+    virtual void created() {}
+    // The kind's own properties; Text, Enabled, Visible, Bounds and Focus are done.
+    virtual void updateOwn(ControlProperty) {}
+    // Where the window goes for the control's bounds (already moved into its
+    // frames), and what follows once it is there.
+    virtual Rect placed(Rect bounds) const { return bounds; }
+    virtual void moved(const Rect&) {}
+    // Shows the control's text.
+    virtual void applyText();
+    // What the window's creation passes to its window procedure.
+    virtual void* creationParameter() { return nullptr; }
+    // Messages of a kind that listens to its window; call the default for the rest.
+    virtual LRESULT subclassed(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT callDefault(UINT message, WPARAM wParam, LPARAM lParam);
+    // Whether the window's messages pass through subclassed().
+    virtual bool listens() const { return true; }
+
+    Win32Form& owner() const { return owner_; }
+    HFONT font() const { return font_; }
+    // Whether the portable side is still there to hear of what happens.
+    bool live() const;
+    void setWindowTextQuietly(const std::string& text);
+    std::string windowText() const;
+    // The control's text as the form's font measures it.
+    Size measuredText() const;
+    void applyBounds();
+    bool applying() const { return applying_; }
+
+    // Runs what the portable side does about a user action, so that nothing
+    // thrown crosses back into the system.
+    template <class Action>
+    void report(Action action) {
+        if (live()) action();
+    }
 
 private:
-    static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self);
-    LRESULT handleSubclassed(UINT message, WPARAM wParam, LPARAM lParam);
-
-    // Shown (enabled) itself and in every group box around it.
+    static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR self);
     bool shownWithGroups() const;
     bool enabledWithGroups() const;
     POINT groupOffset() const;
-
-    void applyText();
-    void applyLines();
-    void applyBounds();
-    void setTextQuietly(const std::string& text);
-    Size measuredText() const;
-    // Hands the edit's contents to the portable control.
-    void reportContents();
     void updateMembers(ControlProperty property);
 
     Win32Form& owner_;
@@ -61,9 +102,10 @@ private:
     const int id_;
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
-    HBRUSH backBrush_ = nullptr;
-    ShapeLook shapeLook_;
     bool applying_ = false;  // the change under way comes from the portable side
 };
+
+// The peer of the control's kind.
+std::unique_ptr<Win32Control> makeWin32Control(Win32Form& owner, Control& control, int id);
 
 }  // namespace zelvio

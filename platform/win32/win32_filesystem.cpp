@@ -131,12 +131,18 @@ std::unique_ptr<LineReader> Win32FileSystem::openText(const std::string& path) {
     return std::make_unique<Win32LineReader>(splitLines(textFromFileBytes(readWholeFile(path), utf8FromAnsi)));
 }
 
-std::unique_ptr<LineWriter> Win32FileSystem::createText(const std::string& path) {
+bool Win32FileSystem::ansiCodePageHolds(const std::string& text) {
+    bool lost = false;
+    ansiFromUtf8(text, &lost);
+    return !lost;
+}
+
+std::unique_ptr<LineWriter> Win32FileSystem::createText(const std::string& path, TextEncoding encoding) {
     HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) throw lastSystemError();
     try {
-        return std::make_unique<Win32LineWriter>(file);
+        return std::make_unique<Win32LineWriter>(file, encoding);
     } catch (...) {
         CloseHandle(file);
         throw;
@@ -152,6 +158,52 @@ std::optional<std::string> Win32FileSystem::shortName(const std::string& path) {
     FindClose(search);
     if (found.cAlternateFileName[0] == L'\0') return std::nullopt;
     return utf8(found.cAlternateFileName);
+}
+
+std::vector<DirectoryEntry> Win32FileSystem::listDirectory(const std::string& path) {
+    std::wstring pattern = wide(path);
+    if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/' && pattern.back() != L':') pattern += L'\\';
+    pattern += L'*';
+    WIN32_FIND_DATAW found;
+    // Only the names: the system need not look up what the list never shows.
+    HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr,
+                                     FIND_FIRST_EX_LARGE_FETCH);
+    if (search == INVALID_HANDLE_VALUE) {
+        if (GetLastError() == ERROR_FILE_NOT_FOUND) return {};  // an empty drive root has not even "."
+        throw lastSystemError();
+    }
+    std::vector<DirectoryEntry> entries;
+    do {
+        const std::wstring_view name = found.cFileName;
+        if (name == L"." || name == L"..") continue;
+        entries.push_back({utf8(name), (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                           (found.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0});
+    } while (FindNextFileW(search, &found));
+    const DWORD error = GetLastError();
+    FindClose(search);
+    if (error != ERROR_NO_MORE_FILES) throw InOutError(systemErrorText(error));
+    return entries;
+}
+
+std::vector<Drive> Win32FileSystem::drives() {
+    std::vector<Drive> found;
+    const DWORD present = GetLogicalDrives();
+    for (int i = 0; i < 26; ++i) {
+        if ((present & (1u << i)) == 0) continue;
+        Drive drive{static_cast<char>('A' + i), {}};
+        const std::wstring root = {static_cast<wchar_t>(L'A' + i), L':', L'\\'};
+        // A floppy is never asked: its motor would spin up for a label.
+        if (GetDriveTypeW(root.c_str()) != DRIVE_REMOVABLE) {
+            wchar_t label[MAX_PATH + 1] = {};
+            const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);  // no "insert a disc" box for an empty drive
+            if (GetVolumeInformationW(root.c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0)) {
+                drive.label = utf8(label);
+            }
+            SetErrorMode(oldMode);
+        }
+        found.push_back(std::move(drive));
+    }
+    return found;
 }
 
 }  // namespace zelvio

@@ -18,8 +18,12 @@ public:
     bool createDirectory(const std::string& path) override;
     std::int64_t fileSize(const std::string& path) override;
     std::unique_ptr<LineReader> openText(const std::string& path) override;
-    std::unique_ptr<LineWriter> createText(const std::string& path) override;
+    using FileSystem::createText;
+    std::unique_ptr<LineWriter> createText(const std::string& path, TextEncoding encoding) override;
+    bool ansiCodePageHolds(const std::string& text) override;
     std::optional<std::string> shortName(const std::string& path) override;
+    std::vector<DirectoryEntry> listDirectory(const std::string& path) override;
+    std::vector<Drive> drives() override;
 };
 
 }  // namespace zelvio

@@ -4,6 +4,7 @@
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_menu_bar.h"
 #include "platform/win32/win32_names.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_toolkit.h"
 #include "platform/win32/win32_unicode.h"
 
@@ -65,10 +66,24 @@ void registerFormClass(const std::wstring& name, bool dialog, WNDPROC procedure)
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = name.c_str();
-    if (!RegisterClassExW(&windowClass)) throw std::runtime_error("cannot register the window class " + utf8(name));
+    if (!RegisterClassExW(&windowClass)) {
+        throw std::runtime_error("cannot register the window class " + utf8(name) + ": " +
+                                 systemErrorText(GetLastError()));
+    }
 }
 
-bool isMenuPart(ControlKind kind) { return kind == ControlKind::Menu || kind == ControlKind::MenuItem; }
+// The menu bar's drop-downs and their items, as opposed to pop-up menus,
+// which are built each time they are shown, and their items.
+bool isMenuBarPart(const Control& control) {
+    if (control.kind() == ControlKind::Menu) return true;
+    if (control.kind() != ControlKind::MenuItem) return false;
+    const Control* parent = control.form().find(control.design().parent);
+    return parent != nullptr && parent->kind() == ControlKind::Menu;
+}
+
+bool isPopupPart(const Control& control) {
+    return control.kind() == ControlKind::PopupMenu || (control.kind() == ControlKind::MenuItem && !isMenuBarPart(control));
+}
 
 }  // namespace
 
@@ -93,18 +108,21 @@ void Win32Form::create() {
     CreateWindowExW(frame.exStyle, wide(className).c_str(), wide(form_.caption()).c_str(), frame.style, bounds.left,
                     bounds.top, bounds.width, bounds.height, toolkit_.applicationWindow(), nullptr,
                     GetModuleHandleW(nullptr), this);
-    if (window_ == nullptr) throw std::runtime_error("cannot create the window " + className);
+    if (window_ == nullptr) {
+        throw std::runtime_error("cannot create the window " + className + ": " + systemErrorText(GetLastError()));
+    }
     setDesignName(window_, className);
 
     int nextId = firstControlId;
     for (const auto& control : form_.controls()) {
         const int id = nextId++;
-        if (isMenuPart(control->kind())) {
+        if (isPopupPart(*control)) continue;
+        if (isMenuBarPart(*control)) {
             if (!menuBar_) menuBar_ = std::make_unique<Win32MenuBar>(window_);
             menuBar_->add(*control, id);
             continue;
         }
-        controls_.push_back(std::make_unique<Win32Control>(*this, *control, id));
+        controls_.push_back(makeWin32Control(*this, *control, id));
         control->attach(controls_.back().get());
         controls_.back()->create(toolkit_.fonts());
         if (!control->hint().empty()) addTooltip(*controls_.back());
@@ -185,6 +203,8 @@ Size Win32Form::frameExtra() const {
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
+void Win32Form::paintPending() { UpdateWindow(window_); }
+
 bool Win32Form::pressShortcut(WPARAM virtualKey) {
     if (!menuBar_) return false;
     const ShortcutKey key = virtualKey == VK_F1 ? ShortcutKey::F1 : virtualKey == VK_F2 ? ShortcutKey::F2
@@ -204,11 +224,11 @@ std::vector<Win32Control*> Win32Form::membersOf(const std::string& group) const 
     return members;
 }
 
-Control* Win32Form::buttonOf(HWND window) const {
-    const Win32Control* control = controlOf(window);
-    if (control == nullptr) return nullptr;
-    const ControlKind kind = control->design().kind;
-    return kind == ControlKind::Button || kind == ControlKind::GlyphButton ? &control->control() : nullptr;
+Win32Control* Win32Form::controlWithId(UINT id) const {
+    for (const auto& control : controls_) {
+        if (static_cast<UINT>(control->id()) == id) return control.get();
+    }
+    return nullptr;
 }
 
 Win32Control* Win32Form::controlOf(HWND window) const {
@@ -275,8 +295,15 @@ LRESULT Win32Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (Win32Control* control = controlOf(item->hwndItem)) {
-                control->draw(*item);
+            if (Win32Control* control = controlOf(item->hwndItem); control != nullptr && control->draw(*item)) {
+                return TRUE;
+            }
+            break;
+        }
+        case WM_MEASUREITEM: {
+            // Asked while the control is being made, before its window is known: by id.
+            auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            if (Win32Control* control = controlWithId(item->CtlID); control != nullptr && control->measure(*item)) {
                 return TRUE;
             }
             break;
@@ -298,8 +325,11 @@ LRESULT Win32Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             // The portable form decides; it hides or ends the program itself.
             if (live_) form_.requestClose();
             return 0;
-        case WM_MOVE:
         case WM_SIZE:
+            for (const auto& control : controls_) control->formResized();
+            reportBounds();
+            break;
+        case WM_MOVE:
             reportBounds();
             break;
         case WM_ENTERMENULOOP:

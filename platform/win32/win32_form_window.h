@@ -35,6 +35,7 @@ public:
 
     void update(FormProperty property) override;
     Size frameExtra() const override;
+    void paintPending() override;
 
     Form& form() const { return form_; }
     HWND window() const { return window_; }
@@ -42,8 +43,8 @@ public:
     HWND activeBeforeShow() const { return activeBeforeShow_; }
     // Clicks the menu item with this shortcut (VK_F1, VK_F2); false when there is none.
     bool pressShortcut(WPARAM virtualKey);
-    // The button (plain or glyph) whose window this is, or null.
-    Control* buttonOf(HWND window) const;
+    // The control whose window this is, or null.
+    Win32Control* controlOf(HWND window) const;
     // The controls placed in the named group box.
     std::vector<Win32Control*> membersOf(const std::string& group) const;
 
@@ -51,7 +52,7 @@ private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool command(WPARAM wParam, LPARAM lParam);
-    Win32Control* controlOf(HWND window) const;
+    Win32Control* controlWithId(UINT id) const;
     // Gives the input focus to the portable form's focused control; false when it cannot take it.
     bool focusPortableControl();
     void reportBounds();

@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 #include "platform/win32/win32_text.h"
+#include "platform/win32/win32_unicode.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -26,7 +27,7 @@ Win32LineWriter::~Win32LineWriter() {
 void Win32LineWriter::writeLine(std::string_view line) {
     if (failure_) throw InOutError(*failure_);
     if (file_ == INVALID_HANDLE_VALUE) throw std::logic_error("writing to a closed text file");
-    buffer_.append(line);
+    buffer_.append(encoding_ == TextEncoding::Ansi ? ansiFromUtf8(line) : std::string(line));
     buffer_.append("\r\n");
     if (buffer_.size() >= flushThreshold && !flush()) throw InOutError(*failure_);
 }

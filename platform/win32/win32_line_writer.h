@@ -15,7 +15,7 @@ namespace zelvio {
 class Win32LineWriter : public LineWriter {
 public:
     // Takes over an open file handle.
-    explicit Win32LineWriter(HANDLE file) : file_(file) {}
+    Win32LineWriter(HANDLE file, TextEncoding encoding) : file_(file), encoding_(encoding) {}
     // Writes what is buffered and closes the handle, quietly: a caller that
     // wants to know whether the file is complete calls close().
     ~Win32LineWriter() override;
@@ -30,6 +30,7 @@ private:
     bool flush();
 
     HANDLE file_;
+    TextEncoding encoding_;
     std::string buffer_;
     // Once a write failed, the file is incomplete and every later call says so.
     std::optional<std::string> failure_;

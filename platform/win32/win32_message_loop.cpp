@@ -2,6 +2,7 @@
 
 #include "platform/application.h"
 #include "platform/form.h"
+#include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_form_window.h"
 #include "platform/win32/win32_toolkit.h"
 
@@ -89,10 +90,9 @@ bool Win32Toolkit::routeFormKeys(Win32Form& form, MSG& message) {
         if (key != VK_RETURN) returnPreviewed_ = false;
         if ((key == VK_F1 || key == VK_F2) && form.pressShortcut(key)) return true;
         if (key == VK_RETURN) {
-            // Enter presses the focused button, before any key preview (the
-            // dialog keys would press only a default button, and there is none).
-            if (Control* button = form.buttonOf(message.hwnd)) {
-                button->clicked();
+            // Enter goes to the focused control first (a button presses, a
+            // list opens its item), before any key preview.
+            if (Win32Control* control = form.controlOf(message.hwnd); control != nullptr && control->pressEnter()) {
                 return true;
             }
             // Elsewhere the dialog keys would take Enter before any control saw it.

@@ -1,9 +1,11 @@
 #include "platform/win32/win32_toolkit.h"
 
+#include "platform/controls/popup_menu.h"
 #include "platform/form.h"
 #include "platform/win32/win32_form_window.h"
 #include "platform/win32/win32_message_box.h"
 #include "platform/win32/win32_open_dialog.h"
+#include "platform/win32/win32_popup_menu.h"
 #include "platform/win32/win32_unicode.h"
 
 #include <commctrl.h>
@@ -142,6 +144,11 @@ MessageResult Win32Toolkit::messageBox(const MessageBoxRequest& request) {
 
 std::optional<std::string> Win32Toolkit::openFileDialog(const OpenFileRequest& request) {
     return showOpenDialog(dialogOwner(), request);
+}
+
+MenuItem* Win32Toolkit::trackPopupMenu(const PopupMenu& menu, Point screen) {
+    Win32Form* owner = peerOf(menu.form());
+    return zelvio::trackPopupMenu(owner != nullptr ? owner->window() : dialogOwner(), menu, screen);
 }
 
 }  // namespace zelvio

@@ -32,6 +32,7 @@ public:
     void quit() override;
     MessageResult messageBox(const MessageBoxRequest& request) override;
     std::optional<std::string> openFileDialog(const OpenFileRequest& request) override;
+    MenuItem* trackPopupMenu(const PopupMenu& menu, Point screen) override;
 
     // For the forms.
     HWND applicationWindow() const { return appWindow_; }

@@ -13,5 +13,7 @@ std::wstring wide(std::string_view utf8);
 std::string utf8(std::wstring_view text);
 // Bytes in the system's ANSI code page to UTF-8.
 std::string utf8FromAnsi(std::string_view bytes);
+// UTF-8 to the ANSI code page; a character it lacks becomes "?" and sets `lost`.
+std::string ansiFromUtf8(std::string_view utf8Text, bool* lost = nullptr);
 
 }  // namespace zelvio

@@ -2,6 +2,7 @@
 
 #include "tests/e2e/driver_error.h"
 #include "tests/e2e/window_actions.h"
+#include "tests/e2e/window_search.h"
 
 #include <optional>
 #include <sstream>
@@ -70,6 +71,12 @@ void chooseMenuItem(HWND window, const MenuPath& path) {
         throw DriverError("cannot choose " + item + ": it is a drop-down or separator, not a command");
     if (!isEnabled(window)) throw DriverError("cannot choose " + item + ": the window is disabled");
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(chosen.id, 0), 0);
+}
+
+void choosePopupItem(const TestProcess& process, HWND thread, wchar_t letter) {
+    waitForTopLevel(
+        process, [](HWND window) { return windowClass(window) == "#32768"; }, "a pop-up menu", kDefaultTimeout);
+    PostMessageW(thread, WM_CHAR, letter, 0);
 }
 
 }  // namespace zelvio::e2e

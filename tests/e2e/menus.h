@@ -4,6 +4,7 @@
 // text in full or its part before a "\t" shortcut text.
 
 #include "tests/e2e/menu_listing.h"
+#include "tests/e2e/test_process.h"
 
 #include <windows.h>
 
@@ -26,5 +27,10 @@ MenuEntry findMenuItem(HWND window, const MenuPath& path);
 // posted). Fails for a grayed item, a drop-down or a separator, and when the
 // window takes no input.
 void chooseMenuItem(HWND window, const MenuPath& path);
+
+// Waits for the process's pop-up menu to show and chooses its item by the
+// letter marked with "&", as the keyboard does. `thread` is any window of
+// the program's user-interface thread, where the menu reads its keys.
+void choosePopupItem(const TestProcess& process, HWND thread, wchar_t letter);
 
 }  // namespace zelvio::e2e

@@ -2,6 +2,8 @@
 // from its File menu.
 
 #include "tests/e2e/driver.h"
+#include "tests/e2e/settings_file.h"
+#include "tests/e2e/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +65,121 @@ TEST_F(MainProgramTest, ShowsItsMainWindowUnderTheApplicationWindow) {
 TEST_F(MainProgramTest, FileExitEndsTheProgram) {
     chooseMenuItem(mainWindow, {"&File", "E&xit"});
     EXPECT_EQ(program.waitForExit(), 0u);
+}
+
+// A music directory with an index, a stand-in player that records how it
+// was started, and the program pointed at both.
+class MusicPaneTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir.createDirectory("music");
+        for (const char* name : {"b.mp3", "Song.mp3", "A Long Song Name.mp3", "cover.jpg"}) {
+            dir.writeFile(std::string("music\\") + name, "x");
+        }
+        dir.writeFile("music\\index.dat", joinLines({"song.mp3", "The Title", "The Artist", "3:45"}));
+        dir.createDirectory("music\\live");
+        dir.writeFile("music\\live\\encore.mp3", "x");
+        dir.writeFile("music\\live\\setlist.txt", "x");
+        ASSERT_TRUE(CopyFileW(toWide(programBeside("outside_program.exe")).c_str(),
+                              toWide(dir.pathOf("player.exe")).c_str(), FALSE));
+        dir.writeFile("mpzelvio.cfg", joinLines({"ver 1.5", dir.path(), dir.pathOf("music"), "",
+                                                 dir.pathOf("player.exe"), "-hq", "0", "", "", "", "100", "80", "640",
+                                                 "482"}));
+        program = std::make_unique<TestProcess>(programBeside("mpzelvio.exe"), dir.path());
+        mainWindow = waitForWindow(*program, kMainCaption);
+        songs = findControl(mainWindow, "mpsonglist");
+    }
+    // The player's log: its command line, then its working directory.
+    std::vector<std::string> waitForPlayer() {
+        if (!pollUntil([&] { return dir.exists("player.log"); }, kDefaultTimeout))
+            throw DriverError("the player was not started; " + describeWindows(program->id()));
+        const auto log = splitLines(dir.readFile("player.log"));
+        DeleteFileW(toWide(dir.pathOf("player.log")).c_str());
+        return log;
+    }
+
+    WorkDirectory dir;
+    std::unique_ptr<TestProcess> program;
+    HWND mainWindow = nullptr;
+    HWND songs = nullptr;
+};
+
+TEST_F(MusicPaneTest, SongsAreListedByTheirIndexAndPlayedThroughThePlayer) {
+    const std::string titled = "The Title" + std::string(23, ' ') + "The Artist" + std::string(9, ' ') + "3:45";
+    EXPECT_EQ(listItems(songs), (std::vector<std::string>{"A Long Song Name.mp3", "b.mp3", titled}));
+
+    chooseMenuItem(mainWindow, {"&Play", "Random Mp3 Play"});  // off: the list's order
+    selectItems(songs, {0, 2});
+    ASSERT_TRUE(pollUntil([&] { return selectedItems(songs) == std::vector<int>{0, 2}; }, kDefaultTimeout));
+    click(findControl(mainWindow, "mp3play"));
+    const auto log = waitForPlayer();
+    wchar_t shortPath[MAX_PATH] = {};
+    GetShortPathNameW(toWide(dir.pathOf("player.exe")).c_str(), shortPath, MAX_PATH);
+    char shortDir[MAX_PATH] = {};
+    GetShortPathNameA(dir.path().c_str(), shortDir, MAX_PATH);
+    EXPECT_EQ(log.at(0), toUtf8(shortPath) + " " + shortDir + "\\mpzelv.m3u");
+    EXPECT_EQ(log.at(1), dir.pathOf("music"));
+    wchar_t shortSong[MAX_PATH] = {};
+    GetShortPathNameW(toWide(dir.pathOf("music\\A Long Song Name.mp3")).c_str(), shortSong, MAX_PATH);
+    const std::string shortName = toUtf8(shortSong).substr(toUtf8(shortSong).rfind('\\') + 1);
+    EXPECT_EQ(splitLines(dir.readFile("mpzelv.m3u")), (std::vector<std::string>{shortName, "Song.mp3"}));
+
+    // The pop-up menu's "&Play" plays as well.
+    rightClickItem(songs, 1);
+    choosePopupItem(*program, songs, L'p');
+    EXPECT_EQ(waitForPlayer().at(1), dir.pathOf("music"));
+}
+
+TEST_F(MusicPaneTest, F2ShowsAFileAddedSince) {
+    dir.writeFile("music\\new.mp3", "x");
+    EXPECT_EQ(listItems(songs).size(), 3u);
+    pressKey(songs, VK_F2);
+    EXPECT_TRUE(pollUntil([&] { return listItems(songs).size() == 4u; }, kDefaultTimeout));
+    EXPECT_EQ(listItems(songs).at(2), "new.mp3");
+}
+
+TEST_F(MusicPaneTest, ADirectoryOpenedInTheListAndAFilterChangeRebuildTheSongs) {
+    const HWND folders = findControl(mainWindow, "mp3dir");
+    const auto items = listItems(folders);
+    ASSERT_EQ(items.back(), "live");
+    doubleClickItem(folders, static_cast<int>(items.size()) - 1);
+    ASSERT_TRUE(pollUntil([&] { return listItems(songs) == std::vector<std::string>{"encore.mp3"}; }, kDefaultTimeout))
+        << "the song list holds " << listItems(songs).size() << " lines";
+    const HWND filter = findControl(mainWindow, "mp3filter");
+    EXPECT_EQ(comboItems(filter), (std::vector<std::string>{"Mp3 Files (*.mp3)", "All files (*.*)"}));
+    chooseComboItem(filter, 1);
+    EXPECT_TRUE(pollUntil([&] { return listItems(songs).size() == 2u; }, kDefaultTimeout));
+    EXPECT_EQ(listItems(songs).at(1), "setlist.txt");
+}
+
+TEST_F(MusicPaneTest, ThePanesFollowTheWindowsSize) {
+    SetWindowPos(mainWindow, nullptr, 0, 0, 800, 600, SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT client = clientRect(mainWindow);
+    const int height = (client.bottom - client.top - 88) / 2;
+    auto inClient = [&](const char* name) {
+        RECT r = windowRect(findControl(mainWindow, name));
+        return RECT{r.left - client.left, r.top - client.top, r.right - client.left, r.bottom - client.top};
+    };
+    ASSERT_TRUE(pollUntil([&] { return inClient("mpsonglist").right - inClient("mpsonglist").left == 601; },
+                          kDefaultTimeout));
+    EXPECT_EQ(inClient("mp3dir").left, 667);
+    EXPECT_EQ(inClient("recdrive").left, 667);
+    EXPECT_EQ(inClient("recfilelist").bottom - inClient("recfilelist").top, height);
+    EXPECT_EQ(inClient("mpsonglist").top, height + 68);
+    EXPECT_EQ(inClient("mp3play").top, height + 70);
+    EXPECT_EQ(inClient("configbutt").left, client.right - client.left - 91);
+}
+
+TEST_F(MusicPaneTest, TheAboutBoxClosesWithOkAndAFixedDialogIgnoresAltF4) {
+    chooseMenuItem(mainWindow, {"&Help", "&About"});
+    const HWND about = waitForForm(*program, "Tmpzelvioabout");
+    EXPECT_EQ(windowCaption(about), std::string(27, ' ') + "Mp3 Zelvio About");
+    pressKey(about, VK_F4, true);
+    Sleep(300);
+    EXPECT_TRUE(isVisible(about));
+    click(findControl(about, "okbutt"));
+    EXPECT_TRUE(waitUntilClosed(about));
+    EXPECT_TRUE(isEnabled(mainWindow));
 }
 
 }  // namespace

@@ -101,6 +101,13 @@ RECT clientRect(HWND window) {
     return rect;
 }
 
+void pressKey(HWND window, UINT virtualKey, bool alt) {
+    if (!IsWindow(window)) throw DriverError("cannot press a key in a window that is gone");
+    const LPARAM altDown = alt ? (KF_ALTDOWN << 16) : 0;
+    PostMessageW(window, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey, 1 | altDown);
+    PostMessageW(window, alt ? WM_SYSKEYUP : WM_KEYUP, virtualKey, 1 | altDown | (KF_REPEAT << 16) | (KF_UP << 16));
+}
+
 void pressCloseBox(HWND window) {
     if (!IsWindow(window)) throw DriverError("cannot close a window that is gone");
     if (!(GetWindowLongA(window, GWL_STYLE) & WS_SYSMENU))

@@ -31,6 +31,10 @@ bool isVisible(HWND window);
 RECT windowRect(HWND window);
 RECT clientRect(HWND window);
 
+// A key pressed and let go while `window` has the keyboard; with Alt held
+// as a system key (Alt+F4).
+void pressKey(HWND window, UINT virtualKey, bool alt = false);
+
 // Closes a top-level window as its close box does (WM_SYSCOMMAND SC_CLOSE).
 void pressCloseBox(HWND window);
 

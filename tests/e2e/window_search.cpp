@@ -27,6 +27,10 @@ std::string designName(HWND window) {
     return std::string(name, length);
 }
 
+// Design names live in global atoms, which ignore letter case: a name comes
+// back spelt as the first window that added it ("OKbutt" for "okbutt").
+static bool sameName(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
+
 std::vector<HWND> topLevelWindows(DWORD processId) {
     struct Search {
         DWORD processId;
@@ -119,7 +123,7 @@ HWND waitForWindow(const TestProcess& process, const std::string& caption, Milli
 
 HWND waitForForm(const TestProcess& process, const std::string& name, Milliseconds timeout) {
     return waitForTopLevel(
-        process, [&](HWND window) { return designName(window) == name; }, "form named \"" + name + "\"", timeout);
+        process, [&](HWND window) { return sameName(designName(window), name); }, "form named \"" + name + "\"", timeout);
 }
 
 bool waitUntilClosed(HWND window, Milliseconds timeout) {
@@ -129,7 +133,7 @@ bool waitUntilClosed(HWND window, Milliseconds timeout) {
 HWND findControl(HWND window, const std::string& name) {
     std::vector<HWND> found;
     for (HWND child : descendants(window))
-        if (designName(child) == name) found.push_back(child);
+        if (sameName(designName(child), name)) found.push_back(child);
     if (found.size() == 1) return found.front();
     throw DriverError((found.empty() ? "no control named \"" : "more than one control named \"") + name +
                       "\"; " + describeChildren(window));

@@ -11,7 +11,7 @@ int main() {
     zelvio::Tcompressinfo info(app);
     app.createForm(info);
     info.setdisplay(12, 34, 0, 1);
-    info["outputmemo"].addLine("Debug: a line in the output memo");
+    info.outputmemo.addLine("Debug: a line in the output memo");
     app.run();
     return 0;
 }

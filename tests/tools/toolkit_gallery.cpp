@@ -4,6 +4,11 @@
 // written to the memo.
 
 #include "platform/application.h"
+#include "platform/controls/directory_list.h"
+#include "platform/controls/drive_box.h"
+#include "platform/controls/file_list.h"
+#include "platform/controls/filter_box.h"
+#include "platform/controls/memo.h"
 #include "platform/form.h"
 #include "platform/win32/win32_platform.h"
 
@@ -17,7 +22,7 @@ FormDesign galleryWindowDesign() {
     return {
         .name = "TGallery",
         .caption = "Toolkit gallery",
-        .client = {600, 400},
+        .client = {600, 560},
         .centred = true,
         .fontFace = "MS Sans Serif",
         .fontHeight = 11,
@@ -72,6 +77,22 @@ std::vector<ControlDesign> galleryLayout() {
         {.name = "statuslabel", .kind = K::Label, .bounds = {404, 244, 180, 140}, .caption = "",
          .textColour = colours::Green},
 
+        {.name = "galleryfiles", .kind = K::FileList, .bounds = {8, 400, 280, 130},
+         .hint = "A file list: right-click for its pop-up menu", .flags = flags::MultiSelect,
+         .popup = "GalleryPopup"},
+        {.name = "gallerydrive", .kind = K::DriveBox, .bounds = {296, 400, 150, 21}},
+        {.name = "gallerydir", .kind = K::DirectoryList, .bounds = {296, 423, 150, 84}},
+        {.name = "galleryfilter", .kind = K::FilterBox, .bounds = {296, 509, 150, 21},
+         .filter = "All files (*.*)|*.*|Programs (*.exe)|*.exe"},
+        {.name = "gallerylist", .kind = K::ListBox, .bounds = {454, 400, 138, 130}, .hint = "A plain list",
+         .flags = flags::Bold},
+        {.name = "StatusBar1", .kind = K::StatusBar},
+        {.name = "GalleryPopup", .kind = K::PopupMenu},
+        {.name = "Open1", .kind = K::MenuItem, .caption = "&Open", .parent = "GalleryPopup"},
+        {.name = "N2", .kind = K::MenuItem, .caption = "-", .parent = "GalleryPopup"},
+        {.name = "Grayed1", .kind = K::MenuItem, .caption = "&Grayed", .flags = flags::Disabled,
+         .parent = "GalleryPopup"},
+
         {.name = "File1", .kind = K::Menu, .caption = "&File"},
         {.name = "Help1", .kind = K::MenuItem, .caption = "&Help", .parent = "File1", .shortcut = ShortcutKey::F1},
         {.name = "Check1", .kind = K::MenuItem, .caption = "&Checked item", .flags = flags::Checked,
@@ -104,7 +125,7 @@ const BoxExample boxExamples[] = {
 class TGallery : public Form {
 public:
     explicit TGallery(Application& app) : Form(app, galleryWindowDesign(), galleryLayout()) {
-        (*this)["memo1"].setLines({"Every kind of control, on the Win32 backend.", "Events are written here."});
+        control<Memo>("memo1").setLines({"Every kind of control, on the Win32 backend.", "Events are written here."});
         (*this)["boxbutt"].onClick = [this] { showNextBox(); };
         (*this)["openbutt"].onClick = [this] { openFile(); };
         (*this)["boldbutt"].onClick = [this] { log("Bold clicked"); };
@@ -120,11 +141,24 @@ public:
         };
         (*this)["Exit1"].onClick = [this] { close(); };
         onActivate = [this] { log("Activated"); };
+
+        auto& files = control<FileList>("galleryfiles");
+        auto& directories = control<DirectoryList>("gallerydir");
+        control<DriveBox>("gallerydrive").link(directories);
+        directories.link(control<DriveBox>("gallerydrive"));
+        directories.link(files);
+        control<FilterBox>("galleryfilter").link(files);
+        files.onDoubleClick = [this, &files](std::size_t item) { log("Double click: " + files.items()[item]); };
+        (*this)["Open1"].onClick = [this, &files] {
+            log("Pop-up Open: " + std::to_string(files.selectedCount()) + " selected");
+        };
+        control<ListBox>("gallerylist").setItems({"One", "Two", "Three", "A longer item"});
+        onCreate = [&directories] { directories.showCurrent(); };
     }
 
 private:
     void log(const std::string& line) {
-        (*this)["memo1"].addLine(line);
+        control<Memo>("memo1").addLine(line);
         (*this)["statuslabel"].setText(line);
     }
 

@@ -5,6 +5,7 @@
 
 #include "common/errors.h"
 #include "platform/application.h"
+#include "platform/controls/memo.h"
 #include "platform/filesystem.h"
 #include "platform/form.h"
 #include "platform/launcher.h"
@@ -431,14 +432,14 @@ TEST_F(Win32ToolkitTest, TextSetFromOutsideReachesThePortableControls) {
         SendMessageA(control("memo1"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("first\r\nsecond\r\n"));
     });
     EXPECT_EQ(form_["edit2"].text(), "typed outside");
-    EXPECT_EQ(form_["memo1"].lines(), (std::vector<std::string>{"first", "second"}));
+    EXPECT_EQ(form_.control<Memo>("memo1").lines(), (std::vector<std::string>{"first", "second"}));
 
     form_["edit2"].setText("set inside");
-    form_["memo1"].setLines({"a", "", "b", ""});
+    form_.control<Memo>("memo1").setLines({"a", "", "b", ""});
     EXPECT_EQ(textOf(control("edit2")), "set inside");
     EXPECT_EQ(textOf(control("memo1")), "a\r\n\r\nb\r\n");
     // Not read back from the window, where the last empty line would not count.
-    EXPECT_EQ(form_["memo1"].lines(), (std::vector<std::string>{"a", "", "b", ""}));
+    EXPECT_EQ(form_.control<Memo>("memo1").lines(), (std::vector<std::string>{"a", "", "b", ""}));
 }
 
 TEST_F(Win32ToolkitTest, PostedClickTakesTheFocusFirst) {

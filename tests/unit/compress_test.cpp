@@ -113,7 +113,7 @@ TEST_F(InformationWindowTest, NumbersThatDoNotFitTwoDigitsReadZero) {
 
 TEST_F(InformationWindowTest, OutputFoldsTheMemoOutAndInKeepingItsLines) {
     info().show();
-    info()["outputmemo"].addLine("Debug: l3enc temp.wav");
+    info().outputmemo.addLine("Debug: l3enc temp.wav");
     info()["showoutputbutt"].click();
     EXPECT_TRUE(info()["outputmemo"].visible());
     EXPECT_EQ(info().bounds().height, 203);
@@ -126,7 +126,7 @@ TEST_F(InformationWindowTest, OutputFoldsTheMemoOutAndInKeepingItsLines) {
     EXPECT_FALSE(info().visible());
     info().show();
     EXPECT_TRUE(info()["outputmemo"].visible());
-    EXPECT_EQ(info()["outputmemo"].lines(), std::vector<std::string>{"Debug: l3enc temp.wav"});
+    EXPECT_EQ(info().outputmemo.lines(), std::vector<std::string>{"Debug: l3enc temp.wav"});
 }
 
 TEST_F(InformationWindowTest, AnErrorPutsTheButtonsBackToIdle) {

@@ -40,10 +40,10 @@ TEST_F(SettingsDialogTest, ItLooksAsDesigned) {
     EXPECT_EQ(dialog()["GroupBox1"].text(), "Mp3 Config");
     EXPECT_EQ(dialog()["GroupBox2"].text(), "Other");
     for (const char* field : {"playeredit", "encoderedit", "mixeredit", "daripperedit"}) {
-        EXPECT_TRUE(dialog()[field].readOnly()) << field;
+        EXPECT_TRUE(dialog().control<Edit>(field).readOnly()) << field;
     }
-    EXPECT_FALSE(dialog()["encodeflagedit"].readOnly());
-    EXPECT_FALSE(dialog()["Dacommandedit"].readOnly());
+    EXPECT_FALSE(dialog().encodeflagedit.readOnly());
+    EXPECT_FALSE(dialog().Dacommandedit.readOnly());
     EXPECT_EQ(dialog()["mp3playselect"].hint(), "Select Player from file list");
     EXPECT_EQ(dialog()["encodeselect"].hint(), "Select Encoder from file list");
     EXPECT_EQ(dialog()["mixerSelect"].hint(), "Select Mixer from file list");
@@ -65,7 +65,7 @@ TEST_F(SettingsDialogTest, EveryShowingFillsAllSixFieldsFromTheSettings) {
             EXPECT_EQ(d["daripperedit"].text(), "C:\\RIP\\DAC.EXE");
             EXPECT_EQ(d["Dacommandedit"].text(), "%M %W");
             // Left behind by this showing, forgotten by the next.
-            d["encodeflagedit"].type("-typed");
+            d.control<Edit>("encodeflagedit").type("-typed");
             d["Cancelbutt"].click();
         });
         main()[opener].click();
@@ -78,8 +78,8 @@ TEST_F(SettingsDialogTest, OkStoresAllSixFieldsEvenEmptyOnes) {
     toolkit().answerOpenDialog("C:\\NEW\\PLAYER.EXE");
     open([](Form& d) {
         d["mp3playselect"].click();
-        d["encodeflagedit"].type("");
-        d["Dacommandedit"].type("rip %T");
+        d.control<Edit>("encodeflagedit").type("");
+        d.control<Edit>("Dacommandedit").type("rip %T");
         d["OKbutt"].click();
     });
     EXPECT_EQ(settings().playerpath, "C:\\NEW\\PLAYER.EXE");

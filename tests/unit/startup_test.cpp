@@ -73,7 +73,7 @@ TEST_F(StartupTest, ACorruptFileIsReportedThenTheFirstRunFollows) {
     EXPECT_EQ(boxes()[0].title, "Mp3 Zelvio");
 
     toolkit().whenShownModally("Tmpconfig", [](Form& dialog) {
-        dialog["encodeflagedit"].type("-br 112");
+        dialog.control<Edit>("encodeflagedit").type("-br 112");
         dialog["OKbutt"].click();
     });
     main().activated();

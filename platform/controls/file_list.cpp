@@ -1,0 +1,36 @@
+#include "platform/controls/file_list.h"
+
+#include "platform/application.h"
+#include "platform/controls/file_names.h"
+#include "platform/filesystem.h"
+#include "platform/form.h"
+
+#include <algorithm>
+
+namespace zelvio {
+
+FileList::FileList(Form& form, ControlDesign design)
+    : ListBox(form, std::move(design)), mask_(this->design().filter.empty() ? "*.*" : this->design().filter) {}
+
+void FileList::setDirectory(std::string directory) {
+    directory_ = std::move(directory);
+    update();
+}
+
+void FileList::setMask(std::string mask) {
+    mask_ = std::move(mask);
+    update();
+}
+
+void FileList::update() {
+    FileSystem& fs = form().app().fileSystem();
+    if (directory_.empty()) directory_ = fs.currentDirectory();
+    std::vector<std::string> names;
+    for (auto& entry : fs.listDirectory(directory_)) {
+        if (!entry.directory && !entry.hidden && matchesFileMask(entry.name, mask_)) names.push_back(std::move(entry.name));
+    }
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return fileNameLess(a, b); });
+    setItems(std::move(names));
+}
+
+}  // namespace zelvio

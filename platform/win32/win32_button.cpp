@@ -1,0 +1,35 @@
+#include "platform/win32/win32_button.h"
+
+#include "platform/win32/win32_glyph.h"
+
+namespace zelvio {
+
+Win32Control::WindowKind Win32Button::windowKind() const {
+    const bool glyph = design().kind == ControlKind::GlyphButton;
+    return {L"BUTTON", static_cast<DWORD>(WS_TABSTOP | (glyph ? BS_OWNERDRAW : BS_PUSHBUTTON))};
+}
+
+void Win32Button::notified(WORD code) {
+    if (code == BN_CLICKED) report([this] { control().clicked(); });
+}
+
+bool Win32Button::draw(const DRAWITEMSTRUCT& item) {
+    if (design().kind != ControlKind::GlyphButton) return false;
+    drawGlyphButton(item);
+    return true;
+}
+
+// Enter presses the focused button: the dialog keys would press only a
+// default button, and the program's dialogs have none.
+bool Win32Button::pressEnter() {
+    report([this] { control().clicked(); });
+    return true;
+}
+
+LRESULT Win32Button::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A quick second click is a click: buttons do not know double clicks.
+    if (message == WM_LBUTTONDBLCLK) message = WM_LBUTTONDOWN;
+    return Win32Control::subclassed(message, wParam, lParam);
+}
+
+}  // namespace zelvio

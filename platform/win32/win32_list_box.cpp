@@ -1,0 +1,159 @@
+#include "platform/win32/win32_list_box.h"
+
+#include "platform/controls/list_box.h"
+#include "platform/win32/win32_glyph.h"
+#include "platform/win32/win32_unicode.h"
+
+#include <windowsx.h>
+
+#include <vector>
+
+namespace zelvio {
+
+namespace {
+
+constexpr int indentStep = 10;  // pixels per level of a directory list
+constexpr int glyphWidth = 18;
+
+}  // namespace
+
+ListBox& Win32ListBox::list() const { return static_cast<ListBox&>(control()); }
+
+Win32Control::WindowKind Win32ListBox::windowKind() const {
+    DWORD style = WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS;
+    if (list().multiSelect()) style |= LBS_EXTENDEDSEL;
+    if (drawnItems()) style |= LBS_OWNERDRAWFIXED;
+    return {L"LISTBOX", style, WS_EX_CLIENTEDGE};
+}
+
+void Win32ListBox::created() { applyItems(); }
+
+void Win32ListBox::updateOwn(ControlProperty property) {
+    if (property == ControlProperty::Items) applyItems();
+    if (property == ControlProperty::Selection) applySelection();
+}
+
+void Win32ListBox::applyItems() {
+    HWND box = window();
+    const auto& items = list().items();
+    // No painting until the last line is in: thousands of songs arrive at once.
+    SendMessageW(box, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(box, LB_RESETCONTENT, 0, 0);
+    std::size_t bytes = 0;
+    for (const auto& item : items) bytes += (item.size() + 1) * sizeof(wchar_t);
+    SendMessageW(box, LB_INITSTORAGE, items.size(), static_cast<LPARAM>(bytes));
+    for (const auto& item : items) SendMessageW(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
+    applySelection();
+    SendMessageW(box, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(box, nullptr, TRUE);
+}
+
+void Win32ListBox::applySelection() {
+    HWND box = window();
+    const ListBox& portable = list();
+    const int current = portable.itemIndex();
+    if (!portable.multiSelect()) {
+        SendMessageW(box, LB_SETCURSEL, static_cast<WPARAM>(current), 0);
+        return;
+    }
+    SendMessageW(box, LB_SETSEL, FALSE, -1);
+    for (std::size_t index : portable.selection()) SendMessageW(box, LB_SETSEL, TRUE, static_cast<LPARAM>(index));
+    if (current >= 0) SendMessageW(box, LB_SETCARETINDEX, static_cast<WPARAM>(current), FALSE);
+}
+
+void Win32ListBox::reportSelection() {
+    HWND box = window();
+    std::vector<std::size_t> chosen;
+    int current = -1;
+    if (list().multiSelect()) {
+        const LRESULT count = SendMessageW(box, LB_GETSELCOUNT, 0, 0);
+        std::vector<int> indices(count > 0 ? static_cast<std::size_t>(count) : 0);
+        if (!indices.empty()) {
+            SendMessageW(box, LB_GETSELITEMS, indices.size(), reinterpret_cast<LPARAM>(indices.data()));
+        }
+        for (int index : indices) chosen.push_back(static_cast<std::size_t>(index));
+        current = static_cast<int>(SendMessageW(box, LB_GETCARETINDEX, 0, 0));
+    } else {
+        current = static_cast<int>(SendMessageW(box, LB_GETCURSEL, 0, 0));
+        if (current >= 0) chosen.push_back(static_cast<std::size_t>(current));
+    }
+    report([&] { list().selectionEdited(chosen, current); });
+}
+
+void Win32ListBox::notified(WORD code) {
+    if (code == LBN_SELCHANGE) {
+        reportSelection();
+    } else if (code == LBN_DBLCLK) {
+        const auto item = SendMessageW(window(), LB_GETCARETINDEX, 0, 0);
+        if (item >= 0) report([&] { list().doubleClicked(static_cast<std::size_t>(item)); });
+    }
+}
+
+bool Win32ListBox::pressEnter() {
+    report([this] { list().pressEnter(); });
+    return true;
+}
+
+POINT Win32ListBox::keyboardMenuPoint() const {
+    RECT item{};
+    const auto current = SendMessageW(window(), LB_GETCARETINDEX, 0, 0);
+    if (current < 0 || SendMessageW(window(), LB_GETITEMRECT, static_cast<WPARAM>(current),
+                                    reinterpret_cast<LPARAM>(&item)) == LB_ERR) {
+        GetClientRect(window(), &item);
+        item.bottom = item.top;
+    }
+    POINT point{item.left + 8, item.bottom};
+    ClientToScreen(window(), &point);
+    return point;
+}
+
+LRESULT Win32ListBox::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CONTEXTMENU) {
+        // From the mouse at its point; from the keyboard (Shift+F10, the menu key) as -1, -1.
+        POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (point.x == -1 && point.y == -1) point = keyboardMenuPoint();
+        report([&] { list().rightClicked({point.x, point.y}); });
+        return 0;
+    }
+    return Win32Control::subclassed(message, wParam, lParam);
+}
+
+bool Win32ListBox::measure(MEASUREITEMSTRUCT& item) {
+    HDC dc = GetDC(window() != nullptr ? window() : nullptr);
+    HGDIOBJ old = SelectObject(dc, font());
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(window(), dc);
+    item.itemHeight = static_cast<UINT>(std::max<LONG>(metrics.tmHeight + 2, 16));
+    return true;
+}
+
+bool Win32ListBox::draw(const DRAWITEMSTRUCT& item) {
+    if (item.itemID == static_cast<UINT>(-1)) return true;  // an empty list with the focus
+    const ListBox& portable = list();
+    if (item.itemID >= portable.count()) return true;
+    const bool chosen = (item.itemState & ODS_SELECTED) != 0;
+    HDC dc = item.hDC;
+    FillRect(dc, &item.rcItem, GetSysColorBrush(chosen ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+
+    const ItemLook look = portable.itemLook(item.itemID);
+    int x = item.rcItem.left + 2 + look.indent * indentStep;
+    if (look.glyph != ItemGlyph::None) {
+        drawFolder(dc, x, (item.rcItem.top + item.rcItem.bottom - 13) / 2, look.glyph == ItemGlyph::OpenFolder,
+                   IsWindowEnabled(window()) != FALSE);
+        x += glyphWidth;
+    }
+    RECT text = item.rcItem;
+    text.left = x;
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(chosen ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    HGDIOBJ old = SelectObject(dc, font());
+    const std::wstring caption = wide(portable.items()[item.itemID]);
+    DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    SelectObject(dc, old);
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &item.rcItem);
+    return true;
+}
+
+}  // namespace zelvio

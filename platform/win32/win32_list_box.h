@@ -1,0 +1,39 @@
+#pragma once
+// A list box: the plain list, the file list and the directory list. It
+// shows the portable items and selection and reports the user's selection,
+// double clicks, Enter and right clicks. Items with a look of their own
+// (the directory list's indented folders) are drawn by the program.
+
+#include "platform/win32/win32_controls.h"
+
+namespace zelvio {
+
+class ListBox;
+
+class Win32ListBox : public Win32Control {
+public:
+    using Win32Control::Win32Control;
+
+    void notified(WORD code) override;
+    bool draw(const DRAWITEMSTRUCT& item) override;
+    bool measure(MEASUREITEMSTRUCT& item) override;
+    bool pressEnter() override;
+
+protected:
+    WindowKind windowKind() const override;
+    void created() override;
+    void updateOwn(ControlProperty property) override;
+    void applyText() override {}
+    LRESULT subclassed(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    ListBox& list() const;
+    bool drawnItems() const { return design().kind == ControlKind::DirectoryList; }
+    void applyItems();
+    void applySelection();
+    void reportSelection();
+    // Where a context menu asked for from the keyboard appears: under the current item.
+    POINT keyboardMenuPoint() const;
+};
+
+}  // namespace zelvio

@@ -1,0 +1,70 @@
+#include "platform/win32/win32_static.h"
+
+#include "platform/win32/win32_colour.h"
+
+#include <algorithm>
+
+namespace zelvio {
+
+Win32Static::Win32Static(Win32Form& owner, Control& control, int id) : Win32Control(owner, control, id) {
+    if (design().backColour) {
+        shapeLook_.fill = rgb(*design().backColour);
+        backBrush_ = CreateSolidBrush(shapeLook_.fill);
+    }
+    if (design().penColour) shapeLook_.pen = rgb(*design().penColour);
+    shapeLook_.kind = design().shape;
+}
+
+Win32Static::~Win32Static() {
+    if (backBrush_ != nullptr) DeleteObject(backBrush_);
+}
+
+Win32Control::WindowKind Win32Static::windowKind() const {
+    switch (design().kind) {
+        case ControlKind::GroupBox:
+            return {L"BUTTON", BS_GROUPBOX};
+        case ControlKind::Bevel:
+            return {L"STATIC", static_cast<DWORD>(design().bevel == BevelKind::Frame ? SS_ETCHEDFRAME : SS_ETCHEDHORZ)};
+        case ControlKind::Shape:
+            return {shapeWindowClass(), 0};
+        default:
+            break;
+    }
+    DWORD style = design().has(flags::Centred) ? SS_CENTER | SS_CENTERIMAGE : SS_LEFTNOWORDWRAP;
+    if (!design().hint.empty()) style |= SS_NOTIFY;  // takes the mouse, so its tooltip shows
+    return {L"STATIC", style};
+}
+
+void Win32Static::applyText() {
+    Win32Control::applyText();
+    if (design().kind == ControlKind::Label) applyBounds();  // a label that fits its text follows it
+}
+
+Rect Win32Static::placed(Rect bounds) const {
+    if (design().kind == ControlKind::Label && (bounds.width == 0 || bounds.height == 0)) {
+        // A label without a width or a height takes its text's.
+        const Size text = measuredText();
+        if (bounds.width == 0) bounds.width = text.width;
+        if (bounds.height == 0) bounds.height = text.height;
+    }
+    if (design().kind == ControlKind::Bevel && design().bevel != BevelKind::Frame) {
+        // An etched line two pixels high along the top or bottom edge.
+        if (design().bevel == BevelKind::BottomLine) bounds.top += std::max(bounds.height - 2, 0);
+        bounds.height = 2;
+    }
+    return bounds;
+}
+
+void Win32Static::moved(const Rect& bounds) {
+    if (design().kind == ControlKind::Shape) fitShapeRegion(window(), shapeLook_, bounds.width, bounds.height);
+}
+
+// Labels take the form's face colour unless the design gives their own.
+HBRUSH Win32Static::paintColours(HDC dc) const {
+    if (design().kind != ControlKind::Label) return nullptr;
+    SetTextColor(dc, design().textColour ? rgb(*design().textColour) : GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, design().backColour ? rgb(*design().backColour) : GetSysColor(COLOR_BTNFACE));
+    return backBrush_ != nullptr ? backBrush_ : GetSysColorBrush(COLOR_BTNFACE);
+}
+
+}  // namespace zelvio

@@ -1,0 +1,31 @@
+#pragma once
+// What only shows and takes no input: a label, a group box's frame, a bevel
+// line or frame, a filled shape.
+
+#include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_shape.h"
+
+namespace zelvio {
+
+class Win32Static : public Win32Control {
+public:
+    Win32Static(Win32Form& owner, Control& control, int id);
+    ~Win32Static() override;
+
+    bool inFront() const override { return false; }
+    HBRUSH paintColours(HDC dc) const override;
+
+protected:
+    WindowKind windowKind() const override;
+    bool listens() const override { return false; }
+    void* creationParameter() override { return &shapeLook_; }
+    void applyText() override;
+    Rect placed(Rect bounds) const override;
+    void moved(const Rect& bounds) override;
+
+private:
+    HBRUSH backBrush_ = nullptr;
+    ShapeLook shapeLook_;
+};
+
+}  // namespace zelvio

@@ -1,0 +1,105 @@
+#include "tests/e2e/list_boxes.h"
+
+#include "tests/e2e/driver_error.h"
+#include "tests/e2e/utf8.h"
+#include "tests/e2e/window_actions.h"
+
+namespace zelvio::e2e {
+
+namespace {
+
+constexpr UINT kAnswerTimeoutMs = 2000;
+
+LRESULT ask(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(list, message, wParam, lParam, SMTO_NORMAL, kAnswerTimeoutMs, &result))
+        throw DriverError("the list " + windowLabel(list) + " does not answer");
+    return static_cast<LRESULT>(result);
+}
+
+// The middle of the item, in the list's client coordinates, scrolled into view.
+LPARAM itemPoint(HWND list, int item) {
+    ask(list, LB_SETTOPINDEX, static_cast<WPARAM>(item), 0);
+    RECT rect{};
+    if (ask(list, LB_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&rect)) == LB_ERR)
+        throw DriverError("the list " + windowLabel(list) + " has no item " + std::to_string(item));
+    return MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
+
+void requireUsable(HWND list, const char* action) {
+    if (!isVisible(list) || !isEnabled(list))
+        throw DriverError(std::string("cannot ") + action + " in " + windowLabel(list) + ": it is hidden or disabled");
+}
+
+}  // namespace
+
+std::vector<std::string> listItems(HWND list) {
+    std::vector<std::string> items;
+    const auto count = ask(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const auto length = ask(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+        const auto got = ask(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+        text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+        items.push_back(toUtf8(text));
+    }
+    return items;
+}
+
+std::vector<int> selectedItems(HWND list) {
+    std::vector<int> selected;
+    const auto count = ask(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        if (ask(list, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0) selected.push_back(static_cast<int>(i));
+    }
+    return selected;
+}
+
+void selectItems(HWND list, const std::vector<int>& items) {
+    requireUsable(list, "select");
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const LPARAM point = itemPoint(list, items[i]);
+        const WPARAM keys = MK_LBUTTON | (i > 0 ? MK_CONTROL : 0);
+        PostMessageW(list, WM_LBUTTONDOWN, keys, point);
+        PostMessageW(list, WM_LBUTTONUP, keys & ~MK_LBUTTON, point);
+    }
+}
+
+void doubleClickItem(HWND list, int item) {
+    requireUsable(list, "double-click");
+    const LPARAM point = itemPoint(list, item);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageW(list, WM_LBUTTONUP, 0, point);
+    PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+    PostMessageW(list, WM_LBUTTONUP, 0, point);
+}
+
+void rightClickItem(HWND list, int item) {
+    requireUsable(list, "right-click");
+    const LPARAM point = itemPoint(list, item);
+    PostMessageW(list, WM_RBUTTONDOWN, MK_RBUTTON, point);
+    PostMessageW(list, WM_RBUTTONUP, 0, point);
+}
+
+std::vector<std::string> comboItems(HWND combo) {
+    std::vector<std::string> items;
+    const auto count = ask(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const auto length = ask(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+        const auto got = ask(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+        text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+        items.push_back(toUtf8(text));
+    }
+    return items;
+}
+
+void chooseComboItem(HWND combo, int item) {
+    requireUsable(combo, "choose");
+    if (ask(combo, CB_SETCURSEL, static_cast<WPARAM>(item), 0) == CB_ERR)
+        throw DriverError("the drop-down list " + windowLabel(combo) + " has no item " + std::to_string(item));
+    PostMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+}
+
+}  // namespace zelvio::e2e

@@ -1,0 +1,215 @@
+// The main window: the song list, playing a selection, the layout rule, the
+// menus and the about box.
+
+#include "program_fixture.h"
+
+#include "encoding/compress.h"
+#include "playback/songtext.h"
+
+#include <algorithm>
+
+namespace zelvio {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+std::string crlf(const Texts& lines) {
+    std::string bytes;
+    for (const auto& line : lines) bytes += line + "\r\n";
+    return bytes;
+}
+
+TEST(SongText, PadsTitleAndArtistInCharactersAndCutsNothing) {
+    EXPECT_EQ(songtext({"a.mp3", "Title", "Artist", "3:45"}),
+              "Title" + std::string(27, ' ') + "Artist" + std::string(13, ' ') + "3:45");
+    const std::string longTitle(40, 'T');
+    EXPECT_EQ(songtext({"a.mp3", longTitle, "A", "1:00"}), longTitle + "A" + std::string(18, ' ') + "1:00");
+    EXPECT_EQ(songtext({"a.mp3", std::string(32, 'T'), std::string(19, 'A'), ""}),
+              std::string(32, 'T') + std::string(19, 'A'));
+    // "Лето" is four characters in eight bytes.
+    EXPECT_EQ(songtext({"a.mp3", "Лето", "", "2:00"}), "Лето" + std::string(28 + 19, ' ') + "2:00");
+}
+
+class MainWindowTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        fs().makeDirectories("C:\\ZELVIO");
+        fs().makeDirectories("C:\\MP3");
+        fs().makeDirectories("C:\\WAVES");
+        fs().changeDirectory("C:\\ZELVIO");
+        fs().putFile("C:\\ZELVIO\\PLAYER.EXE", "MZ");
+        fs().putFile("C:\\ZELVIO\\mpzelvio.cfg",
+                     crlf({"ver 1.5", "C:\\WAVES", "C:\\MP3", "", "C:\\ZELVIO\\PLAYER.EXE", "-hq", "0", "", "", "",
+                           "116", "91", "640", "482"}));
+    }
+    void putSongs() {
+        for (const char* name : {"zebra.mp3", "Song.MP3", "a long song name.mp3", "b.mp3", "notes.txt"}) {
+            fs().putFile(std::string("C:\\MP3\\") + name, "x");
+        }
+        fs().setShortName("C:\\MP3\\a long song name.mp3", "ALONGS~1.MP3");
+        fs().putFile("C:\\MP3\\index.dat", crlf({"song.mp3", "Old", "X", "1:00", "zebra.mp3", "Stripes", "Herd",
+                                                 "2:30", "SONG.mp3", "New Title", "New Artist", "3:00"}));
+    }
+    Texts playlist() {
+        Texts lines;
+        const std::string bytes = fs().fileBytes("C:\\ZELVIO\\mpzelv.m3u");
+        for (std::size_t start = 0; start < bytes.size();) {
+            const std::size_t end = bytes.find("\r\n", start);
+            lines.push_back(bytes.substr(start, end - start));
+            start = end + 2;
+        }
+        return lines;
+    }
+    // Plays the songs on these lines, the shuffle on or off, and returns the playlist.
+    Texts play(std::vector<std::size_t> lines, bool shuffled) {
+        if (main().sortmenu.checked() != shuffled) main().sortmenu.click();
+        main().mpsonglist.choose(lines);
+        main().mp3play.click();
+        return playlist();
+    }
+};
+
+TEST_F(MainWindowTest, TheSongListShowsEachFileByItsLastIndexEntryOrItsName) {
+    putSongs();
+    start();
+    EXPECT_EQ(main().mp3dir.directory(), "C:\\MP3");
+    EXPECT_EQ(main().mp3list.items(), (Texts{"a long song name.mp3", "b.mp3", "Song.MP3", "zebra.mp3"}));
+    EXPECT_EQ(main().mpsonglist.items(),
+              (Texts{"a long song name.mp3", "b.mp3", songtext({"", "New Title", "New Artist", "3:00"}),
+                     songtext({"", "Stripes", "Herd", "2:30"})}));
+    // All files: every file, the entries still applied.
+    main().mp3filter.choose(1);
+    EXPECT_EQ(main().mpsonglist.count(), 6u);
+    EXPECT_EQ(main().mpsonglist.items()[3], "notes.txt");
+}
+
+TEST_F(MainWindowTest, PlayingWritesThePlaylistAndStartsThePlayerInTheMusicDirectory) {
+    putSongs();
+    start();
+    EXPECT_EQ(play({0, 2, 3}, false), (Texts{"ALONGS~1.MP3", "Song.MP3", "zebra.mp3"}));
+    ASSERT_EQ(headless.launcher.starts().size(), 1u);
+    EXPECT_EQ(headless.launcher.starts()[0].commandLine, "C:\\ZELVIO\\PLAYER.EXE C:\\ZELVIO\\mpzelv.m3u");
+    EXPECT_EQ(fs().currentDirectory(), "C:\\MP3");
+
+    for (int round = 0; round < 5; ++round) {
+        Texts shuffled = play({0, 1, 2, 3}, true);
+        std::sort(shuffled.begin(), shuffled.end());
+        EXPECT_EQ(shuffled, (Texts{"ALONGS~1.MP3", "Song.MP3", "b.mp3", "zebra.mp3"}));
+    }
+    EXPECT_EQ(play({1}, true), Texts{"b.mp3"});
+    EXPECT_EQ(play({}, false), Texts{});  // an empty playlist, and the player all the same
+    EXPECT_EQ(headless.launcher.starts().size(), 8u);
+    EXPECT_TRUE(boxes().empty());
+}
+
+TEST_F(MainWindowTest, ANameTheAnsiCodePageCannotHoldGoesInItsShortForm) {
+    fs().putFile("C:\\MP3\\Песня.mp3", "x");
+    fs().setShortName("C:\\MP3\\Песня.mp3", "5F8A~1.MP3");
+    fs().putFile("C:\\MP3\\Café.mp3", "x");
+    start();
+    EXPECT_EQ(play({0, 1}, false), (Texts{"Caf\xE9.mp3", "5F8A~1.MP3"}));  // in the ANSI code page
+}
+
+TEST_F(MainWindowTest, FromADriveRootThePlaylistPathHoldsADoubleBackslash) {
+    fs().changeDirectory("C:\\");
+    fs().putFile("C:\\mpzelvio.cfg", crlf({"ver 1.2", "C:\\WAVES", "C:\\MP3", "", "C:\\PLAY.EXE", "-hq", "0"}));
+    start();
+    main().mp3play.click();
+    EXPECT_EQ(headless.launcher.starts().at(0).commandLine, "C:\\PLAY.EXE C:\\\\mpzelv.m3u");
+    EXPECT_EQ(fs().fileBytes("C:\\mpzelv.m3u"), "");
+    EXPECT_EQ(boxes().at(0).text, "Error executing the player the message was :The specified file was not found.");
+}
+
+TEST_F(MainWindowTest, ThePlaylistIsReplacedOnlyWhenComplete) {
+    putSongs();
+    start();
+    play({1}, false);
+    fs().failWritingAfter(1);
+    main().mpsonglist.choose({0, 1});
+    main().mp3play.click();
+    EXPECT_EQ(playlist(), Texts{"b.mp3"});
+    EXPECT_EQ(errors(), Texts{"There is not enough space on the disk."});
+    EXPECT_EQ(headless.launcher.starts().size(), 1u);
+}
+
+TEST_F(MainWindowTest, PlayingHidesTheInformationWindowAndEveryWayPlays) {
+    putSongs();
+    start();
+    program->compressinfo->show();
+    main().mpsonglist.doubleClick(1);
+    EXPECT_FALSE(program->compressinfo->visible());
+    toolkit().answerPopupMenu("Play2");
+    main().mpsonglist.rightClick({100, 100});
+    EXPECT_EQ(headless.launcher.starts().size(), 2u);
+    EXPECT_EQ(playlist(), Texts{"b.mp3"});
+}
+
+TEST_F(MainWindowTest, RefreshShowsFilesAddedSinceAndF2IsItsKey) {
+    putSongs();
+    start();
+    fs().putFile("C:\\MP3\\new.mp3", "x");
+    EXPECT_EQ(main().mpsonglist.count(), 4u);
+    EXPECT_EQ(main().Refresh1.design().shortcut, ShortcutKey::F2);
+    main().Refresh1.click();
+    EXPECT_EQ(main().mpsonglist.items()[2], "new.mp3");
+}
+
+TEST_F(MainWindowTest, TheLayoutRuleFollowsTheWindowsSize) {
+    start();
+    TForm1& w = main();
+    EXPECT_EQ(w.clientSize(), (Size{632, 442}));
+    for (Control* c : {(Control*)&w.recdir, (Control*)&w.recdrive, (Control*)&w.recfilter, (Control*)&w.mp3dir,
+                       (Control*)&w.mp3drive, (Control*)&w.mp3filter}) {
+        EXPECT_EQ(c->bounds().left, 507) << c->name();
+    }
+    EXPECT_EQ(w.mpsonglist.bounds(), (Rect{64, 245, 441, 177}));
+    EXPECT_EQ(w.recfilelist.bounds(), (Rect{64, 48, 441, 177}));
+    EXPECT_EQ(w.mp3filter.bounds().top + w.mp3filter.bounds().height, 245 + 177);
+    EXPECT_EQ(w.mp3play.bounds().top, 247);
+    EXPECT_EQ(w.mp3stop.bounds().top, 247 + 39 + 2);
+    EXPECT_EQ(w.Label1.bounds().top, 245 - 16);
+    EXPECT_EQ(w.configbutt.bounds().left, 541);
+
+    w.setBounds({0, 0, 800, 600});
+    EXPECT_EQ(w.mp3dir.bounds().left, 667);
+    EXPECT_EQ(w.mpsonglist.bounds(), (Rect{64, 236 + 68, 601, 236}));  // client height 560
+    EXPECT_EQ(w.Bevel1.bounds().width, 792);
+
+    w.setBounds({0, 0, 120, 100});  // a client area 60 high: the lists close up, nothing goes negative
+    EXPECT_EQ(w.recfilelist.bounds().height, 0);
+    EXPECT_EQ(w.mpsonglist.bounds().top, 68);
+    EXPECT_EQ(w.mp3dir.bounds().height, 0);
+    EXPECT_GE(w.mpsonglist.bounds().width, 0);
+}
+
+TEST_F(MainWindowTest, TheMenusHoldTheirItemsAndTheRestAreWired) {
+    start();
+    Texts file;
+    for (const auto& c : main().controls()) {
+        if (c->design().parent == "File1") file.push_back(c->text());
+    }
+    EXPECT_EQ(file, (Texts{"&Encode", "&Mixer", "&Voice", "&Setup", "-", "De&lete Wave ", "Rename &Wave ", "-",
+                           "&Delete Mp3 ", "&Rename Mp3 ", "-", "&Index Edit", "-", "E&xit"}));
+    EXPECT_EQ(main()["Encode1"].design().shortcut, ShortcutKey::F1);
+    EXPECT_TRUE(main().Extensions1.checked());
+
+    main().sortmenu.click();
+    EXPECT_FALSE(main().sortmenu.checked());
+    main().Extensions1.click();
+    EXPECT_TRUE(main().Extensions1.checked());
+    EXPECT_EQ(boxes().at(0).text, "Sorry function not yet implemented.");
+
+    toolkit().whenShownModally("Tmpzelvioabout", [](Form& about) {
+        EXPECT_TRUE(about["okbutt"].focused());
+        EXPECT_EQ(about["titlelabel"].text(), "Mp3 Zelvio Ver 0.92");
+        about["okbutt"].click();
+    });
+    main().About1.click();
+    toolkit().whenShownModally("Tmpconfig", [](Form& dialog) { dialog["Cancelbutt"].click(); });
+    toolkit().answerPopupMenu("Setup2");
+    main().recfilelist.rightClick({5, 5});
+    EXPECT_EQ(toolkit().modalShows(), (Texts{"Tmpzelvioabout", "Tmpconfig"}));
+}
+
+}  // namespace
+}  // namespace zelvio
