@@ -42,6 +42,10 @@ std::size_t sequenceLength(std::string_view bytes, std::size_t at) {
 
 bool isValidUtf8(std::string_view bytes) {
     for (std::size_t at = 0; at < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[at]) < 0x80) {  // most text is ASCII
+            ++at;
+            continue;
+        }
         const std::size_t length = sequenceLength(bytes, at);
         if (length == 0) return false;
         at += length;
@@ -59,6 +63,10 @@ std::string textFromFileBytes(std::string bytes, AnsiDecoder fromAnsi) {
 std::size_t characterCount(std::string_view utf8) {
     std::size_t count = 0;
     for (std::size_t at = 0; at < utf8.size(); ++count) {
+        if (static_cast<unsigned char>(utf8[at]) < 0x80) {
+            ++at;
+            continue;
+        }
         const std::size_t length = sequenceLength(utf8, at);
         at += length == 0 ? 1 : length;
     }

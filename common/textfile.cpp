@@ -14,7 +14,7 @@ std::vector<std::string> readAllLines(FileSystem& fs, const std::string& path) {
     std::vector<std::string> lines;
     auto reader = fs.openText(path);
     std::string line;
-    while (reader->readLine(line)) lines.push_back(line);
+    while (reader->readLine(line)) lines.push_back(std::move(line));
     return lines;
 }
 

@@ -209,9 +209,12 @@ void TForm1::FormResize() {
     const int listWidth = std::max(width - 199, 0);
     recfilelist.setBounds({listLeft, 48, listWidth, listHeight});
     mpsonglist.setBounds({listLeft, listHeight + 68, listWidth, listHeight});
-    Rect line = Bevel1.bounds();
-    line.width = client.width;
-    Bevel1.setBounds(line);
+    // Both lines span the window: Bevel1 by the rule, Bevel2 as the line aligned to the top.
+    for (Control* bevel : {&Bevel1, &Bevel2}) {
+        Rect line = bevel->bounds();
+        line.width = client.width;
+        bevel->setBounds(line);
+    }
 
     placeColumn(recdrive, recdir, recfilter, width - 133, 48, listHeight);
     placeColumn(mp3drive, mp3dir, mp3filter, width - 133, mpsonglist.bounds().top, listHeight);

@@ -63,6 +63,7 @@ public:
     Button& Voicebutt = control<Button>("Voicebutt");
     Button& configbutt = control<Button>("configbutt");
     Control& Bevel1 = control<Control>("Bevel1");
+    Control& Bevel2 = control<Control>("Bevel2");
 
     // The wave pane.
     Button& recplay = control<Button>("recplay");

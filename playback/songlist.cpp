@@ -44,8 +44,8 @@ void TForm1::BuildSongList() {
     std::vector<std::string> lines;
     lines.reserve(mp3list.count());
     for (const std::string& name : mp3list.items()) {
-        const auto entry = index.find(name);
-        lines.push_back(entry ? songtext(*entry) : name);
+        const IndexEntry* entry = index.find(name);
+        lines.push_back(entry != nullptr ? songtext(*entry) : name);
     }
     mpsonglist.setItems(std::move(lines));
 }

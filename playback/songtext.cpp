@@ -6,16 +6,22 @@ namespace zelvio {
 
 namespace {
 
-// The text with spaces up to `width` characters (not bytes: titles may be in any script).
-std::string padded(const std::string& text, std::size_t width) {
+// Appends the text with spaces up to `width` characters (not bytes: titles may be in any script).
+void appendPadded(std::string& line, const std::string& text, std::size_t width) {
+    line += text;
     const std::size_t characters = characterCount(text);
-    return characters >= width ? text : text + std::string(width - characters, ' ');
+    if (characters < width) line.append(width - characters, ' ');
 }
 
 }  // namespace
 
 std::string songtext(const IndexEntry& entry) {
-    return padded(entry.title, 32) + padded(entry.artist, 19) + entry.length;
+    std::string line;
+    line.reserve(entry.title.size() + entry.artist.size() + entry.length.size() + 32 + 19);
+    appendPadded(line, entry.title, 32);
+    appendPadded(line, entry.artist, 19);
+    line += entry.length;
+    return line;
 }
 
 }  // namespace zelvio

@@ -1,23 +1,27 @@
 #include "songindex/indexlookup.h"
 
 #include "songindex/indexname.h"
-#include "songindex/workingcopy.h"
 
 namespace zelvio {
 
-IndexLookup::IndexLookup(const WorkingCopy& lines) {
-    // Later entries overwrite earlier ones, so the last of each name stays.
+IndexLookup::IndexLookup(WorkingCopy lines) {
+    // A cut-short last entry reads its missing lines as empty, as entryat does.
+    lines.resize((lines.size() + 3) / 4 * 4);
+    entries_.reserve(lines.size() / 4);
+    lastEntryByName_.reserve(lines.size() / 4);
     for (std::size_t first = 0; first < lines.size(); first += 4) {
-        lastEntryByName_[foldindexname(lines[first])] = entryat(lines, static_cast<int>(first));
+        // Later entries overwrite earlier ones, so the last of each name stays.
+        lastEntryByName_[foldindexname(lines[first])] = entries_.size();
+        entries_.push_back({std::move(lines[first]), std::move(lines[first + 1]), std::move(lines[first + 2]),
+                            std::move(lines[first + 3])});
     }
 }
 
 IndexLookup::IndexLookup(FileSystem& fs, const std::string& path) : IndexLookup(readindex(fs, path)) {}
 
-std::optional<IndexEntry> IndexLookup::find(const std::string& name) const {
+const IndexEntry* IndexLookup::find(std::string_view name) const {
     const auto found = lastEntryByName_.find(foldindexname(name));
-    if (found == lastEntryByName_.end()) return std::nullopt;
-    return found->second;
+    return found == lastEntryByName_.end() ? nullptr : &entries_[found->second];
 }
 
 }  // namespace zelvio

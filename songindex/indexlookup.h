@@ -6,9 +6,10 @@
 #include "common/indexentry.h"
 #include "songindex/indexfile.h"
 
-#include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace zelvio {
 
@@ -16,15 +17,16 @@ class FileSystem;
 
 class IndexLookup {
 public:
-    explicit IndexLookup(const WorkingCopy& lines);
+    explicit IndexLookup(WorkingCopy lines);
     // Reads the index at `path` once; no index means no entries.
     IndexLookup(FileSystem& fs, const std::string& path);
 
-    // The last entry named `name`, or none.
-    std::optional<IndexEntry> find(const std::string& name) const;
+    // The last entry named `name`, or null; it lives as long as the lookup.
+    const IndexEntry* find(std::string_view name) const;
 
 private:
-    std::unordered_map<std::string, IndexEntry> lastEntryByName_;  // by ASCII-lower-cased name
+    std::vector<IndexEntry> entries_;
+    std::unordered_map<std::string, std::size_t> lastEntryByName_;  // by ASCII-lower-cased name
 };
 
 }  // namespace zelvio

@@ -8,7 +8,6 @@
 #include "platform/filesystem.h"
 #include "platform/form.h"
 
-#include <algorithm>
 #include <cctype>
 
 namespace zelvio {
@@ -74,8 +73,7 @@ void DirectoryList::show(const std::string& directory) {
     for (auto& entry : fs.listDirectory(directory)) {
         if (entry.directory && !entry.hidden) subdirectories.push_back(std::move(entry.name));
     }
-    std::sort(subdirectories.begin(), subdirectories.end(),
-              [](const std::string& a, const std::string& b) { return fileNameLess(a, b); });
+    sortFileNames(subdirectories);
 
     directory_ = directory;
     openPaths_ = pathsDownTo(directory);

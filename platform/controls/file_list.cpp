@@ -5,7 +5,6 @@
 #include "platform/filesystem.h"
 #include "platform/form.h"
 
-#include <algorithm>
 
 namespace zelvio {
 
@@ -29,7 +28,7 @@ void FileList::update() {
     for (auto& entry : fs.listDirectory(directory_)) {
         if (!entry.directory && !entry.hidden && matchesFileMask(entry.name, mask_)) names.push_back(std::move(entry.name));
     }
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return fileNameLess(a, b); });
+    sortFileNames(names);
     setItems(std::move(names));
 }
 

@@ -50,10 +50,24 @@ bool matchesFileMask(std::string_view name, std::string_view mask) {
     return false;
 }
 
-bool fileNameLess(std::string_view a, std::string_view b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(folded(x)) < static_cast<unsigned char>(folded(y));
+void sortFileNames(std::vector<std::string>& names) {
+    // Each name folded once, and only positions moved while sorting: a
+    // directory may hold thousands of songs.
+    std::vector<std::string> keys(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        keys[i].resize(names[i].size());
+        std::transform(names[i].begin(), names[i].end(), keys[i].begin(), folded);
+    }
+    std::vector<std::size_t> order(names.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const int byKey = keys[a].compare(keys[b]);
+        return byKey != 0 ? byKey < 0 : names[a] < names[b];
     });
+    std::vector<std::string> sorted;
+    sorted.reserve(names.size());
+    for (std::size_t i : order) sorted.push_back(std::move(names[i]));
+    names = std::move(sorted);
 }
 
 }  // namespace zelvio

@@ -1,7 +1,9 @@
 #pragma once
 // File names as the file lists treat them: masks and order.
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace zelvio {
 
@@ -10,7 +12,7 @@ namespace zelvio {
 // As in Windows, a pattern ending in ".*" also matches a name without a dot.
 bool matchesFileMask(std::string_view name, std::string_view mask);
 
-// Order by name without regard to letter case, as Windows lists files.
-bool fileNameLess(std::string_view a, std::string_view b);
+// Sorts names without regard to letter case, as Windows lists files.
+void sortFileNames(std::vector<std::string>& names);
 
 }  // namespace zelvio

@@ -49,7 +49,15 @@ void Win32Control::create(FontCache& fonts) {
     }
     setDesignName(window_, design_.name);
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    if (listens()) SetWindowSubclass(window_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    if (listens()) {
+        // The window procedure is replaced outright: the common controls'
+        // subclassing looks its data up in a window property on every
+        // message, which under Wine is a round trip to the server and makes
+        // filling a list of thousands of lines take seconds.
+        SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        systemProc_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc)));
+    }
 
     created();
     applyBounds();
@@ -155,7 +163,7 @@ void Win32Control::applyBounds() {
 }
 
 LRESULT Win32Control::callDefault(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefSubclassProc(window_, message, wParam, lParam);
+    return CallWindowProcW(systemProc_, window_, message, wParam, lParam);
 }
 
 LRESULT Win32Control::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -167,13 +175,16 @@ LRESULT Win32Control::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
     return callDefault(message, wParam, lParam);
 }
 
-LRESULT CALLBACK Win32Control::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                            DWORD_PTR self) {
+LRESULT CALLBACK Win32Control::controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* control = reinterpret_cast<Win32Control*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (control == nullptr) return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, subclassProc, id);
-        return DefSubclassProc(window, message, wParam, lParam);
+        // The peer may be gone before its window: nothing reaches it from here on.
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(control->systemProc_));
+        return CallWindowProcW(control->systemProc_, window, message, wParam, lParam);
     }
-    auto* control = reinterpret_cast<Win32Control*>(self);
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) control->owner_.relayToHints(window, message, wParam, lParam);
     try {
         return control->subclassed(message, wParam, lParam);
     } catch (const std::exception& error) {

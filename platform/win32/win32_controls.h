@@ -44,6 +44,9 @@ public:
     virtual void formResized() {}                                   // the form's client area changed
     // Enter pressed while it has the focus; true when it used the key.
     virtual bool pressEnter() { return false; }
+    // Whether the window's messages pass through subclassed() (and its mouse
+    // through the form's hints).
+    virtual bool listens() const { return true; }
 
 protected:
     struct WindowKind {
@@ -67,8 +70,6 @@ protected:
     // Messages of a kind that listens to its window; call the default for the rest.
     virtual LRESULT subclassed(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT callDefault(UINT message, WPARAM wParam, LPARAM lParam);
-    // Whether the window's messages pass through subclassed().
-    virtual bool listens() const { return true; }
 
     Win32Form& owner() const { return owner_; }
     HFONT font() const { return font_; }
@@ -89,8 +90,7 @@ protected:
     }
 
 private:
-    static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR self);
+    static LRESULT CALLBACK controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool shownWithGroups() const;
     bool enabledWithGroups() const;
     POINT groupOffset() const;
@@ -101,6 +101,7 @@ private:
     const ControlDesign design_;  // kept here: the window outlives the portable control at the end
     const int id_;
     HWND window_ = nullptr;
+    WNDPROC systemProc_ = nullptr;  // the control class's own procedure, when listening
     HFONT font_ = nullptr;
     bool applying_ = false;  // the change under way comes from the portable side
 };

@@ -138,6 +138,14 @@ void Win32Form::detach() {
     form_.attach(nullptr);
 }
 
+void Win32Form::relayToHints(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const {
+    if (tooltip_ == nullptr) return;
+    MSG relayed{control, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+    const DWORD position = GetMessagePos();
+    relayed.pt = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+}
+
 void Win32Form::stackControls() {
     std::vector<HWND> order;
     for (const auto& control : controls_) {
@@ -164,7 +172,10 @@ void Win32Form::addTooltip(const Win32Control& control) {
     std::wstring hint = wide(control.design().hint);
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;  // the size every version of the common controls takes
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    // A control whose messages pass through the program has its mouse
+    // relayed; the common controls' subclassing, which looks up a window
+    // property on every message, is a round trip to the server under Wine.
+    tool.uFlags = TTF_IDISHWND | (control.listens() ? 0 : TTF_SUBCLASS);
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(control.window());
     tool.lpszText = hint.data();  // copied by the tooltip

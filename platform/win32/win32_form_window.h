@@ -45,6 +45,8 @@ public:
     bool pressShortcut(WPARAM virtualKey);
     // The control whose window this is, or null.
     Win32Control* controlOf(HWND window) const;
+    // Shows a control's hint for a mouse message it received.
+    void relayToHints(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const;
     // The controls placed in the named group box.
     std::vector<Win32Control*> membersOf(const std::string& group) const;
 

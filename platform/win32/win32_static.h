@@ -13,11 +13,11 @@ public:
     ~Win32Static() override;
 
     bool inFront() const override { return false; }
+    bool listens() const override { return false; }
     HBRUSH paintColours(HDC dc) const override;
 
 protected:
     WindowKind windowKind() const override;
-    bool listens() const override { return false; }
     void* creationParameter() override { return &shapeLook_; }
     void applyText() override;
     Rect placed(Rect bounds) const override;

@@ -10,11 +10,11 @@ public:
     using Win32Control::Win32Control;
 
     bool inFront() const override { return false; }
+    bool listens() const override { return false; }
     void formResized() override;
 
 protected:
     WindowKind windowKind() const override;
-    bool listens() const override { return false; }
     void moved(const Rect&) override { formResized(); }
 };
 

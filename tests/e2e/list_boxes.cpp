@@ -26,6 +26,19 @@ LPARAM itemPoint(HWND list, int item) {
     return MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
 }
 
+// Every item's text, asked with a list box's or a combo box's messages.
+std::vector<std::string> itemTexts(HWND list, UINT count, UINT length, UINT text) {
+    std::vector<std::string> items;
+    const auto total = ask(list, count, 0, 0);
+    for (LRESULT i = 0; i < total; ++i) {
+        std::wstring item(static_cast<std::size_t>(ask(list, length, static_cast<WPARAM>(i), 0)) + 1, L'\0');
+        const auto got = ask(list, text, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
+        item.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+        items.push_back(toUtf8(item));
+    }
+    return items;
+}
+
 void requireUsable(HWND list, const char* action) {
     if (!isVisible(list) || !isEnabled(list))
         throw DriverError(std::string("cannot ") + action + " in " + windowLabel(list) + ": it is hidden or disabled");
@@ -33,18 +46,7 @@ void requireUsable(HWND list, const char* action) {
 
 }  // namespace
 
-std::vector<std::string> listItems(HWND list) {
-    std::vector<std::string> items;
-    const auto count = ask(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        const auto length = ask(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-        const auto got = ask(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
-        text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-        items.push_back(toUtf8(text));
-    }
-    return items;
-}
+std::vector<std::string> listItems(HWND list) { return itemTexts(list, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT); }
 
 std::vector<int> selectedItems(HWND list) {
     std::vector<int> selected;
@@ -82,16 +84,7 @@ void rightClickItem(HWND list, int item) {
 }
 
 std::vector<std::string> comboItems(HWND combo) {
-    std::vector<std::string> items;
-    const auto count = ask(combo, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        const auto length = ask(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
-        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-        const auto got = ask(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
-        text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-        items.push_back(toUtf8(text));
-    }
-    return items;
+    return itemTexts(combo, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 
 void chooseComboItem(HWND combo, int item) {

@@ -2,22 +2,11 @@
 // in "<its name>.log" beside itself, then ends. The log is UTF-8: the command
 // line, then the working directory, each ended by CR LF.
 
+#include "tests/e2e/utf8.h"
+
 #include <windows.h>
 
 #include <string>
-
-namespace {
-
-std::string utf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    std::string bytes(
-        static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr)), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
-    return bytes;
-}
-
-}  // namespace
 
 int main() {
     std::wstring self(32768, L'\0');
@@ -27,7 +16,8 @@ int main() {
 
     const std::wstring log = self.substr(0, self.rfind(L'.')) + L".log";
     const std::wstring part = log + L".part";
-    const std::string record = utf8(GetCommandLineW()) + "\r\n" + utf8(directory) + "\r\n";
+    const std::string record =
+        zelvio::e2e::toUtf8(GetCommandLineW()) + "\r\n" + zelvio::e2e::toUtf8(directory) + "\r\n";
     HANDLE file = CreateFileW(part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 1;
     DWORD written = 0;

@@ -13,12 +13,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-std::string crlf(const Texts& lines) {
-    std::string bytes;
-    for (const auto& line : lines) bytes += line + "\r\n";
-    return bytes;
-}
-
 TEST(SongText, PadsTitleAndArtistInCharactersAndCutsNothing) {
     EXPECT_EQ(songtext({"a.mp3", "Title", "Artist", "3:45"}),
               "Title" + std::string(27, ' ') + "Artist" + std::string(13, ' ') + "3:45");

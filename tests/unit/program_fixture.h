@@ -13,6 +13,13 @@
 
 namespace zelvio {
 
+// A text file's bytes: each line ended by CR LF.
+inline std::string crlf(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& line : lines) bytes += line + "\r\n";
+    return bytes;
+}
+
 class ProgramTest : public ::testing::Test {
 protected:
     // Starts the program in the headless file system's current directory.

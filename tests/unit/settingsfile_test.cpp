@@ -7,12 +7,6 @@
 namespace zelvio {
 namespace {
 
-std::string crlf(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const auto& line : lines) bytes += line + "\r\n";
-    return bytes;
-}
-
 const std::vector<std::string> installerFile = {
     "ver 1.5", "C:\\WAVES", "C:\\MP3",   "C:\\L3ENC\\L3ENC.EXE", "C:\\WINPLAY3\\WINPLAY3.EXE", "-hq", "0",
     "C:\\RIP\\DAC.EXE", "",       "C:\\WINDOWS\\SNDVOL32.EXE", "0", "0", "640", "480"};
