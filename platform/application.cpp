@@ -71,6 +71,8 @@ void Application::run() {
 
 void Application::processMessages() { toolkit().processMessages(); }
 
+void Application::waitForEvents(std::chrono::milliseconds tick) { toolkit().waitForEvents(tick); }
+
 void Application::terminate() {
     terminated_ = true;
     toolkit().quit();

@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "platform/toolkit.h"
 
+#include <chrono>
 #include <exception>
 #include <functional>
 #include <optional>
@@ -25,6 +26,7 @@ public:
 
     FileSystem& fileSystem() const { return platform_.fileSystem; }
     ProgramLauncher& launcher() const { return platform_.launcher; }
+    MediaControl& media() const { return platform_.media; }
     Toolkit& toolkit() const { return platform_.toolkit; }
 
     const std::string& title() const { return title_; }
@@ -45,6 +47,10 @@ public:
     // Shows the main window and runs the message loop until it closes.
     void run();
     void processMessages();
+    // Waits until something happens (a message, a device's notification) or
+    // the tick has passed, then handles what is waiting. Long operations loop
+    // on it instead of polling.
+    void waitForEvents(std::chrono::milliseconds tick);
     bool terminated() const { return terminated_; }
     void terminate();
 

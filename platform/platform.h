@@ -4,6 +4,7 @@
 namespace zelvio {
 
 class FileSystem;
+class MediaControl;
 class ProgramLauncher;
 class Toolkit;
 
@@ -11,6 +12,7 @@ struct Platform {
     FileSystem& fileSystem;
     ProgramLauncher& launcher;
     Toolkit& toolkit;
+    MediaControl& media;
 };
 
 }  // namespace zelvio

@@ -6,6 +6,7 @@
 
 #include "platform/geometry.h"
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -78,6 +79,9 @@ public:
     virtual void runMessageLoop(Application& app) = 0;
     // Handles the messages that are waiting, then returns.
     virtual void processMessages() = 0;
+    // Blocks until a message arrives or the tick has passed, using no
+    // processor meanwhile, then handles the messages that are waiting.
+    virtual void waitForEvents(std::chrono::milliseconds tick) = 0;
     // Ends the message loop once the handler that asked for it returns.
     virtual void quit() = 0;
 

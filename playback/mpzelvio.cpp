@@ -74,7 +74,7 @@ std::vector<ControlDesign> mainWindowLayout() {
         {.name = "Bevel1", .kind = K::Bevel, .bounds = {0, 24, 633, 9}, .bevel = BevelKind::BottomLine},
         {.name = "Label4", .kind = K::Label, .bounds = {64, 32, 0, 0}, .caption = "Files To Encode"},
 
-        button("recplay", {4, 51, 57, 39}, "Play", notYet),
+        button("recplay", {4, 51, 57, 39}, "Play"),
         button("recstop", {4, 92, 57, 38}, "Stop", flags::Disabled),
         button("recback", {4, 132, 57, 29}, "Back", flags::Disabled),
         button("recfwd", {4, 163, 57, 29}, "Fwd", flags::Disabled),
@@ -130,7 +130,7 @@ std::vector<ControlDesign> mainWindowLayout() {
         item("About1", "&About", "Help1"),
 
         {.name = "PopupMenu1", .kind = K::PopupMenu},
-        item("Play1", "&Play", "PopupMenu1", notYet),
+        item("Play1", "&Play", "PopupMenu1"),
         item("N6", "-", "PopupMenu1"),
         item("Mixer2", "&Mixer", "PopupMenu1"),
         item("Setup2", "&Setup", "PopupMenu1"),
@@ -164,7 +164,7 @@ void placeColumn(Control& drive, Control& directory, Control& filter, int left, 
 }  // namespace
 
 TForm1::TForm1(MainProgram& program)
-    : Form(program.app, mainWindowDesign(), mainWindowLayout()), program(program) {
+    : Form(program.app, mainWindowDesign(), mainWindowLayout()), program(program), MediaPlayer1(program.app) {
     recdrive.link(recdir);
     recdir.link(recdrive);
     recdir.link(recfilelist);
@@ -193,6 +193,16 @@ TForm1::TForm1(MainProgram& program)
     Refresh1.onClick = [this] { RefreshAll(); };
     Extensions1.onClick = [this] { Extensions1Click(); };
     sortmenu.onClick = [this] { sortmenuClick(); };
+
+    recdrive.onChange = [this] { CheckAudioCd(); };
+    recplay.onClick = [this] { PlaySelection(); };
+    Play1.onClick = [this] { PlaySelection(); };
+    recfilelist.onDoubleClick = [this](std::size_t) { PlaySelection(); };
+    recstop.onClick = [this] { recstopClick(); };
+    recback.onClick = [this] { recbackClick(); };
+    recfwd.onClick = [this] { recfwdClick(); };
+    recpause.onClick = [this] { recpauseClick(); };
+    MediaPlayer1.OnNotify = [this] { MediaPlayer1Notify(); };
 
     mp3dir.onChange = [this] { BuildSongList(); };
     mp3filter.onChange = [this] { BuildSongList(); };

@@ -12,9 +12,11 @@
 #include "platform/controls/list_box.h"
 #include "platform/controls/menu_item.h"
 #include "platform/form.h"
+#include "playback/mediadevice.h"
 
 #include <exception>
 #include <string>
+#include <vector>
 
 namespace zelvio {
 
@@ -41,6 +43,24 @@ public:
     // The settings file.
     void ReadSettingsFile();
     void WriteSettingsFile();
+
+    // The wave pane.
+    void CheckAudioCd();
+    void PlaySelection();
+    void recstopClick();
+    void recbackClick();
+    void recfwdClick();
+    void recpauseClick();
+    void MediaPlayer1Notify();
+
+    MediaDevice MediaPlayer1;
+    // One play: the entries (file names, or track numbers in CD mode) and
+    // an empty one that ends them; the entry playing; the flags the loop steers by.
+    std::vector<std::string> playlist;
+    std::size_t playcount = 0;
+    long playindex = 0;
+    bool playended = false;
+    bool playdone = true;
 
     // The MP3 pane.
     void BuildSongList();
@@ -102,6 +122,7 @@ public:
     MenuItem& About1 = control<MenuItem>("About1");
     MenuItem& Mixer2 = control<MenuItem>("Mixer2");
     MenuItem& Setup2 = control<MenuItem>("Setup2");
+    MenuItem& Play1 = control<MenuItem>("Play1");
     MenuItem& Play2 = control<MenuItem>("Play2");
     MenuItem& Mixer3 = control<MenuItem>("Mixer3");
     MenuItem& Setup3 = control<MenuItem>("Setup3");

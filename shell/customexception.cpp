@@ -23,6 +23,7 @@ const std::vector<IdleState> idleStates = {
     {"Tcompressinfo", "showoutputbutt", Idle::Disabled},
     {"TForm1", "recback", Idle::Disabled},
     {"TForm1", "recfwd", Idle::Disabled},
+    {"TForm1", "recplay", Idle::Enabled},
     {"TForm1", "recstop", Idle::Disabled},
     {"Tcompressinfo", "donebutt", Idle::Enabled},
 };

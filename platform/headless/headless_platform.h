@@ -2,18 +2,22 @@
 // The headless backend in one piece, for tests.
 
 #include "platform/headless/headless_filesystem.h"
+#include "platform/headless/headless_clock.h"
 #include "platform/headless/headless_launcher.h"
+#include "platform/headless/headless_media.h"
 #include "platform/headless/headless_toolkit.h"
 #include "platform/platform.h"
 
 namespace zelvio {
 
 struct HeadlessPlatform {
+    HeadlessClock clock;
     HeadlessFileSystem fs;
     HeadlessLauncher launcher{fs};
-    HeadlessToolkit toolkit;
+    HeadlessToolkit toolkit{clock};
+    HeadlessMedia media{fs, toolkit};
 
-    Platform platform() { return {fs, launcher, toolkit}; }
+    Platform platform() { return {fs, launcher, toolkit, media}; }
 };
 
 }  // namespace zelvio

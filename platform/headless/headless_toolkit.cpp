@@ -59,7 +59,7 @@ std::string describe(const std::exception_ptr& error) {
 
 }  // namespace
 
-HeadlessToolkit::HeadlessToolkit() = default;
+HeadlessToolkit::HeadlessToolkit(HeadlessClock& clock) : clock_(clock) {}
 
 HeadlessToolkit::~HeadlessToolkit() = default;
 
@@ -115,19 +115,44 @@ void HeadlessToolkit::closeForcibly(Form& form) {
 }
 
 void HeadlessToolkit::runMessageLoop(Application& app) {
-    while (!app.terminated() && !posted_.empty()) runNextEvent();
+    while (!app.terminated() && !posted_.empty()) {
+        PostedEvent next = posted_.extract(posted_.begin()).value();
+        if (next.due > clock_.now) clock_.now = next.due;  // idle until then
+        runEvent(std::move(next));
+    }
 }
 
-void HeadlessToolkit::processMessages() {
-    const unsigned long long waiting = postedCount_;
-    while (!posted_.empty() && posted_.front().number < waiting) runNextEvent();
+void HeadlessToolkit::processMessages() { runDueEvents(postedCount_); }
+
+void HeadlessToolkit::waitForEvents(std::chrono::milliseconds tick) {
+    // A program waiting for ten virtual hours is stuck, not patient.
+    constexpr std::chrono::hours patience{10};
+    const unsigned long long before = postedCount_;
+    auto due = clock_.now + tick;
+    if (!posted_.empty() && posted_.begin()->due < due) due = posted_.begin()->due;
+    if (due > clock_.now) clock_.now = due;
+    if (clock_.now > patience) {
+        problems_.push_back("the program waited for ten virtual hours");
+        throw std::runtime_error("the program waited for ten virtual hours");
+    }
+    runDueEvents(before);
 }
 
-void HeadlessToolkit::runNextEvent() {
-    const auto event = std::move(posted_.front().run);
-    posted_.pop_front();
+void HeadlessToolkit::runDueEvents(unsigned long long before) {
+    for (auto next = posted_.begin(); next != posted_.end() && next->due <= clock_.now;) {
+        if (next->number >= before) {
+            ++next;
+            continue;
+        }
+        PostedEvent event = posted_.extract(next).value();
+        runEvent(std::move(event));
+        next = posted_.begin();
+    }
+}
+
+void HeadlessToolkit::runEvent(PostedEvent event) {
     try {
-        event();
+        event.run();
     } catch (...) {
         problems_.push_back("a posted event failed: " + describe(std::current_exception()));
     }
@@ -195,7 +220,11 @@ void HeadlessToolkit::answerPopupMenu(std::optional<std::string> itemName) {
     popupAnswers_.push_back(std::move(itemName));
 }
 
-void HeadlessToolkit::post(std::function<void()> event) { posted_.push_back({postedCount_++, std::move(event)}); }
+void HeadlessToolkit::post(std::function<void()> event) { postAt(clock_.now, std::move(event)); }
+
+void HeadlessToolkit::postAt(std::chrono::milliseconds time, std::function<void()> event) {
+    posted_.insert({time, postedCount_++, std::move(event)});
+}
 
 void HeadlessToolkit::clearRecords() {
     boxes_.clear();

@@ -7,11 +7,13 @@
 // test: it is recorded in problems(), answered in the safest way (No, Cancel,
 // a closed form) and the test checks problems() at its end.
 
+#include "platform/headless/headless_clock.h"
 #include "platform/toolkit.h"
 
 #include <deque>
 #include <functional>
 #include <map>
+#include <set>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,7 +23,7 @@ namespace zelvio {
 
 class HeadlessToolkit : public Toolkit {
 public:
-    HeadlessToolkit();
+    explicit HeadlessToolkit(HeadlessClock& clock);
     ~HeadlessToolkit() override;
 
     // Toolkit
@@ -31,6 +33,9 @@ public:
     void runModal(Form& form) override;
     void runMessageLoop(Application& app) override;
     void processMessages() override;
+    // Moves the clock on to the next event due, at most by the tick, and
+    // delivers what is due then.
+    void waitForEvents(std::chrono::milliseconds tick) override;
     void quit() override { quit_ = true; }
     MessageResult messageBox(const MessageBoxRequest& request) override;
     std::optional<std::string> openFileDialog(const OpenFileRequest& request) override;
@@ -48,6 +53,10 @@ public:
     void answerPopupMenu(std::optional<std::string> itemName);
     // An event that the next processMessages() delivers.
     void post(std::function<void()> event);
+    // An event delivered once the clock has reached `time`, while the
+    // program waits or runs its message loop.
+    void postAt(std::chrono::milliseconds time, std::function<void()> event);
+    HeadlessClock& clock() const { return clock_; }
 
     void setScreenSize(Size size) { screen_ = size; }
     // What the frame adds to a client area, by the form's border and menu.
@@ -71,10 +80,16 @@ public:
 private:
     class FormPeerImpl;
     struct PostedEvent {
+        std::chrono::milliseconds due;
         unsigned long long number;  // in order of posting
         std::function<void()> run;
+        bool operator<(const PostedEvent& other) const {
+            return due != other.due ? due < other.due : number < other.number;
+        }
     };
-    void runNextEvent();
+    // Delivers the events due now that were posted before `before`.
+    void runDueEvents(unsigned long long before);
+    void runEvent(PostedEvent event);
     void closeForcibly(Form& form);
 
     std::vector<std::unique_ptr<FormPeerImpl>> peers_;
@@ -83,7 +98,8 @@ private:
     std::deque<std::optional<std::string>> openAnswers_;
     std::deque<std::optional<std::string>> popupAnswers_;
     std::vector<PopupShown> popups_;
-    std::deque<PostedEvent> posted_;
+    HeadlessClock& clock_;
+    std::multiset<PostedEvent> posted_;  // by time due, then by order of posting
     unsigned long long postedCount_ = 0;
     std::vector<MessageBoxRequest> boxes_;
     std::vector<OpenFileRequest> openDialogs_;

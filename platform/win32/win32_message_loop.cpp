@@ -66,12 +66,16 @@ void Win32Toolkit::enableAgain(ModalSession& session) {
 void Win32Toolkit::processMessages() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop to see
-            return;
-        }
+        // The application knows it is ending; the loops ask it. A quit put
+        // back in the queue would wake every later wait at once.
+        if (message.message == WM_QUIT) continue;
         handleMessage(message);
     }
+}
+
+void Win32Toolkit::waitForEvents(std::chrono::milliseconds tick) {
+    MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(tick.count()), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    processMessages();
 }
 
 void Win32Toolkit::quit() { PostQuitMessage(0); }

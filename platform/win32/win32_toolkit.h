@@ -29,6 +29,7 @@ public:
     void runModal(Form& form) override;
     void runMessageLoop(Application& app) override;
     void processMessages() override;
+    void waitForEvents(std::chrono::milliseconds tick) override;
     void quit() override;
     MessageResult messageBox(const MessageBoxRequest& request) override;
     std::optional<std::string> openFileDialog(const OpenFileRequest& request) override;
