@@ -66,8 +66,9 @@ protected:
     // Whether the kind takes the focus at all.
     virtual bool takesFocus() const { return false; }
     void notify(ControlProperty property);
-    // A text the real control already shows, from the user.
+    // A text or tick the real control already shows, from the user.
     void setTextQuietly(std::string text) { text_ = std::move(text); }
+    void setCheckedQuietly(bool checked) { checked_ = checked; }
     // Runs a handler through the application, so that what it throws reaches the exception handler.
     void dispatch(const std::function<void()>& handler);
 

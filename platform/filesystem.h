@@ -76,6 +76,8 @@ public:
     // a byte-order mark.
     virtual std::unique_ptr<LineWriter> createText(const std::string& path, TextEncoding encoding) = 0;
     std::unique_ptr<LineWriter> createText(const std::string& path) { return createText(path, TextEncoding::Utf8); }
+    // Creates the file, replacing any existing one, with exactly these bytes.
+    virtual void writeBytes(const std::string& path, std::string_view bytes) = 0;
     // Whether the ANSI code page holds every character of the text.
     virtual bool ansiCodePageHolds(const std::string& text) = 0;
 

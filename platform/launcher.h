@@ -1,9 +1,27 @@
 #pragma once
-// Starting outside programs.
+// Starting outside programs: detached, or watched until they end.
 
+#include <memory>
+#include <optional>
 #include <string>
 
 namespace zelvio {
+
+// A program the launcher started and watches.
+class StartedProgram {
+public:
+    virtual ~StartedProgram() = default;
+    // The exit code once it has ended; none while it runs.
+    virtual std::optional<unsigned long> exitCode() = 0;
+    // Ends it now.
+    virtual void terminate() = 0;
+};
+
+struct ProgramStart {
+    std::unique_ptr<StartedProgram> program;  // null when it could not be started
+    unsigned long error = 0;                  // the system's error code then
+    std::string errorText;                    // and its text, without a final "."
+};
 
 class ProgramLauncher {
 public:
@@ -11,6 +29,8 @@ public:
     // Starts a command line detached, inheriting the current directory, with
     // WinExec's meaning of the result: below 32 is a failure code.
     virtual unsigned startDetached(const std::string& commandLine, int showState) = 0;
+    // Starts a command line in the current directory, to be waited for.
+    virtual ProgramStart start(const std::string& commandLine, int showState) = 0;
 };
 
 }  // namespace zelvio

@@ -18,6 +18,7 @@ enum class ControlKind {
     GroupBox,     // titled frame; controls name it as their parent
     Bevel,        // a line or a sunken frame
     Shape,        // filled rectangle or ellipse
+    CheckBox,       // a caption with a tick box; flags::Checked ticks it at start
     ListBox,        // a list of texts with a selection
     FileList,       // the files of a directory that match a mask
     DirectoryList,  // the directory tree down to the current directory, and its subdirectories

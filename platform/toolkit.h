@@ -18,6 +18,7 @@ class Control;
 class Form;
 class MenuItem;
 class PopupMenu;
+class StartedProgram;
 
 enum class ControlProperty { Text, Lines, Enabled, Visible, Checked, Bounds, Focus, Items, Selection };
 enum class FormProperty { Caption, Bounds, Visible };
@@ -82,6 +83,13 @@ public:
     // Blocks until a message arrives or the tick has passed, using no
     // processor meanwhile, then handles the messages that are waiting.
     virtual void waitForEvents(std::chrono::milliseconds tick) = 0;
+    // The same, waking also when the program ends.
+    virtual void waitForProgram(StartedProgram& program, std::chrono::milliseconds tick) = 0;
+    // Posts the stop message to the thread's queue; whoever waits for a
+    // program sees it once it has been handled.
+    virtual void postStopMessage() = 0;
+    // Whether a stop message was handled since the last call.
+    virtual bool takeStopMessage() = 0;
     // Ends the message loop once the handler that asked for it returns.
     virtual void quit() = 0;
 

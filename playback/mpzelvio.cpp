@@ -66,7 +66,7 @@ std::vector<ControlDesign> mainWindowLayout() {
     std::vector<ControlDesign> layout = {
         {.name = "Bevel2", .kind = K::Bevel, .bounds = {0, 0, 633, 9}, .bevel = BevelKind::TopLine},
         {.name = "compilebutt", .kind = K::Button, .bounds = {3, 4, 89, 25}, .caption = "Encode",
-         .hint = "Compress Selected Wave or Cd files", .flags = notYet},
+         .hint = "Compress Selected Wave or Cd files"},
         {.name = "mixerbutt", .kind = K::Button, .bounds = {94, 4, 88, 25}, .caption = "Mixer",
          .hint = "Bring Up the mixer"},
         button("Voicebutt", {184, 4, 88, 25}, "Voice", notYet),
@@ -105,7 +105,7 @@ std::vector<ControlDesign> mainWindowLayout() {
 
     const std::vector<ControlDesign> menus = {
         menu("File1", "&File"),
-        item("Encode1", "&Encode", "File1", notYet, ShortcutKey::F1),
+        item("Encode1", "&Encode", "File1", 0, ShortcutKey::F1),
         item("Mixer1", "&Mixer", "File1"),
         item("Voice1", "&Voice", "File1", notYet),
         item("Setup1", "&Setup", "File1"),
@@ -194,6 +194,8 @@ TForm1::TForm1(MainProgram& program)
     Extensions1.onClick = [this] { Extensions1Click(); };
     sortmenu.onClick = [this] { sortmenuClick(); };
 
+    compilebutt.onClick = [this] { compilebuttclick(); };
+    Encode1.onClick = [this] { Encode1Click(); };
     recdrive.onChange = [this] { CheckAudioCd(); };
     recplay.onClick = [this] { PlaySelection(); };
     Play1.onClick = [this] { PlaySelection(); };

@@ -62,6 +62,11 @@ public:
     bool playended = false;
     bool playdone = true;
 
+    // Encoding.
+    void Encode();
+    void compilebuttclick();
+    void Encode1Click();
+
     // The MP3 pane.
     void BuildSongList();
     void PlaySongs();
@@ -112,6 +117,7 @@ public:
     FileList& mp3list = control<FileList>("mp3list");
 
     // The menus.
+    MenuItem& Encode1 = control<MenuItem>("Encode1");
     MenuItem& Mixer1 = control<MenuItem>("Mixer1");
     MenuItem& Setup1 = control<MenuItem>("Setup1");
     MenuItem& Exit1 = control<MenuItem>("Exit1");

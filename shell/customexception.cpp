@@ -25,6 +25,8 @@ const std::vector<IdleState> idleStates = {
     {"TForm1", "recfwd", Idle::Disabled},
     {"TForm1", "recplay", Idle::Enabled},
     {"TForm1", "recstop", Idle::Disabled},
+    {"TIndexdata", "stopbutt", Idle::Hidden},
+    {"TIndexdata", "Okbutt", Idle::Enabled},
     {"Tcompressinfo", "donebutt", Idle::Enabled},
 };
 

@@ -1,6 +1,7 @@
 #include "platform/controls/make_control.h"
 
 #include "platform/controls/button.h"
+#include "platform/controls/check_box.h"
 #include "platform/controls/directory_list.h"
 #include "platform/controls/drive_box.h"
 #include "platform/controls/edit.h"
@@ -17,6 +18,8 @@ std::unique_ptr<Control> makeControl(Form& form, ControlDesign design) {
         case ControlKind::Button:
         case ControlKind::GlyphButton:
             return std::make_unique<Button>(form, std::move(design));
+        case ControlKind::CheckBox:
+            return std::make_unique<CheckBox>(form, std::move(design));
         case ControlKind::Edit:
             return std::make_unique<Edit>(form, std::move(design));
         case ControlKind::Memo:

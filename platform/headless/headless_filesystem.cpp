@@ -178,6 +178,12 @@ std::unique_ptr<LineReader> HeadlessFileSystem::openText(const std::string& path
     return makeHeadlessReader(textFromFileBytes(r.node->bytes, utf8FromWindows1252));
 }
 
+void HeadlessFileSystem::writeBytes(const std::string& path, std::string_view bytes) {
+    auto writer = createText(path);  // the same checks and faults as any file created
+    writer->close();
+    resolve(path).node->bytes = std::string(bytes);
+}
+
 bool HeadlessFileSystem::ansiCodePageHolds(const std::string& text) {
     bool lost = false;
     windows1252FromUtf8(text, &lost);

@@ -35,6 +35,7 @@ public:
     std::unique_ptr<LineReader> openText(const std::string& path) override;
     using FileSystem::createText;
     std::unique_ptr<LineWriter> createText(const std::string& path, TextEncoding encoding) override;
+    void writeBytes(const std::string& path, std::string_view bytes) override;
     bool ansiCodePageHolds(const std::string& text) override;
     std::optional<std::string> shortName(const std::string& path) override;
     std::vector<DirectoryEntry> listDirectory(const std::string& path) override;

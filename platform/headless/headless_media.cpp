@@ -1,6 +1,7 @@
 #include "platform/headless/headless_media.h"
 
 #include "common/errors.h"
+#include "common/waveheader.h"
 #include "platform/headless/headless_filesystem.h"
 #include "platform/headless/headless_toolkit.h"
 
@@ -107,12 +108,14 @@ void HeadlessMedia::open(const std::vector<std::string>& words) {
         for (const auto track : *cd_) opened.length += track;
     } else {
         opened.length = wavLength(element);
+        opened.file = element;
     }
     if (devices_.contains(*alias)) throw MediaError("The specified alias is already being used in this application. Use a unique alias.");
     devices_[*alias] = opened;
 }
 
 HeadlessMedia::Milliseconds HeadlessMedia::position(const Device& d) const {
+    if (d.mode == "recording") return toolkit_.clock().now - d.startedAt;
     if (d.mode != "playing") return d.position;
     return std::min(d.playFrom + (toolkit_.clock().now - d.startedAt), d.playTo);
 }
@@ -160,6 +163,7 @@ void HeadlessMedia::deliver(MediaListener* listener, NotifyKind kind) {
 }
 
 void HeadlessMedia::stopPlaying(Device& d, NotifyKind kind) {
+    if (d.mode == "recording") d.recorded = toolkit_.clock().now - d.startedAt;
     d.position = position(d);
     d.mode = "stopped";
     d.play = 0;
@@ -198,6 +202,26 @@ void HeadlessMedia::play(const std::string& alias, Device& d, const std::vector<
     });
 }
 
+// Records until stopped, without end; in CD quality, as the wave template asks.
+void HeadlessMedia::record(Device& d, bool notify, MediaListener* listener) {
+    if (d.cd) throw MediaError(Unsupported);
+    if (d.pendingPlay != 0 && d.listener != nullptr) deliver(d.listener, NotifyKind::Superseded);
+    d.mode = "recording";
+    d.startedAt = toolkit_.clock().now;
+    d.play = ++plays_;
+    d.pendingPlay = notify ? d.play : 0;
+    if (notify) d.listener = listener;
+}
+
+// A wave file whose header says how long the recording is; the samples
+// themselves are left out.
+void HeadlessMedia::save(Device& d, const std::vector<std::string>& words) {
+    if (d.cd || words.size() < 3) throw MediaError(Unsupported);
+    constexpr std::uint32_t bytesPerSecond = 176400;
+    const auto data = static_cast<std::uint32_t>(d.recorded.count() * bytesPerSecond / 1000);
+    fs_.writeBytes(words[2], waveHeader(2, 44100, 16, data));
+}
+
 std::string HeadlessMedia::send(const std::string& command, MediaListener* listener) {
     commands_.push_back(command);
     const std::vector<std::string> words = wordsOf(command);
@@ -212,7 +236,7 @@ std::string HeadlessMedia::send(const std::string& command, MediaListener* liste
     Device& d = device(alias);
     const bool notify = has(words, "notify");
     if (verb == "close") {
-        if (d.mode == "playing") stopPlaying(d, NotifyKind::Aborted);
+        if (d.mode == "playing" || d.mode == "recording") stopPlaying(d, NotifyKind::Aborted);
         devices_.erase(alias);
     } else if (verb == "set") {
         if (!(d.cd && has(words, "tmsf"))) throw MediaError(Unsupported);
@@ -229,7 +253,11 @@ std::string HeadlessMedia::send(const std::string& command, MediaListener* liste
             d.play = 0;
         }
     } else if (verb == "stop") {
-        if (d.mode == "playing" || d.mode == "paused") stopPlaying(d, NotifyKind::Aborted);
+        if (d.mode == "playing" || d.mode == "paused" || d.mode == "recording") stopPlaying(d, NotifyKind::Aborted);
+    } else if (verb == "record") {
+        record(d, notify, listener);
+    } else if (verb == "save") {
+        save(d, words);
     } else if (verb == "seek") {
         if (d.mode == "playing") stopPlaying(d, NotifyKind::Aborted);
         d.position = Milliseconds(0);

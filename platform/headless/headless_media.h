@@ -40,6 +40,8 @@ private:
     using Milliseconds = std::chrono::milliseconds;
     struct Device {
         bool cd = false;
+        std::string file;            // a wave device's element
+        Milliseconds recorded{0};    // what the last recording took in
         Milliseconds length{0};
         bool tmsf = false;
         std::string mode = "stopped";
@@ -62,6 +64,8 @@ private:
     std::string formatPosition(const Device& device, Milliseconds at) const;
     Milliseconds wavLength(const std::string& path);
     void deliver(MediaListener* listener, NotifyKind kind);
+    void record(Device& device, bool notify, MediaListener* listener);
+    void save(Device& device, const std::vector<std::string>& words);
     // Stops a play; its owed notification goes out as `kind`.
     void stopPlaying(Device& device, NotifyKind kind);
 

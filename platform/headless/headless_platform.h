@@ -13,8 +13,8 @@ namespace zelvio {
 struct HeadlessPlatform {
     HeadlessClock clock;
     HeadlessFileSystem fs;
-    HeadlessLauncher launcher{fs};
     HeadlessToolkit toolkit{clock};
+    HeadlessLauncher launcher{fs, toolkit};
     HeadlessMedia media{fs, toolkit};
 
     Platform platform() { return {fs, launcher, toolkit, media}; }

@@ -6,6 +6,7 @@
 #include "platform/form.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zelvio {
 
@@ -137,6 +138,12 @@ void HeadlessToolkit::waitForEvents(std::chrono::milliseconds tick) {
     }
     runDueEvents(before);
 }
+
+void HeadlessToolkit::postStopMessage() {
+    post([this] { stopSeen_ = true; });
+}
+
+bool HeadlessToolkit::takeStopMessage() { return std::exchange(stopSeen_, false); }
 
 void HeadlessToolkit::runDueEvents(unsigned long long before) {
     for (auto next = posted_.begin(); next != posted_.end() && next->due <= clock_.now;) {

@@ -36,6 +36,10 @@ public:
     // Moves the clock on to the next event due, at most by the tick, and
     // delivers what is due then.
     void waitForEvents(std::chrono::milliseconds tick) override;
+    // A watched program's end is an event of its own, on the clock.
+    void waitForProgram(StartedProgram&, std::chrono::milliseconds tick) override { waitForEvents(tick); }
+    void postStopMessage() override;
+    bool takeStopMessage() override;
     void quit() override { quit_ = true; }
     MessageResult messageBox(const MessageBoxRequest& request) override;
     std::optional<std::string> openFileDialog(const OpenFileRequest& request) override;
@@ -108,6 +112,7 @@ private:
     std::string title_;
     Size screen_{800, 600};
     bool quit_ = false;
+    bool stopSeen_ = false;
 };
 
 }  // namespace zelvio

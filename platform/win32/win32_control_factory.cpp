@@ -1,6 +1,7 @@
 // The win32 peer of each kind of control.
 
 #include "platform/win32/win32_button.h"
+#include "platform/win32/win32_check_box.h"
 #include "platform/win32/win32_drop_down.h"
 #include "platform/win32/win32_edit.h"
 #include "platform/win32/win32_list_box.h"
@@ -16,6 +17,8 @@ std::unique_ptr<Win32Control> makeWin32Control(Win32Form& owner, Control& contro
         case ControlKind::Button:
         case ControlKind::GlyphButton:
             return std::make_unique<Win32Button>(owner, control, id);
+        case ControlKind::CheckBox:
+            return std::make_unique<Win32CheckBox>(owner, control, id);
         case ControlKind::Edit:
         case ControlKind::Memo:
             return std::make_unique<Win32Edit>(owner, control, id);

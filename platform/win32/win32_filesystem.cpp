@@ -131,6 +131,17 @@ std::unique_ptr<LineReader> Win32FileSystem::openText(const std::string& path) {
     return std::make_unique<Win32LineReader>(splitLines(textFromFileBytes(readWholeFile(path), utf8FromAnsi)));
 }
 
+void Win32FileSystem::writeBytes(const std::string& path, std::string_view bytes) {
+    HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw lastSystemError();
+    DWORD written = 0;
+    const BOOL wrote = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    const DWORD error = wrote ? (written == bytes.size() ? 0 : ERROR_DISK_FULL) : GetLastError();
+    if (!CloseHandle(file) && error == 0) throw lastSystemError();
+    if (error != 0) throw InOutError(systemErrorText(error));
+}
+
 bool Win32FileSystem::ansiCodePageHolds(const std::string& text) {
     bool lost = false;
     ansiFromUtf8(text, &lost);

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_launcher.h"
 
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_unicode.h"
 
 #include <windows.h>
@@ -38,6 +39,34 @@ unsigned Win32Launcher::startDetached(const std::string& commandLine, int showSt
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return started;
+}
+
+std::optional<unsigned long> Win32StartedProgram::exitCode() {
+    // Asked of the process, not of its code: a program may end with 259 itself.
+    if (WaitForSingleObject(process_, 0) != WAIT_OBJECT_0) return std::nullopt;
+    DWORD code = 0;
+    GetExitCodeProcess(process_, &code);
+    return code;
+}
+
+void Win32StartedProgram::terminate() {
+    if (TerminateProcess(process_, 1)) WaitForSingleObject(process_, 5000);
+}
+
+ProgramStart Win32Launcher::start(const std::string& commandLine, int showState) {
+    std::wstring line = wide(commandLine);  // CreateProcessW may write into it
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_FORCEONFEEDBACK;
+    startup.wShowWindow = static_cast<WORD>(showState);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr,
+                        &startup, &process)) {
+        const DWORD error = GetLastError();
+        return {nullptr, error, systemErrorText(error)};
+    }
+    CloseHandle(process.hThread);
+    return {std::make_unique<Win32StartedProgram>(process.hProcess), 0, {}};
 }
 
 }  // namespace zelvio

@@ -4,9 +4,11 @@
 #include "platform/form.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_form_window.h"
+#include "platform/win32/win32_launcher.h"
 #include "platform/win32/win32_toolkit.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace zelvio {
 
@@ -78,9 +80,23 @@ void Win32Toolkit::waitForEvents(std::chrono::milliseconds tick) {
     processMessages();
 }
 
+void Win32Toolkit::waitForProgram(StartedProgram& program, std::chrono::milliseconds tick) {
+    HANDLE process = static_cast<Win32StartedProgram&>(program).handle();
+    MsgWaitForMultipleObjectsEx(1, &process, static_cast<DWORD>(tick.count()), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    processMessages();
+}
+
+// The stop message: posted to the thread, so no window takes it; the loop notes it.
+constexpr UINT stopMessage = WM_USER + 50;
+
+void Win32Toolkit::postStopMessage() { PostThreadMessageW(GetCurrentThreadId(), stopMessage, 0, 0); }
+
+bool Win32Toolkit::takeStopMessage() { return std::exchange(stopSeen_, false); }
+
 void Win32Toolkit::quit() { PostQuitMessage(0); }
 
 void Win32Toolkit::handleMessage(MSG& message) {
+    if (message.hwnd == nullptr && message.message == stopMessage) stopSeen_ = true;
     Win32Form* form = message.hwnd != nullptr ? formWindow(GetAncestor(message.hwnd, GA_ROOT)) : nullptr;
     if (form != nullptr && form->live() && routeFormKeys(*form, message)) return;
     TranslateMessage(&message);

@@ -30,6 +30,9 @@ public:
     void runMessageLoop(Application& app) override;
     void processMessages() override;
     void waitForEvents(std::chrono::milliseconds tick) override;
+    void waitForProgram(StartedProgram& program, std::chrono::milliseconds tick) override;
+    void postStopMessage() override;
+    bool takeStopMessage() override;
     void quit() override;
     MessageResult messageBox(const MessageBoxRequest& request) override;
     std::optional<std::string> openFileDialog(const OpenFileRequest& request) override;
@@ -69,6 +72,7 @@ private:
     std::vector<ModalSession> modalSessions_;  // the innermost last
     HWND lastActive_ = nullptr;
     bool returnPreviewed_ = false;  // the Enter key went through the key preview already
+    bool stopSeen_ = false;         // the stop message went through the queue
 };
 
 }  // namespace zelvio

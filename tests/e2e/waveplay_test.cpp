@@ -2,6 +2,7 @@
 // null sink under Wine): play, the running position, Fwd and Stop, and the
 // media errors of a damaged wave and of a CD device that is not there.
 
+#include "common/waveheader.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/settings_file.h"
 
@@ -14,18 +15,11 @@ namespace {
 
 // A tone of `seconds` seconds: 8,000 samples a second, 8 bits, one channel.
 std::string toneWave(int seconds) {
-    auto number = [](std::uint32_t value, int bytes) {
-        std::string text;
-        for (int i = 0; i < bytes; ++i) text += static_cast<char>((value >> (8 * i)) & 0xFF);
-        return text;
-    };
     std::string samples(static_cast<std::size_t>(8000 * seconds), '\0');
     for (std::size_t i = 0; i < samples.size(); ++i) {
         samples[i] = static_cast<char>(128 + 40 * std::sin(2 * 3.14159265 * 440 * static_cast<double>(i) / 8000));
     }
-    const auto data = static_cast<std::uint32_t>(samples.size());
-    return "RIFF" + number(36 + data, 4) + "WAVEfmt " + number(16, 4) + number(1, 2) + number(1, 2) +
-           number(8000, 4) + number(8000, 4) + number(1, 2) + number(8, 2) + "data" + number(data, 4) + samples;
+    return waveHeader(1, 8000, 8, static_cast<std::uint32_t>(samples.size())) + samples;
 }
 
 class WavePaneTest : public ::testing::Test {

@@ -1,7 +1,6 @@
 // The launcher stand-in answers as WinExec would for the files at hand.
 
-#include "platform/headless/headless_filesystem.h"
-#include "platform/headless/headless_launcher.h"
+#include "platform/headless/headless_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +8,9 @@ namespace zelvio {
 namespace {
 
 TEST(HeadlessLauncher, AnswersByWhetherTheProgramFileExists) {
-    HeadlessFileSystem fs;
-    HeadlessLauncher launcher(fs);
+    HeadlessPlatform headless;
+    HeadlessFileSystem& fs = headless.fs;
+    HeadlessLauncher& launcher = headless.launcher;
     fs.putFile("C:\\L3ENC\\L3ENC.EXE", "");
     fs.putFile("C:\\WORK\\command.com", "");
     fs.changeDirectory("C:\\WORK");
@@ -28,8 +28,9 @@ TEST(HeadlessLauncher, AnswersByWhetherTheProgramFileExists) {
 }
 
 TEST(HeadlessLauncher, ScriptedResultsComeFirstInOrder) {
-    HeadlessFileSystem fs;
-    HeadlessLauncher launcher(fs);
+    HeadlessPlatform headless;
+    HeadlessFileSystem& fs = headless.fs;
+    HeadlessLauncher& launcher = headless.launcher;
     fs.putFile("C:\\PLAYER.EXE", "");
     launcher.scriptResult(8);
     launcher.scriptResult(42);

@@ -1,6 +1,8 @@
 // The media device's command strings, its one-shot options and its
 // notifications, on the headless backend's simulated devices.
 
+#include "program_fixture.h"
+
 #include "common/errors.h"
 #include "platform/application.h"
 #include "platform/headless/headless_platform.h"
@@ -26,10 +28,7 @@ protected:
     Texts sent() {
         Texts commands;
         for (std::size_t i = seen; i < headless.media.commands().size(); ++i) {
-            std::string command = headless.media.commands()[i];
-            const std::size_t alias = command.find("zelvio");
-            command.replace(alias, command.find_first_not_of("0123456789", alias + 6) - alias, "DEV");
-            commands.push_back(command);
+            commands.push_back(withoutAlias(headless.media.commands()[i]));
         }
         seen = headless.media.commands().size();
         return commands;

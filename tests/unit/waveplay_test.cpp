@@ -38,12 +38,8 @@ protected:
         main().recplay.click();
         Texts sent;
         for (std::size_t i = before; i < headless.media.commands().size(); ++i) {
-            std::string command = headless.media.commands()[i];
-            if (!command.starts_with("open") && !command.starts_with("play")) continue;
-            // Each device has an alias of its own; which one does not matter here.
-            const std::size_t alias = command.find("zelvio");
-            command.replace(alias, command.find_first_not_of("0123456789", alias + 6) - alias, "DEV");
-            sent.push_back(command);
+            const std::string& command = headless.media.commands()[i];
+            if (command.starts_with("open") || command.starts_with("play")) sent.push_back(withoutAlias(command));
         }
         return sent;
     }

@@ -1,0 +1,19 @@
+#include "encoding/wavetemplate.h"
+
+#include "common/waveheader.h"
+#include "platform/filesystem.h"
+
+namespace zelvio {
+
+std::string_view WaveTemplate() {
+    // CD quality, and 4 bytes of data: one stereo sample frame.
+    static const std::string bytes = waveHeader(2, 44100, 16, 4) + "\x61\xFF\x20\xFB";
+    return bytes;
+}
+
+void writeWaveTemplate(FileSystem& fs, const std::string& path) {
+    fs.deleteFile(path);
+    fs.writeBytes(path, WaveTemplate());
+}
+
+}  // namespace zelvio

@@ -1,0 +1,260 @@
+// The Encode command, the index data dialog and the batch, on the headless
+// backend: scripted encoder runs, simulated CDs, virtual time.
+
+#include "program_fixture.h"
+
+#include "encoding/compress.h"
+#include "songindex/zelvioindex.h"
+#include "wave_header.h"
+
+namespace zelvio {
+namespace {
+
+using namespace std::chrono_literals;
+using Texts = std::vector<std::string>;
+
+class EncodingTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        fs().makeDirectories("C:\\ZELVIO");
+        fs().makeDirectories("C:\\MUSIC");
+        fs().changeDirectory("C:\\ZELVIO");
+        for (const char* name : {"take1.wav", "my song.wav", "A long wave name.wav"}) {
+            fs().putFile(std::string("C:\\WAVES\\") + name, waveLasting(1s));
+        }
+        fs().setShortName("C:\\WAVES\\A long wave name.wav", "ALONGW~1.WAV");
+        fs().addDrive('D');
+        for (int track = 1; track <= 5; ++track) fs().putFile("D:\\Track0" + std::to_string(track) + ".cda", "");
+        headless.media.insertCd({2s, 2s, 2s, 2s, 2s});
+    }
+    void startWith(const std::string& waves, const std::string& flags, int cdmode) {
+        fs().putFile("C:\\ZELVIO\\mpzelvio.cfg",
+                     crlf({"ver 1.3", waves, "C:\\MUSIC", "C:\\L3ENC\\L3ENC.EXE", "", flags, std::to_string(cdmode),
+                           "C:\\RIP\\DAC.EXE", "%R %q%T%"}));
+        start();
+    }
+    TIndexdata& dialog() { return *program->Indexdata; }
+    Tcompressinfo& info() { return *program->compressinfo; }
+    Texts memo() { return info().outputmemo.lines(); }
+    // Selects the items, answers the question with `answer` and runs `inDialog` in the index data dialog.
+    void encode(const std::vector<std::size_t>& items, std::function<void(TIndexdata&)> inDialog,
+                MessageResult answer = MessageResult::Yes) {
+        main().recfilelist.choose(items);
+        toolkit().answerMessageBox(answer);
+        toolkit().whenShownModally("TIndexdata", [this, inDialog](Form&) {
+            inDialog(dialog());
+            dialog().Okbutt.click();
+        });
+        main().compilebutt.click();
+    }
+    // An encoder run that makes its MP3 file after `lasts`.
+    void encoderMakes(const std::string& mp3, std::chrono::milliseconds lasts = 1s) {
+        headless.launcher.scriptRun({.lasts = lasts, .effect = [this, mp3] { fs().putFile(mp3, "mp3"); }});
+    }
+    Texts commandLines() {
+        Texts lines;
+        for (const auto& run : headless.launcher.watched()) lines.push_back(run.commandLine);
+        return lines;
+    }
+};
+
+TEST_F(EncodingTest, TheCommandAsksFirstAndNeedsAnEncoder) {
+    fs().putFile("C:\\ZELVIO\\mpzelvio.cfg", crlf({"ver 1.2", "C:\\WAVES", "C:\\MUSIC", "", "", "-hq", "0"}));
+    start();
+    main().recfilelist.choose({0});
+    main().Encode1.click();
+    EXPECT_EQ(boxes().at(0).text,
+              "Sorry, the encoder path in the config is blank please enter the pathby selecting the config button on "
+              "the main screen.");
+    main().settings.encoderpath = "C:\\L3ENC\\L3ENC.EXE";
+    main().recfilelist.choose({});
+    main().Encode1.click();  // nothing selected: nothing at all
+    EXPECT_EQ(boxes().size(), 1u);
+    toolkit().answerMessageBox(MessageResult::Cancel);
+    main().recfilelist.choose({0, 1, 2});
+    main().Encode1.click();
+    toolkit().answerMessageBox(MessageResult::Cancel);
+    main().recfilelist.choose({2});
+    main().Encode1.click();
+    EXPECT_EQ(boxes().at(1).text, "Encode the selected 3 files?");
+    EXPECT_EQ(boxes().at(1).buttons, MessageButtons::YesCancel);
+    EXPECT_EQ(boxes().at(2).text, "Encode the selected file?");
+    EXPECT_TRUE(toolkit().modalShows().empty());
+}
+
+TEST_F(EncodingTest, WavesBecomeMp3FilesNamedByTheirEntriesOrTheirFileNames) {
+    startWith("C:\\WAVES", "-hq", 0);
+    fs().putFile("C:\\MUSIC\\index.dat", crlf({"A long wave name.mp3", "Long", "Artist", "3:00", "take1.mp3", "Best",
+                                              "Artist", "3:00"}));
+    encoderMakes("C:\\MUSIC\\A_long_wave_name.mp3");
+    encoderMakes("C:\\MUSIC\\my_song.mp3");
+    encoderMakes("C:\\MUSIC\\take1.mp3");
+    encode({0, 1, 2}, [this](TIndexdata& d) {
+        EXPECT_EQ(d.indexedit.text(), "C:\\MUSIC\\index.dat");
+        EXPECT_EQ(d.FileList.items(), (Texts{"A long wave name.wav", "my song.wav", "take1.wav"}));
+        EXPECT_EQ(d.compressname.text(), "A long wave name.mp3");  // from its entry
+        EXPECT_EQ(d.songedit.text(), "Long");
+        d.compresnow.click();
+    });
+    EXPECT_EQ(commandLines(),
+              (Texts{"command.com /c C:\\L3ENC\\L3ENC.EXE C:\\WAVES\\ALONGW~1.WAV C:\\MUSIC\\A_long_wave_name.mp3 -hq",
+                     "command.com /c C:\\L3ENC\\L3ENC.EXE \"C:\\WAVES\\my song.wav\" C:\\MUSIC\\my_song.mp3 -hq",
+                     "command.com /c C:\\L3ENC\\L3ENC.EXE C:\\WAVES\\take1.wav C:\\MUSIC\\take1.mp3 -hq"}));
+    EXPECT_EQ(headless.launcher.watched().at(0).directory, "C:\\ZELVIO");
+    EXPECT_EQ(memo().at(0), "Debug:" + commandLines().at(0));
+    EXPECT_EQ(memo().size(), 3u);
+    // The button shows the new files at once; the one entry named as its file pairs.
+    EXPECT_EQ(main().mpsonglist.items().at(2), std::string("Best") + std::string(28, ' ') + "Artist" +
+                                                   std::string(13, ' ') + "3:00");
+    EXPECT_TRUE(dialog().Okbutt.enabled());
+    EXPECT_FALSE(dialog().stopbutt.visible());
+    EXPECT_TRUE(info().donebutt.enabled());
+}
+
+TEST_F(EncodingTest, EmptyFlagsEndTheLineInASpaceAndFailuresAreTold) {
+    startWith("C:\\WAVES", "", 0);
+    headless.launcher.scriptRun({.startError = 2});
+    headless.launcher.scriptRun({.lasts = 1s, .exitCode = 5});
+    encoderMakes("C:\\MUSIC\\take1.mp3");
+    encode({0, 1, 2}, [](TIndexdata& d) { d.compresnow.click(); });
+    EXPECT_EQ(commandLines().back(), "command.com /c C:\\L3ENC\\L3ENC.EXE C:\\WAVES\\take1.wav C:\\MUSIC\\take1.mp3 ");
+    const Texts lines = memo();
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[1], "The encoder could not be started (The system cannot find the file specified): command.com /c "
+                        "C:\\L3ENC\\L3ENC.EXE C:\\WAVES\\ALONGW~1.WAV C:\\MUSIC\\A_long_wave_name.mp3 ");
+    EXPECT_EQ(lines[2], "No MP3 file was made: C:\\MUSIC\\A_long_wave_name.mp3");
+    EXPECT_EQ(lines[4].substr(0, 42), "The encoder ended with exit code 5: comman");
+    EXPECT_EQ(lines[5], "No MP3 file was made: C:\\MUSIC\\my_song.mp3");
+}
+
+TEST_F(EncodingTest, StopEndsTheRunningEncoderAndSkipsTheRest) {
+    startWith("C:\\WAVES", "-hq", 0);
+    encoderMakes("C:\\MUSIC\\A_long_wave_name.mp3", 60s);
+    toolkit().postAt(5s, [this] { dialog().stopbutt.click(); });
+    encode({0, 1, 2}, [this](TIndexdata& d) {
+        d.compresnow.click();
+        EXPECT_EQ(d.batchstatus, 100);
+    });
+    ASSERT_EQ(headless.launcher.watched().size(), 1u);
+    EXPECT_TRUE(headless.launcher.watched()[0].terminated);
+    EXPECT_FALSE(fs().fileExists("C:\\MUSIC\\A_long_wave_name.mp3"));
+    EXPECT_EQ(memo().size(), 1u);  // the one "Debug:" line
+    EXPECT_TRUE(dialog().Okbutt.enabled());
+    EXPECT_FALSE(dialog().stopbutt.visible());
+    EXPECT_LT(toolkit().clock().now, 10s);
+}
+
+TEST_F(EncodingTest, CdTracksAreCapturedIntoTempWavThenEncoded) {
+    startWith("D:\\", "-hq", 1);
+    encoderMakes("C:\\MUSIC\\Track02.mp3");
+    encoderMakes("C:\\MUSIC\\Track05.mp3");
+    encode({1, 4}, [this](TIndexdata& d) {
+        EXPECT_EQ(d.tracknumbers, (std::vector<int>{2, 5}));
+        d.KillTempcheck.click();  // keep temp.wav
+        d.compresnow.click();
+    });
+    Texts plays;
+    for (const auto& command : headless.media.commands()) {
+        if (command.starts_with("play") || command.starts_with("record") || command.starts_with("save")) {
+            plays.push_back(withoutAlias(command));
+        }
+    }
+    EXPECT_EQ(plays, (Texts{"record DEV notify", "play DEV from 2 to 3 notify", "save DEV \"C:\\ZELVIO\\temp.wav\" wait",
+                            "record DEV notify", "play DEV from 5 notify", "save DEV \"C:\\ZELVIO\\temp.wav\" wait"}));
+    EXPECT_EQ(commandLines().at(1),
+              "command.com /c C:\\L3ENC\\L3ENC.EXE C:\\ZELVIO\\temp.wav C:\\MUSIC\\Track05.mp3 -hq");
+    EXPECT_TRUE(fs().fileExists("C:\\ZELVIO\\temp.wav"));
+    EXPECT_EQ(toolkit().clock().now, 6s);  // two tracks of 2 s, encoders of 1 s
+}
+
+TEST_F(EncodingTest, TheRipperGetsItsExpandedCommandAndCaptureErrorsEndTheBatch) {
+    startWith("D:\\", "-hq", 1);
+    main().settings.rippercommand = "%M %O %R %T %W %q%%x%";
+    headless.launcher.scriptRun({.effect = [this] { fs().putFile("C:\\ZELVIO\\temp.wav", ""); }});
+    encode({1, 4}, [](TIndexdata& d) {
+        d.RipCdCheck.click();
+        d.compresnow.click();
+    });
+    // "%q" and "%%" go with their letters, the "x" stays, the last "%" goes.
+    EXPECT_EQ(commandLines(), Texts{"command.com /c C:\\RIP\\DAC.EXE C:\\MUSIC C:\\ZELVIO\\temp.wav D:\\ 2 C:\\ZELVIO\\ x"});
+    EXPECT_EQ(boxes().back().text, "Error #2 Please see the output box for more info");
+    EXPECT_EQ(memo(), (Texts{"Error # 2,Sorry there was an error, the cd track that I just recorded had a size of 0 "
+                             "bytes. This may be because there was not enough disk space to save it or it was "
+                             "misplaced. All other encoding will be terminated"}));
+    EXPECT_FALSE(fs().fileExists("C:\\ZELVIO\\temp.wav"));  // "Delete Temp Wav" is ticked
+
+    fs().deleteFile("C:\\ZELVIO\\temp.wav");
+    encode({1}, [](TIndexdata& d) { d.compresnow.click(); });  // the ripper makes nothing
+    EXPECT_EQ(boxes().back().text, "Error #1 Please see the output box for more info");
+    EXPECT_EQ(memo().back().substr(0, 90),
+              "Error # 1, Sorry there was an error, the cd track that I just recorded could not be found.");
+}
+
+TEST_F(EncodingTest, SavingBeforeTheBatchIsAskedAndCancelStillEncodes) {
+    startWith("C:\\WAVES", "-hq", 0);
+    encoderMakes("C:\\MUSIC\\take1.mp3");
+    encode({2}, [this](TIndexdata& d) {
+        d.songedit.type("Take One");
+        d.Button1.click();
+        toolkit().answerMessageBox(MessageResult::Cancel);
+        d.compresnow.click();
+    });
+    EXPECT_EQ(boxes().back().text, "Save Index Before Compress?");
+    EXPECT_FALSE(fs().fileExists("C:\\MUSIC\\index.dat"));
+    EXPECT_TRUE(fs().fileExists("C:\\MUSIC\\take1.mp3"));
+
+    encoderMakes("C:\\MUSIC\\take1.mp3");
+    encode({2}, [this](TIndexdata& d) {
+        d.songedit.type("Take One");
+        d.Button1.click();
+        toolkit().answerMessageBox(MessageResult::Yes);
+        d.compresnow.click();
+        EXPECT_FALSE(d.saveindex.enabled());
+    });
+    EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\index.dat"), crlf({"take1.mp3", "Take One", "", ""}));
+}
+
+TEST_F(EncodingTest, AMissingDiscEndsTheBatchThroughTheErrorHandlerWithAWayOut) {
+    startWith("D:\\", "-hq", 1);
+    headless.media.ejectCd();
+    encode({0}, [this](TIndexdata& d) {
+        d.compresnow.click();
+        EXPECT_TRUE(d.Okbutt.enabled());
+        EXPECT_FALSE(d.stopbutt.visible());
+        EXPECT_TRUE(info().donebutt.enabled());
+    });
+    EXPECT_EQ(errors(), Texts{"The device driver is not ready.."});
+}
+
+TEST_F(EncodingTest, TheDialogStoresEntriesFileByFile) {
+    startWith("D:\\", "-hq", 1);
+    fs().putFile("C:\\MUSIC\\index.dat", crlf({"TRACK03.MP3", "Third", "Band", "4:00"}));
+    encode({1, 2}, [this](TIndexdata& d) {
+        EXPECT_EQ(d.compressname.text(), "Track02.mp3");  // no entry
+        EXPECT_EQ(d.songedit.text(), "");
+        EXPECT_TRUE(d.compressname.focused());
+        d.compressname.type("my song");
+        d.pressKey('\r');  // Enter moves on as Tab does
+        EXPECT_TRUE(d.songedit.focused());
+        d.songedit.type("Second");
+        d.Button1.click();
+        EXPECT_EQ(d.FileList.itemIndex(), 1);
+        EXPECT_EQ(d.songedit.text(), "Third");  // its entry, TRACK03.MP3
+        d.songedit.type("Third, again");
+        d.Button1.click();
+        d.Button1.click();  // on the last file: it stays, showing what was stored
+        EXPECT_EQ(d.FileList.itemIndex(), 1);
+        EXPECT_EQ(d.indexlist, (WorkingCopy{"TRACK03.MP3", "Third, again", "Band", "4:00", "my_song", "Second", "", ""}));
+        d.addindexchq.click();
+        EXPECT_TRUE(d.indexedit.enabled());
+        d.indexedit.type("C:\\MUSIC\\none.dat");
+        d.compressname.setFocus();  // leaving the field reads that index: there is none
+        EXPECT_TRUE(d.indexlist.empty());
+        EXPECT_EQ(d.entryline, (std::vector<int>{-1, -1}));
+        d.addindexchq.click();
+    });
+    EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\index.dat"), crlf({"TRACK03.MP3", "Third", "Band", "4:00"}));  // never saved
+}
+
+}  // namespace
+}  // namespace zelvio
