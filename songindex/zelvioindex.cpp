@@ -31,7 +31,7 @@ ControlDesign box(const char* name, int left, const char* caption, unsigned flag
 }
 
 ControlDesign bottomButton(const char* name, int left, const char* caption, const char* hint, unsigned flags) {
-    return {.name = name, .kind = ControlKind::Button, .bounds = {left, 268, 100, 28}, .caption = caption,
+    return {.name = name, .kind = ControlKind::Button, .bounds = {left, 268, 112, 28}, .caption = caption,
             .hint = hint, .flags = flags::Bold | flags};
 }
 
@@ -61,11 +61,11 @@ std::vector<ControlDesign> windowLayout() {
          .flags = flags::Disabled, .parent = "GroupBox2"},
         box("addindexchq", 252, "Use default index", flags::Checked),
         box("Autogetchq", 374, "Auto Get Length", flags::Disabled),
-        bottomButton("compresnow", 198, "Encode Now", "GO! compress the files", 0),
+        bottomButton("compresnow", 192, "Encode Now", "GO! compress the files", 0),
         bottomButton("saveindex", 8, "Save Index", "Save the current index", flags::Disabled),
-        bottomButton("Okbutt", 389, "&Ok", "Back to main screen", 0),
+        bottomButton("Okbutt", 377, "&Ok", "Back to main screen", 0),
         // Lies over "Encode Now" and shows only while a batch runs.
-        bottomButton("stopbutt", 198, "! STOP !", "", flags::Hidden),
+        bottomButton("stopbutt", 192, "! STOP !", "", flags::Hidden),
         box("KillTempcheck", 8, "Delete Temp Wav", flags::Checked),
         box("RipCdCheck", 130, "Use CD Ripping", 0),
     };
