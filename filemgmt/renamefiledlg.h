@@ -1,7 +1,13 @@
 #pragma once
-// The rename dialog for wave and MP3 files.
+// The rename dialog, used as a function: the caller fills both names, empties
+// renameresult and shows it modally; afterwards renameresult holds the new
+// name, or nothing when the file is to stay as it is.
 
+#include "platform/controls/button.h"
+#include "platform/controls/edit.h"
 #include "platform/form.h"
+
+#include <string>
 
 namespace zelvio {
 
@@ -12,6 +18,20 @@ public:
     explicit Trenamedialog(MainProgram& program);
 
     MainProgram& program;
+    std::string renameresult;
+
+    // Asks for a new name for `name`; empty when the user gave none.
+    std::string askNewName(const std::string& name);
+
+    void FormKeyPress(char& key);
+    void newnameeditExit();
+    void OkbuttClick();
+    void CancelButtClick();
+
+    Edit& oldnameedit = control<Edit>("oldnameedit");
+    Edit& newnameedit = control<Edit>("newnameedit");
+    Button& Okbutt = control<Button>("Okbutt");
+    Button& CancelButt = control<Button>("CancelButt");
 };
 
 }  // namespace zelvio

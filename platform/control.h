@@ -56,6 +56,9 @@ public:
     virtual void click();
     // A key typed while the control has the focus (after the key preview).
     virtual void keyTyped(char) {}
+    // Enter pressed while the control has the focus, before any key preview:
+    // true when the control used it (a button presses).
+    virtual bool enterPressed() { return false; }
 
     // The backend's side.
     void attach(ControlPeer* peer) { peer_ = peer; }

@@ -135,6 +135,7 @@ bool Form::previewKey(char& key) {
 }
 
 void Form::pressKey(char key) {
+    if (key == '\r' && focused_ != nullptr && focused_->enterPressed()) return;
     if (!previewKey(key)) return;
     if (key == '\t') {
         focusNext();

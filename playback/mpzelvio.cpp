@@ -110,13 +110,13 @@ std::vector<ControlDesign> mainWindowLayout() {
         item("Voice1", "&Voice", "File1", notYet),
         item("Setup1", "&Setup", "File1"),
         item("N1", "-", "File1"),
-        item("WaveDelete1", "De&lete Wave ", "File1", notYet),
-        item("WaveRename1", "Rename &Wave ", "File1", notYet),
+        item("WaveDelete1", "De&lete Wave ", "File1"),
+        item("WaveRename1", "Rename &Wave ", "File1"),
         item("N2", "-", "File1"),
-        item("Mp3Delete1", "&Delete Mp3 ", "File1", notYet),
-        item("Mp3Rename1", "&Rename Mp3 ", "File1", notYet),
+        item("Mp3Delete1", "&Delete Mp3 ", "File1"),
+        item("Mp3Rename1", "&Rename Mp3 ", "File1"),
         item("N3", "-", "File1"),
-        item("IndexEdit1", "&Index Edit", "File1", notYet),
+        item("IndexEdit1", "&Index Edit", "File1"),
         item("N4", "-", "File1"),
         item("Exit1", "E&xit", "File1"),
         menu("View1", "&View"),
@@ -135,19 +135,19 @@ std::vector<ControlDesign> mainWindowLayout() {
         item("Mixer2", "&Mixer", "PopupMenu1"),
         item("Setup2", "&Setup", "PopupMenu1"),
         item("N7", "-", "PopupMenu1"),
-        item("Rename1", "&Rename", "PopupMenu1", notYet),
-        item("Delete1", "&Delete", "PopupMenu1", notYet),
+        item("Rename1", "&Rename", "PopupMenu1"),
+        item("Delete1", "&Delete", "PopupMenu1"),
 
         {.name = "PopupMenu2", .kind = K::PopupMenu},
         item("Play2", "&Play", "PopupMenu2"),
         item("N8", "-", "PopupMenu2"),
-        item("IndexEdit2", "&Index Edit", "PopupMenu2", notYet),
+        item("IndexEdit2", "&Index Edit", "PopupMenu2"),
         item("N9", "-", "PopupMenu2"),
         item("Mixer3", "&Mixer", "PopupMenu2"),
         item("Setup3", "&Setup", "PopupMenu2"),
         item("N10", "-", "PopupMenu2"),
-        item("Rename2", "&Rename", "PopupMenu2", notYet),
-        item("Delete2", "&Delete", "PopupMenu2", notYet),
+        item("Rename2", "&Rename", "PopupMenu2"),
+        item("Delete2", "&Delete", "PopupMenu2"),
     };
     layout.insert(layout.end(), menus.begin(), menus.end());
     return layout;
@@ -205,6 +205,12 @@ TForm1::TForm1(MainProgram& program)
     recfwd.onClick = [this] { recfwdClick(); };
     recpause.onClick = [this] { recpauseClick(); };
     MediaPlayer1.OnNotify = [this] { MediaPlayer1Notify(); };
+
+    for (MenuItem* item : {&WaveDelete1, &Delete1}) item->onClick = [this] { deletewaves(); };
+    for (MenuItem* item : {&WaveRename1, &Rename1}) item->onClick = [this] { renamewaves(); };
+    for (MenuItem* item : {&Mp3Delete1, &Delete2}) item->onClick = [this] { deletemp3s(); };
+    for (MenuItem* item : {&Mp3Rename1, &Rename2}) item->onClick = [this] { renamemp3s(); };
+    for (MenuItem* item : {&IndexEdit1, &IndexEdit2}) item->onClick = [this] { IndexEdit(); };
 
     mp3dir.onChange = [this] { BuildSongList(); };
     mp3filter.onChange = [this] { BuildSongList(); };

@@ -67,6 +67,15 @@ public:
     void compilebuttclick();
     void Encode1Click();
 
+    // The index editor and the file commands.
+    void IndexEdit();
+    void deletewaves();
+    void renamewaves();
+    void deletemp3s();
+    void renamemp3s();
+    void refreshWaves();
+    void refreshMp3s();
+
     // The MP3 pane.
     void BuildSongList();
     void PlaySongs();
@@ -119,6 +128,16 @@ public:
     // The menus.
     MenuItem& Encode1 = control<MenuItem>("Encode1");
     MenuItem& Mixer1 = control<MenuItem>("Mixer1");
+    MenuItem& WaveDelete1 = control<MenuItem>("WaveDelete1");
+    MenuItem& WaveRename1 = control<MenuItem>("WaveRename1");
+    MenuItem& Mp3Delete1 = control<MenuItem>("Mp3Delete1");
+    MenuItem& Mp3Rename1 = control<MenuItem>("Mp3Rename1");
+    MenuItem& IndexEdit1 = control<MenuItem>("IndexEdit1");
+    MenuItem& IndexEdit2 = control<MenuItem>("IndexEdit2");
+    MenuItem& Rename1 = control<MenuItem>("Rename1");
+    MenuItem& Delete1 = control<MenuItem>("Delete1");
+    MenuItem& Rename2 = control<MenuItem>("Rename2");
+    MenuItem& Delete2 = control<MenuItem>("Delete2");
     MenuItem& Setup1 = control<MenuItem>("Setup1");
     MenuItem& Exit1 = control<MenuItem>("Exit1");
     MenuItem& Refresh1 = control<MenuItem>("Refresh1");

@@ -9,6 +9,12 @@ class Button : public Control {
 public:
     using Control::Control;
 
+    // Enter presses the focused button: the program's dialogs have no default button.
+    bool enterPressed() override {
+        clicked();
+        return true;
+    }
+
 protected:
     bool takesFocus() const override { return true; }
 };

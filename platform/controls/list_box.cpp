@@ -76,12 +76,10 @@ void ListBox::rightClick(Point screen) {
     rightClicked(screen);
 }
 
-void ListBox::keyTyped(char key) {
-    if (key == '\r') pressEnter();
-}
-
-void ListBox::pressEnter() {
+bool ListBox::enterPressed() {
+    if (form().design().keyPreview) return false;
     if (itemIndex_ >= 0) doubleClicked(static_cast<std::size_t>(itemIndex_));
+    return true;
 }
 
 void ListBox::selectionEdited(const std::vector<std::size_t>& items, int itemIndex) {

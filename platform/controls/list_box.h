@@ -48,13 +48,13 @@ public:
 
     // What a user does: selects exactly these items (clicks, with Ctrl for
     // more), double-clicks an item, right-clicks at a point of the screen
-    // (the design's pop-up menu appears there), or presses Enter, which acts
-    // as a double click on the current item.
+    // (the design's pop-up menu appears there).
     void choose(const std::vector<std::size_t>& items);
     void doubleClick(std::size_t item);
     void rightClick(Point screen);
-    void pressEnter();
-    void keyTyped(char key) override;
+    // Enter acts as a double click on the current item, unless the form
+    // previews keys: its data-entry dialogs move on with Enter instead.
+    bool enterPressed() override;
 
     // The backend's side.
     void selectionEdited(const std::vector<std::size_t>& items, int itemIndex);

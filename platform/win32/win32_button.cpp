@@ -19,13 +19,6 @@ bool Win32Button::draw(const DRAWITEMSTRUCT& item) {
     return true;
 }
 
-// Enter presses the focused button: the dialog keys would press only a
-// default button, and the program's dialogs have none.
-bool Win32Button::pressEnter() {
-    report([this] { control().clicked(); });
-    return true;
-}
-
 LRESULT Win32Button::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
     // A quick second click is a click: buttons do not know double clicks.
     if (message == WM_LBUTTONDBLCLK) message = WM_LBUTTONDOWN;

@@ -11,7 +11,6 @@ public:
 
     void notified(WORD code) override;
     bool draw(const DRAWITEMSTRUCT& item) override;
-    bool pressEnter() override;
 
 protected:
     WindowKind windowKind() const override;

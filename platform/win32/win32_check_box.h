@@ -10,7 +10,6 @@ public:
     using Win32Control::Win32Control;
 
     void notified(WORD code) override;
-    bool pressEnter() override { return false; }
 
 protected:
     WindowKind windowKind() const override { return {L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX}; }

@@ -162,6 +162,12 @@ void Win32Control::applyBounds() {
     moved(bounds);
 }
 
+bool Win32Control::pressEnter() {
+    bool used = false;
+    report([&] { used = control_.enterPressed(); });
+    return used;
+}
+
 LRESULT Win32Control::callDefault(UINT message, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcW(systemProc_, window_, message, wParam, lParam);
 }

@@ -42,8 +42,8 @@ public:
     virtual bool draw(const DRAWITEMSTRUCT&) { return false; }      // WM_DRAWITEM
     virtual bool measure(MEASUREITEMSTRUCT&) { return false; }      // WM_MEASUREITEM
     virtual void formResized() {}                                   // the form's client area changed
-    // Enter pressed while it has the focus; true when it used the key.
-    virtual bool pressEnter() { return false; }
+    // Enter pressed while it has the focus; true when the control used the key.
+    bool pressEnter();
     // Whether the window's messages pass through subclassed() (and its mouse
     // through the form's hints).
     virtual bool listens() const { return true; }

@@ -89,11 +89,6 @@ void Win32ListBox::notified(WORD code) {
     }
 }
 
-bool Win32ListBox::pressEnter() {
-    report([this] { list().pressEnter(); });
-    return true;
-}
-
 POINT Win32ListBox::keyboardMenuPoint() const {
     RECT item{};
     const auto current = SendMessageW(window(), LB_GETCARETINDEX, 0, 0);

@@ -17,7 +17,6 @@ public:
     void notified(WORD code) override;
     bool draw(const DRAWITEMSTRUCT& item) override;
     bool measure(MEASUREITEMSTRUCT& item) override;
-    bool pressEnter() override;
 
 protected:
     WindowKind windowKind() const override;

@@ -101,6 +101,17 @@ RECT clientRect(HWND window) {
     return rect;
 }
 
+HWND focusedWindow(HWND anyWindow) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(anyWindow, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}
+
+bool waitForFocus(HWND window, Milliseconds timeout) {
+    return pollUntil([&] { return focusedWindow(window) == window; }, timeout);
+}
+
 void pressKey(HWND window, UINT virtualKey, bool alt) {
     if (!IsWindow(window)) throw DriverError("cannot press a key in a window that is gone");
     const LPARAM altDown = alt ? (KF_ALTDOWN << 16) : 0;

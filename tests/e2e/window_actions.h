@@ -31,6 +31,11 @@ bool isVisible(HWND window);
 RECT windowRect(HWND window);
 RECT clientRect(HWND window);
 
+// The window that has the keyboard focus in the program that owns `anyWindow`.
+HWND focusedWindow(HWND anyWindow);
+// Waits until `window` has the focus.
+bool waitForFocus(HWND window, Milliseconds timeout = kDefaultTimeout);
+
 // A key pressed and let go while `window` has the keyboard; with Alt held
 // as a system key (Alt+F4).
 void pressKey(HWND window, UINT virtualKey, bool alt = false);

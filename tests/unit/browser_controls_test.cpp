@@ -92,7 +92,8 @@ TEST_F(BrowserControlsTest, ADirectoryShowsItsPathItsFoldersAndItsFilesInOrder) 
     EXPECT_EQ(fs.currentDirectory(), "C:\\Music\\rock");
     EXPECT_TRUE(files.items().empty());
     folders.setItemIndex(0);
-    folders.pressEnter();  // back up to the root
+    folders.setFocus();
+    form.pressKey('\r');  // back up to the root
     EXPECT_EQ(folders.directory(), "C:\\");
     EXPECT_EQ(events.back(), "change C:\\");
 }

@@ -1,0 +1,26 @@
+// Part of the main window: the Index Edit commands, which hand the selected
+// songs' files to the index editor.
+
+#include "playback/mpzelvio.h"
+#include "shell/mainprogram.h"
+#include "songindex/indexedit.h"
+
+namespace zelvio {
+
+void TForm1::IndexEdit() {
+    Tindexeditor& editor = *program.indexeditor;
+    editor.filelist.clear();
+    if (mpsonglist.selectedCount() == 0) {
+        app().messageBox(MessageKind::Information, "You must first select some MP3 Files to index", MessageButtons::Ok);
+        return;
+    }
+    std::vector<std::string> files;
+    for (std::size_t row : mpsonglist.selection()) files.push_back(mp3list.items()[row]);
+    editor.filelist.setItems(std::move(files));
+    app().showModal(editor);
+    // After OK and Cancel alike, the song list is built from the files and the index again.
+    mp3dir.update();
+    mp3list.update();
+}
+
+}  // namespace zelvio

@@ -1,0 +1,89 @@
+// The index editor and the file commands on the real windows, driven by the
+// keyboard the way their dialogs are meant to be used.
+
+#include "tests/e2e/driver.h"
+#include "tests/e2e/settings_file.h"
+
+#include <gtest/gtest.h>
+
+namespace zelvio::e2e {
+namespace {
+
+class FileManagementTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir.createDirectory("waves");
+        dir.createDirectory("music");
+        for (const char* name : {"one.wav", "two.wav"}) dir.writeFile(std::string("waves\\") + name, "x");
+        for (const char* name : {"a.mp3", "b.mp3"}) dir.writeFile(std::string("music\\") + name, "x");
+        dir.writeFile("mpzelvio.cfg", joinLines({"ver 1.5", dir.pathOf("waves"), dir.pathOf("music"), "", "", "-hq",
+                                                 "0", "", "", "", "100", "80", "640", "482"}));
+        program = std::make_unique<TestProcess>(programBeside("mpzelvio.exe"), dir.path());
+        mainWindow = waitForWindow(*program, "Mp3 Zelvio V 0.93");
+        songs = findControl(mainWindow, "mpsonglist");
+    }
+    void select(HWND list, const std::vector<int>& items) {
+        selectItems(list, items);
+        ASSERT_TRUE(pollUntil([&] { return selectedItems(list) == items; }, kDefaultTimeout));
+    }
+    // Types into the field that has the focus, then Enter.
+    void typeAndEnter(HWND field, const std::string& text) {
+        ASSERT_TRUE(waitForFocus(field)) << windowLabel(field) << " never got the focus";
+        typeText(field, text);
+        pressKey(field, VK_RETURN);
+    }
+
+    WorkDirectory dir;
+    std::unique_ptr<TestProcess> program;
+    HWND mainWindow = nullptr;
+    HWND songs = nullptr;
+};
+
+TEST_F(FileManagementTest, TwoSongsAreIndexedByTypingWithEnter) {
+    select(songs, {0, 1});
+    chooseMenuItem(mainWindow, {"&File", "&Index Edit"});
+    const HWND editor = waitForForm(*program, "Tindexeditor");
+    const HWND title = findControl(editor, "Songnameedit");
+    typeAndEnter(title, "First Song");
+    typeAndEnter(findControl(editor, "Artistnameedit"), "The Band");
+    typeAndEnter(findControl(editor, "lengthedit"), "3:00");
+    ASSERT_TRUE(pollUntil([&] { return readText(findControl(editor, "Filenameedit")) == "b.mp3"; }, kDefaultTimeout));
+    typeAndEnter(title, "Second Song");
+    typeAndEnter(findControl(editor, "Artistnameedit"), "");
+    typeAndEnter(findControl(editor, "lengthedit"), "4:00");
+    ASSERT_TRUE(waitForFocus(title));
+    click(findControl(editor, "okbutt"));
+    ASSERT_TRUE(waitUntilClosed(editor));
+
+    EXPECT_EQ(dir.readFile("music\\index.dat"),
+              joinLines({"a.mp3", "First Song", "The Band", "3:00", "b.mp3", "Second Song", "", "4:00"}));
+    ASSERT_TRUE(pollUntil([&] { return listItems(songs).at(0).substr(0, 10) == "First Song"; }, kDefaultTimeout));
+    EXPECT_EQ(listItems(songs).at(1).substr(0, 11), "Second Song");
+}
+
+TEST_F(FileManagementTest, AWaveIsDeletedAfterYesAndAnMp3RenamedWithEnterEnter) {
+    const HWND waves = findControl(mainWindow, "recfilelist");
+    select(waves, {0});
+    chooseMenuItem(mainWindow, {"&File", "De&lete Wave "});
+    const MessageBoxView question = waitForMessageBox(*program, "Confirm");
+    EXPECT_EQ(question.text, "Are you sure you want to delete the selected file(s)?");
+    pressButton(question.window, "&Yes");
+    ASSERT_TRUE(pollUntil([&] { return listItems(waves) == std::vector<std::string>{"two.wav"}; }, kDefaultTimeout));
+    EXPECT_FALSE(dir.exists("waves\\one.wav"));
+
+    select(songs, {1});
+    chooseMenuItem(mainWindow, {"&File", "&Rename Mp3 "});
+    const HWND dialog = waitForForm(*program, "Trenamedialog");
+    EXPECT_EQ(readText(findControl(dialog, "oldnameedit")), "b.mp3");
+    typeAndEnter(findControl(dialog, "newnameedit"), "renamed.mp3");
+    const HWND ok = findControl(dialog, "Okbutt");
+    ASSERT_TRUE(waitForFocus(ok));
+    pressKey(ok, VK_RETURN);
+    ASSERT_TRUE(waitUntilClosed(dialog));
+    EXPECT_TRUE(dir.exists("music\\renamed.mp3"));
+    EXPECT_TRUE(pollUntil([&] { return listItems(songs) == std::vector<std::string>{"a.mp3", "renamed.mp3"}; },
+                          kDefaultTimeout));
+}
+
+}  // namespace
+}  // namespace zelvio::e2e

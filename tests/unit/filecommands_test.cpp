@@ -1,0 +1,108 @@
+// Deleting and renaming waves and MP3 files, with the rename dialog.
+
+#include "program_fixture.h"
+
+#include "filemgmt/renamefiledlg.h"
+
+namespace zelvio {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+class FileCommandsTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        fs().makeDirectories("C:\\ZELVIO");
+        fs().changeDirectory("C:\\ZELVIO");
+        for (const char* name : {"a.wav", "b.wav", "c.wav"}) fs().putFile(std::string("C:\\WAVES\\") + name, "x");
+        for (const char* name : {"a.mp3", "b.mp3", "c.mp3"}) fs().putFile(std::string("C:\\MUSIC\\") + name, "x");
+        fs().putFile("C:\\MUSIC\\index.dat", crlf({"a.mp3", "Song A", "", ""}));
+        fs().putFile("C:\\ZELVIO\\mpzelvio.cfg", crlf({"ver 1.2", "C:\\WAVES", "C:\\MUSIC", "", "", "-hq", "0"}));
+        start();
+    }
+    // The new names the rename dialogs get in turn; "" cancels that one.
+    void renameTo(const Texts& names) {
+        for (const std::string& name : names) {
+            toolkit().whenShownModally("Trenamedialog", [this, name](Form&) {
+                Trenamedialog& d = *program->renamedialog;
+                shownNames.push_back(d.oldnameedit.text());
+                if (name.empty()) {
+                    d.CancelButt.click();
+                    return;
+                }
+                d.newnameedit.type(name);
+                d.pressKey('\r');  // to OK
+                d.pressKey('\r');  // pressed
+            });
+        }
+    }
+    Texts shownNames;
+};
+
+TEST_F(FileCommandsTest, DeletingWavesAsksOnceAndRefreshesInEveryCase) {
+    main().recfilelist.choose({0, 2});
+    toolkit().answerMessageBox(MessageResult::Yes);
+    main().WaveDelete1.click();
+    EXPECT_EQ(boxes().at(0).text, "Are you sure you want to delete the selected file(s)?");
+    EXPECT_EQ(main().recfilelist.items(), Texts{"b.wav"});
+    EXPECT_EQ(fs().currentDirectory(), "C:\\WAVES");
+
+    fs().putFile("C:\\WAVES\\new.wav", "x");
+    main().recfilelist.choose({0});
+    toolkit().answerMessageBox(MessageResult::Cancel);
+    main().Delete1.click();
+    EXPECT_EQ(main().recfilelist.count(), 2u);  // nothing deleted, the list refreshed all the same
+    main().settings.cdmode = 1;
+    main().recfilelist.choose({0});
+    main().WaveDelete1.click();  // CD mode: no question, nothing deleted
+    EXPECT_EQ(boxes().size(), 2u);
+    EXPECT_EQ(main().recfilelist.count(), 2u);
+}
+
+TEST_F(FileCommandsTest, RenamingWavesAsksForEachInListOrderAndCancelSkipsOne) {
+    main().recfilelist.choose({0, 1, 2});
+    renameTo({"x.wav", "", "z.wav"});
+    main().Rename1.click();
+    EXPECT_EQ(shownNames, (Texts{"a.wav", "b.wav", "c.wav"}));
+    EXPECT_EQ(main().recfilelist.items(), (Texts{"b.wav", "x.wav", "z.wav"}));
+}
+
+TEST_F(FileCommandsTest, Mp3CommandsRefreshOnlyWhenSomethingChanged) {
+    main().mpsonglist.choose({1});
+    toolkit().answerMessageBox(MessageResult::Cancel);
+    main().Mp3Delete1.click();
+    EXPECT_EQ(main().mpsonglist.count(), 3u);
+
+    main().mpsonglist.choose({0, 1, 2});
+    renameTo({"", "", ""});
+    fs().putFile("C:\\MUSIC\\d.mp3", "x");  // a rebuild would show it
+    main().Mp3Rename1.click();
+    EXPECT_EQ(main().mpsonglist.count(), 3u);
+
+    renameTo({"one.mp3", "", "three.mp3"});
+    main().Rename2.click();
+    EXPECT_EQ(main().mp3list.items(), (Texts{"b.mp3", "d.mp3", "one.mp3", "three.mp3"}));
+    EXPECT_EQ(main().mpsonglist.items()[2], "one.mp3");  // renamed: no longer paired with "Song A"
+
+    main().mpsonglist.choose({0});
+    toolkit().answerMessageBox(MessageResult::Yes);
+    main().Delete2.click();
+    EXPECT_EQ(main().mp3list.items(), (Texts{"d.mp3", "one.mp3", "three.mp3"}));
+    EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\index.dat"), crlf({"a.mp3", "Song A", "", ""}));  // the index untouched
+}
+
+TEST_F(FileCommandsTest, AnEmptiedNameRenamesNothing) {
+    main().mpsonglist.choose({0});
+    toolkit().whenShownModally("Trenamedialog", [this](Form&) {
+        Trenamedialog& d = *program->renamedialog;
+        EXPECT_TRUE(d.newnameedit.focused());
+        EXPECT_EQ(d.newnameedit.text(), "a.mp3");
+        d.newnameedit.type("");
+        d.Okbutt.click();
+    });
+    main().Mp3Rename1.click();
+    EXPECT_EQ(main().mp3list.items(), (Texts{"a.mp3", "b.mp3", "c.mp3"}));
+}
+
+}  // namespace
+}  // namespace zelvio

@@ -1,0 +1,122 @@
+// The index editor: songs indexed by typing, entries paired, edited and
+// removed in a working copy that reaches the disk only through OK.
+
+#include "program_fixture.h"
+
+#include "songindex/indexedit.h"
+
+namespace zelvio {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+class IndexEditorTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        fs().makeDirectories("C:\\ZELVIO");
+        fs().changeDirectory("C:\\ZELVIO");
+        for (const char* name : {"a.mp3", "b.mp3", "SONG.MP3"}) fs().putFile(std::string("C:\\MUSIC\\") + name, "x");
+    }
+    void startIn(const std::string& music) {
+        fs().putFile("C:\\ZELVIO\\mpzelvio.cfg", crlf({"ver 1.2", "C:\\ZELVIO", music, "", "", "-hq", "0"}));
+        start();
+    }
+    Tindexeditor& editor() { return *program->indexeditor; }
+    // Opens the editor on these song-list rows and runs `inEditor` in it.
+    void edit(const std::vector<std::size_t>& rows, std::function<void(Tindexeditor&)> inEditor) {
+        main().mpsonglist.choose(rows);
+        toolkit().whenShownModally("Tindexeditor", [this, inEditor](Form&) { inEditor(editor()); });
+        main().IndexEdit1.click();
+    }
+    // Types a file's three fields with Enter after each, as the keyboard loop goes.
+    static void typeEntry(Tindexeditor& e, const std::string& title, const std::string& artist,
+                          const std::string& length) {
+        for (const std::string* text : {&title, &artist, &length}) {
+            static_cast<Edit*>(e.focusedControl())->type(*text);
+            e.pressKey('\r');
+        }
+    }
+};
+
+TEST_F(IndexEditorTest, NoSelectionShowsTheMessageAndNoEditor) {
+    startIn("C:\\MUSIC");
+    main().IndexEdit2.click();
+    EXPECT_EQ(boxes().at(0).text, "You must first select some MP3 Files to index");
+    EXPECT_TRUE(toolkit().modalShows().empty());
+}
+
+TEST_F(IndexEditorTest, TypingIndexesFileAfterFileAndOkWritesANewIndex) {
+    startIn("C:\\MUSIC");
+    edit({0, 1, 2}, [](Tindexeditor& e) {
+        EXPECT_EQ(e.indexpath, "C:\\MUSIC\\index.dat");
+        EXPECT_TRUE(e.Songnameedit.focused());
+        typeEntry(e, "First", "Band", "3:00");
+        EXPECT_EQ(e.Filenameedit.text(), "b.mp3");  // the next file came up
+        typeEntry(e, "", "Lost artist", "1:00");    // no title: nothing stored
+        typeEntry(e, "Third", "", "");
+        EXPECT_EQ(e.filelist.itemIndex(), 2);       // the last file stays
+        EXPECT_EQ(e.Songnameedit.text(), "Third");
+        e.okbutt.click();
+    });
+    EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\index.dat"), crlf({"a.mp3", "First", "Band", "3:00", "SONG.MP3", "Third", "", ""}));
+    EXPECT_EQ(main().mpsonglist.items()[0].substr(0, 5), "First");  // rebuilt at once
+}
+
+TEST_F(IndexEditorTest, AnIndexInTheDriveRootAndOkWithoutTypingWritesItEmpty) {
+    fs().putFile("C:\\x.mp3", "");
+    startIn("C:\\");
+    edit({0}, [](Tindexeditor& e) {
+        EXPECT_EQ(e.indexpath, "C:\\index.dat");
+        e.okbutt.click();
+    });
+    EXPECT_EQ(fs().fileBytes("C:\\index.dat"), "");
+}
+
+TEST_F(IndexEditorTest, TheLaterOfTwoEntriesIsEditedAndTheRestWrittenBackUnchanged) {
+    const Texts index = {"song.mp3", "Old", "X", "1:00",     "other.mp3", "b.mp3", "Y", "2:00",
+                         "Song.mp3", "New", "Z", "3:00"};
+    fs().putFile("C:\\MUSIC\\index.dat", crlf(index));
+    startIn("C:\\MUSIC");
+    edit({1, 2}, [](Tindexeditor& e) {
+        EXPECT_EQ(e.entryline, (std::vector<int>{-1, 8}));  // "b.mp3" as another song's title never pairs
+        e.filelist.choose({1});
+        EXPECT_EQ(e.Songnameedit.text(), "New");
+        e.Artistnameedit.type("Zed");
+        e.Songnameedit.type("");  // an emptied title leaves the stored one
+        e.okbutt.click();
+    });
+    Texts changed = index;
+    changed[10] = "Zed";
+    EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\index.dat"), crlf(changed));
+}
+
+TEST_F(IndexEditorTest, RemoveKeepsEveryOtherFileOnItsOwnEntryAndCancelKeepsTheFile) {
+    const std::string bytes = crlf({"a.mp3", "A", "", "", "b.mp3", "B", "", "", "song.mp3", "S", "", ""});
+    fs().putFile("C:\\MUSIC\\index.dat", bytes);
+    startIn("C:\\MUSIC");
+    edit({0, 1, 2}, [](Tindexeditor& e) {
+        e.filelist.choose({1});
+        e.Removebutt.click();
+        EXPECT_EQ(e.Songnameedit.text(), "");
+        e.filelist.choose({2});
+        EXPECT_EQ(e.Songnameedit.text(), "S");
+        e.filelist.choose({0});
+        EXPECT_EQ(e.Songnameedit.text(), "A");
+        e.cancelbutt.click();
+    });
+    EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\index.dat"), bytes);
+    edit({0, 1, 2}, [](Tindexeditor& e) { e.okbutt.click(); });  // OK without changes: the same lines
+    EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\index.dat"), bytes);
+}
+
+TEST_F(IndexEditorTest, OkByItsLetterTakesTheFocusedFieldsText) {
+    startIn("C:\\MUSIC");
+    edit({0}, [](Tindexeditor& e) {
+        e.Songnameedit.type("Typed");
+        e.okbutt.clicked();  // Alt+O: the focus stays in the field
+    });
+    EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\index.dat"), crlf({"a.mp3", "Typed", "", ""}));
+}
+
+}  // namespace
+}  // namespace zelvio
