@@ -18,7 +18,6 @@ namespace zelvio {
 
 namespace {
 
-constexpr int showNormal = 1;
 constexpr int stoppedByUser = 100;
 constexpr std::chrono::milliseconds captureTick{250};
 
@@ -81,15 +80,8 @@ std::string TIndexdata::expandripper(int track) {
 }
 
 void TIndexdata::run(const std::string& commandLine, const std::string& what) {
-    Memo& memo = program.compressinfo->outputmemo;
-    const RunOutcome outcome = RunAndWait(app(), commandLine, showNormal);
-    if (!outcome.started) {
-        memo.addLine("The " + what + " could not be started (" + outcome.errorText + "): " + commandLine);
-    } else if (outcome.stopped || outcome.programEnding) {
-        batchstatus = stoppedByUser;
-    } else if (outcome.exitCode && *outcome.exitCode != 0) {
-        memo.addLine("The " + what + " ended with exit code " + std::to_string(*outcome.exitCode) + ": " + commandLine);
-    }
+    const RunOutcome outcome = runTellingFailures(app(), program.compressinfo->outputmemo, commandLine, what);
+    if (outcome.stopped || outcome.programEnding) batchstatus = stoppedByUser;
 }
 
 void TIndexdata::captureError(int number, const std::string& line) {
@@ -107,9 +99,8 @@ void TIndexdata::capturetrack(const std::string& wavePath, int track) {
     const int cdmode = program.Form1->settings.cdmode;
     fs.changeDirectory(program.Form1->startdir);
     writeWaveTemplate(fs, wavePath);
-    MediaPlayer1.DeviceType = MPDeviceType::dtWaveAudio;
     MediaPlayer1.FileName = wavePath;
-    MediaPlayer1.Open();
+    MediaPlayer1.OpenForRecording();
     MediaPlayer2.DeviceType = MPDeviceType::dtCDAudio;
     MediaPlayer2.Open();
     MediaPlayer2.StartPos = static_cast<std::uint32_t>(track);
@@ -193,7 +184,7 @@ void TIndexdata::compresnowClick() {
             encodeWave(item);
         }
         // An encoder that made nothing says so, unless the batch stopped before it ran.
-        if (batchstatus == 0 && !fs.fileExists(mp3)) info.outputmemo.addLine("No MP3 file was made: " + mp3);
+        if (batchstatus == 0 && !fs.fileExists(mp3)) info.outputmemo.addLine(missingOutputLine(mp3));
     }
 
     if (KillTempcheck.checked()) fs.deleteFile(tempwave());

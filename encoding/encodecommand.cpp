@@ -1,7 +1,8 @@
 // Part of the main window: the Encode command, which hands the selected waves
-// or CD tracks to the index data dialog.
+// or CD tracks to the index data dialog, and the voice recorder's openers.
 
 #include "encoding/compress.h"
+#include "encoding/voicerecord.h"
 #include "playback/mpzelvio.h"
 #include "shell/mainprogram.h"
 #include "songindex/indexfile.h"
@@ -45,5 +46,8 @@ void TForm1::compilebuttclick() {
 }
 
 void TForm1::Encode1Click() { Encode(); }
+
+// Shown without being modal: the recorder stays on top while the user works on.
+void TForm1::showVoiceRecorder() { program.mpvoicerecord->show(); }
 
 }  // namespace zelvio

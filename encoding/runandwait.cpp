@@ -1,6 +1,7 @@
 #include "encoding/runandwait.h"
 
 #include "platform/application.h"
+#include "platform/controls/memo.h"
 #include "platform/launcher.h"
 
 #include <chrono>
@@ -28,5 +29,18 @@ RunOutcome RunAndWait(Application& app, const std::string& commandLine, int show
         if (app.terminated()) return {.started = true, .programEnding = true};
     }
 }
+
+RunOutcome runTellingFailures(Application& app, Memo& memo, const std::string& commandLine, const std::string& what) {
+    constexpr int showNormal = 1;
+    RunOutcome outcome = RunAndWait(app, commandLine, showNormal);
+    if (!outcome.started) {
+        memo.addLine("The " + what + " could not be started (" + outcome.errorText + "): " + commandLine);
+    } else if (outcome.exitCode && *outcome.exitCode != 0) {
+        memo.addLine("The " + what + " ended with exit code " + std::to_string(*outcome.exitCode) + ": " + commandLine);
+    }
+    return outcome;
+}
+
+std::string missingOutputLine(const std::string& mp3Path) { return "No MP3 file was made: " + mp3Path; }
 
 }  // namespace zelvio

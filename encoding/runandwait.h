@@ -20,4 +20,13 @@ struct RunOutcome {
 
 RunOutcome RunAndWait(Application& app, const std::string& commandLine, int showMode);
 
+class Memo;
+
+// RunAndWait with a normal window, telling the output memo when the program
+// (`what`: "encoder", "ripper") could not start or ended with a failure code.
+RunOutcome runTellingFailures(Application& app, Memo& memo, const std::string& commandLine, const std::string& what);
+
+// The memo's line for an encoder that left no MP3 file.
+std::string missingOutputLine(const std::string& mp3Path);
+
 }  // namespace zelvio

@@ -1,17 +1,167 @@
 #include "encoding/voicerecord.h"
 
+#include "common/errors.h"
+#include "common/paths.h"
+#include "encoding/commandline.h"
+#include "encoding/compress.h"
+#include "encoding/runandwait.h"
+#include "encoding/wavetemplate.h"
+#include "platform/filesystem.h"
+#include "playback/mpzelvio.h"
 #include "shell/mainprogram.h"
-
-#include <string>
 
 namespace zelvio {
 
-static FormDesign windowDesign() {
+namespace {
+
+FormDesign windowDesign() {
     FormDesign design = fixedDialog("Tmpvoicerecord", std::string(23, ' ') + "Mp3 Zelvio Voice Record", {333, 120});
     design.stayOnTop = true;
     return design;
 }
 
-Tmpvoicerecord::Tmpvoicerecord(MainProgram& program) : Form(program.app, windowDesign(), {}), program(program) {}
+ControlDesign glyphButton(const char* name, Rect bounds, const char* caption, Glyph glyph, unsigned flags) {
+    return {.name = name, .kind = ControlKind::GlyphButton, .bounds = bounds, .caption = caption,
+            .flags = flags::Bold | flags, .glyph = glyph};
+}
+
+std::vector<ControlDesign> windowLayout() {
+    using K = ControlKind;
+    return {
+        glyphButton("recordvoicebutt", {8, 8, 75, 41}, "Record", Glyph::Record, 0),
+        glyphButton("Stopvoicebutt", {88, 8, 75, 41}, "Stop", Glyph::Stop, flags::Disabled),
+        glyphButton("playvoicebutt", {168, 8, 81, 41}, "Playback", Glyph::Play, flags::Disabled),
+        glyphButton("Compressvoicebutt", {256, 8, 75, 41}, "Encode", Glyph::Encode, flags::Disabled),
+        {.name = "Label1", .kind = K::Label, .bounds = {2, 58, 0, 0}, .caption = "Compress As:", .flags = flags::Bold},
+        {.name = "mpnameedit", .kind = K::Edit, .bounds = {80, 56, 249, 21}, .caption = "noname.mp3"},
+        {.name = "Bevel1", .kind = K::Bevel, .bounds = {8, 80, 321, 2}, .bevel = BevelKind::TopLine},
+        {.name = "okbutt", .kind = K::Button, .bounds = {256, 88, 75, 25}, .caption = "Ok", .flags = flags::Bold},
+    };
+}
+
+const char* const missingRecording =
+    "Error # 1, Sorry there was an error, the sound that I just recorded could not be found. This may be because "
+    "there was not enough disk space to save it or it was misplaced. All other encoding will be terminated";
+const char* const emptyRecording =
+    "Error # 2,Sorry there was an error, the sound that I just recorded had a size of 0 bytes. This may be because "
+    "there was not enough disk space to save it or it was misplaced. All other encoding will be terminated";
+
+// Recording, playing, stopping and saving report nothing: what they answer
+// stays with the device, and the buttons tell the rest.
+template <class Command>
+void quietly(Command command) {
+    try {
+        command();
+    } catch (const MediaError&) {
+    }
+}
+
+}  // namespace
+
+Tmpvoicerecord::Tmpvoicerecord(MainProgram& program)
+    : Form(program.app, windowDesign(), windowLayout()), program(program), MediaPlayer1(program.app) {
+    recordvoicebutt.onClick = [this] { recordvoicebuttClick(); };
+    Stopvoicebutt.onClick = [this] { StopvoicebuttClick(); };
+    playvoicebutt.onClick = [this] { playvoicebuttClick(); };
+    Compressvoicebutt.onClick = [this] { CompressvoicebuttClick(); };
+    okbutt.onClick = [this] { okbuttClick(); };
+    MediaPlayer1.OnNotify = [this] { MediaPlayer1Notify(); };
+}
+
+std::string Tmpvoicerecord::voicefile() const { return AddBackslash(program.Form1->programdir) + "voice.wav"; }
+
+void Tmpvoicerecord::buttons(bool record, bool stop, bool playback, bool encode) {
+    recordvoicebutt.setEnabled(record);
+    Stopvoicebutt.setEnabled(stop);
+    playvoicebutt.setEnabled(playback);
+    Compressvoicebutt.setEnabled(encode);
+}
+
+void Tmpvoicerecord::recordvoicebuttClick() {
+    FileSystem& fs = app().fileSystem();
+    fs.changeDirectory(program.Form1->startdir);
+    writeWaveTemplate(fs, voicefile());
+    MediaPlayer1.FileName = voicefile();
+    MediaPlayer1.OpenForRecording();
+    quietly([this] { MediaPlayer1.StartRecording(); });
+    unsaved_ = true;
+    buttons(false, true, false, false);
+}
+
+void Tmpvoicerecord::StopvoicebuttClick() {
+    const MPMode mode = MediaPlayer1.Mode();
+    if (mode != MPMode::mpRecording && mode != MPMode::mpPlaying) return;
+    quietly([this] { MediaPlayer1.Stop(); });
+    buttons(true, false, true, true);
+}
+
+void Tmpvoicerecord::saveRecording() {
+    quietly([this] { MediaPlayer1.Save(); });
+    MediaPlayer1.Close();
+    unsaved_ = false;
+}
+
+void Tmpvoicerecord::playvoicebuttClick() {
+    // The recording is played from its file, which it goes into first.
+    if (unsaved_) {
+        saveRecording();
+        MediaPlayer1.Open();
+    }
+    quietly([this] { MediaPlayer1.Play(); });
+    buttons(false, true, true, false);
+}
+
+void Tmpvoicerecord::MediaPlayer1Notify() { buttons(true, false, true, true); }
+
+void Tmpvoicerecord::recordingError(int number, const std::string& line) {
+    app().messageBox(MessageKind::Information,
+                     "Error #" + std::to_string(number) + " Please see the output box for more info",
+                     MessageButtons::Ok);
+    program.compressinfo->outputmemo.addLine(line);
+}
+
+void Tmpvoicerecord::CompressvoicebuttClick() {
+    FileSystem& fs = app().fileSystem();
+    TForm1& main = *program.Form1;
+    Tcompressinfo& info = *program.compressinfo;
+    fs.changeDirectory(main.startdir);
+    info.show();
+    if (unsaved_) {
+        saveRecording();
+    } else {
+        MediaPlayer1.Close();
+    }
+    info.showoutputbutt.setEnabled(true);
+    const std::int64_t size = FileSizeBytes(fs, voicefile());
+    if (size < 0) recordingError(1, missingRecording);
+    if (size == 0) recordingError(2, emptyRecording);
+    buttons(false, false, false, false);
+    if (size > 0) {
+        const std::string output =
+            ShortPath(fs, AddBackslash(main.mp3dir.directory())) + SpacesToUnderscores(mpnameedit.text());
+        const std::string commandLine = "command.com /c " + commandArgument(ShortPath(fs, main.settings.encoderpath)) +
+                                        " " + commandArgument(voicefile()) + " " + commandArgument(output) + " " +
+                                        main.settings.encodeflags;
+        const RunOutcome outcome = runTellingFailures(app(), info.outputmemo, commandLine, "encoder");
+        if (outcome.started && !outcome.stopped && !fs.fileExists(output)) {
+            info.outputmemo.addLine(missingOutputLine(output));
+        }
+    }
+    buttons(true, false, false, false);
+    fs.deleteFile(voicefile());
+    main.mp3dir.update();
+}
+
+void Tmpvoicerecord::okbuttClick() {
+    FileSystem& fs = app().fileSystem();
+    if (fs.fileExists(voicefile())) fs.deleteFile(voicefile());
+    buttons(true, false, false, false);
+    MediaPlayer1.Close();
+    unsaved_ = false;
+    // A recording device holds its file open: the deletion before may have
+    // failed, and the old recording must not stay behind.
+    if (fs.fileExists(voicefile())) fs.deleteFile(voicefile());
+    close();
+}
 
 }  // namespace zelvio

@@ -11,7 +11,7 @@ namespace zelvio {
 
 enum class ControlKind {
     Button,       // push button
-    GlyphButton,  // small push button showing a picture instead of a caption
+    GlyphButton,  // push button showing a picture, beside its caption when it has one
     Label,
     Edit,         // single-line text
     Memo,         // multi-line text
@@ -31,6 +31,8 @@ enum class ControlKind {
 };
 
 enum class ShapeKind { Rectangle, Ellipse };
+// The picture of a glyph button.
+enum class Glyph { Folder, Record, Stop, Play, Encode };
 enum class BevelKind { Frame, TopLine, BottomLine };
 enum class ShortcutKey { None, F1, F2 };
 
@@ -68,6 +70,7 @@ struct ControlDesign {
     ShapeKind shape = ShapeKind::Rectangle;
     BevelKind bevel = BevelKind::Frame;
     ShortcutKey shortcut = ShortcutKey::None;
+    Glyph glyph = Glyph::Folder;
 
     bool has(unsigned flag) const { return (flags & flag) != 0; }
 };

@@ -89,6 +89,14 @@ void MediaDevice::Open() {
     if (cd) send("set " + alias_ + " time format tmsf wait");
 }
 
+void MediaDevice::OpenForRecording() {
+    if (open_) Close();
+    DeviceType = MPDeviceType::dtWaveAudio;
+    send("open new type waveaudio alias " + alias_ + waitOrNotify(false));
+    open_ = true;
+    send("set " + alias_ + " bitspersample 16 samplespersec 44100 channels 2 alignment 4 bytespersec 176400 wait");
+}
+
 void MediaDevice::Close() {
     if (!open_) return;
     open_ = false;

@@ -40,6 +40,11 @@ public:
     // Closes the device first when it is open. A CD device counts in
     // tracks, minutes, seconds and frames.
     void Open();
+    // Opens a wave device on no file, ready to record in the format of the
+    // wave template (44,100 Hz, 16 bits, stereo); Save then writes FileName.
+    // Some wave devices (Wine's) keep a file they recorded into open until
+    // the program ends, so a recording never goes into the file it opened.
+    void OpenForRecording();
     void Close();
     void Play();
     // Pauses a playing device; resumes any other.

@@ -61,15 +61,13 @@ ControlDesign item(const char* name, const char* caption, const char* parent, un
 }
 
 std::vector<ControlDesign> mainWindowLayout() {
-    // Commands that come with later work stay disabled until they are wired.
-    constexpr unsigned notYet = flags::Disabled;
     std::vector<ControlDesign> layout = {
         {.name = "Bevel2", .kind = K::Bevel, .bounds = {0, 0, 633, 9}, .bevel = BevelKind::TopLine},
         {.name = "compilebutt", .kind = K::Button, .bounds = {3, 4, 89, 25}, .caption = "Encode",
          .hint = "Compress Selected Wave or Cd files"},
         {.name = "mixerbutt", .kind = K::Button, .bounds = {94, 4, 88, 25}, .caption = "Mixer",
          .hint = "Bring Up the mixer"},
-        button("Voicebutt", {184, 4, 88, 25}, "Voice", notYet),
+        button("Voicebutt", {184, 4, 88, 25}, "Voice"),
         {.name = "configbutt", .kind = K::Button, .bounds = {536, 4, 89, 25}, .caption = "Config", .hint = "Config"},
         {.name = "Bevel1", .kind = K::Bevel, .bounds = {0, 24, 633, 9}, .bevel = BevelKind::BottomLine},
         {.name = "Label4", .kind = K::Label, .bounds = {64, 32, 0, 0}, .caption = "Files To Encode"},
@@ -107,7 +105,7 @@ std::vector<ControlDesign> mainWindowLayout() {
         menu("File1", "&File"),
         item("Encode1", "&Encode", "File1", 0, ShortcutKey::F1),
         item("Mixer1", "&Mixer", "File1"),
-        item("Voice1", "&Voice", "File1", notYet),
+        item("Voice1", "&Voice", "File1"),
         item("Setup1", "&Setup", "File1"),
         item("N1", "-", "File1"),
         item("WaveDelete1", "De&lete Wave ", "File1"),
@@ -195,6 +193,8 @@ TForm1::TForm1(MainProgram& program)
     sortmenu.onClick = [this] { sortmenuClick(); };
 
     compilebutt.onClick = [this] { compilebuttclick(); };
+    Voicebutt.onClick = [this] { showVoiceRecorder(); };
+    Voice1.onClick = [this] { showVoiceRecorder(); };
     Encode1.onClick = [this] { Encode1Click(); };
     recdrive.onChange = [this] { CheckAudioCd(); };
     recplay.onClick = [this] { PlaySelection(); };

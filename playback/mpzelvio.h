@@ -66,6 +66,7 @@ public:
     void Encode();
     void compilebuttclick();
     void Encode1Click();
+    void showVoiceRecorder();
 
     // The index editor and the file commands.
     void IndexEdit();
@@ -128,6 +129,7 @@ public:
     // The menus.
     MenuItem& Encode1 = control<MenuItem>("Encode1");
     MenuItem& Mixer1 = control<MenuItem>("Mixer1");
+    MenuItem& Voice1 = control<MenuItem>("Voice1");
     MenuItem& WaveDelete1 = control<MenuItem>("WaveDelete1");
     MenuItem& WaveRename1 = control<MenuItem>("WaveRename1");
     MenuItem& Mp3Delete1 = control<MenuItem>("Mp3Delete1");

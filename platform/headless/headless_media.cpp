@@ -106,6 +106,8 @@ void HeadlessMedia::open(const std::vector<std::string>& words) {
         if (!cd_) throw MediaError(NotReady);
         opened.cd = true;
         for (const auto track : *cd_) opened.length += track;
+    } else if (element == "new") {
+        // Nothing yet: a recording to come.
     } else {
         opened.length = wavLength(element);
         opened.file = element;
@@ -163,8 +165,12 @@ void HeadlessMedia::deliver(MediaListener* listener, NotifyKind kind) {
 }
 
 void HeadlessMedia::stopPlaying(Device& d, NotifyKind kind) {
-    if (d.mode == "recording") d.recorded = toolkit_.clock().now - d.startedAt;
     d.position = position(d);
+    if (d.mode == "recording") {
+        // The device now holds the recording, and stands at its end.
+        d.recorded = d.position;
+        d.length = d.recorded;
+    }
     d.mode = "stopped";
     d.play = 0;
     if (d.pendingPlay != 0 && d.listener != nullptr) deliver(d.listener, kind);
@@ -217,6 +223,7 @@ void HeadlessMedia::record(Device& d, bool notify, MediaListener* listener) {
 // themselves are left out.
 void HeadlessMedia::save(Device& d, const std::vector<std::string>& words) {
     if (d.cd || words.size() < 3) throw MediaError(Unsupported);
+    if (saveFailure_) throw MediaError(*saveFailure_);
     constexpr std::uint32_t bytesPerSecond = 176400;
     const auto data = static_cast<std::uint32_t>(d.recorded.count() * bytesPerSecond / 1000);
     fs_.writeBytes(words[2], waveHeader(2, 44100, 16, data));
@@ -239,8 +246,11 @@ std::string HeadlessMedia::send(const std::string& command, MediaListener* liste
         if (d.mode == "playing" || d.mode == "recording") stopPlaying(d, NotifyKind::Aborted);
         devices_.erase(alias);
     } else if (verb == "set") {
-        if (!(d.cd && has(words, "tmsf"))) throw MediaError(Unsupported);
-        d.tmsf = true;
+        if (d.cd && has(words, "tmsf")) {
+            d.tmsf = true;
+        } else if (d.cd || !has(words, "samplespersec")) {
+            throw MediaError(Unsupported);
+        }
     } else if (verb == "play") {
         play(alias, d, words, notify, listener);
     } else if (verb == "resume") {

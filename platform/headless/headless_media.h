@@ -32,6 +32,8 @@ public:
     void ejectCd() { cd_.reset(); }
     // Opening this element (a wave file's path as sent, or "cdaudio") fails with the text.
     void failOpening(const std::string& element, const std::string& text) { openFailures_[element] = text; }
+    // Saving a recording fails with the text.
+    void failSaving(const std::string& text) { saveFailure_ = text; }
 
     // Every command sent, in order.
     const std::vector<std::string>& commands() const { return commands_; }
@@ -75,6 +77,7 @@ private:
     std::map<MediaListener*, unsigned long long> generations_;  // raised by forget
     std::optional<std::vector<Milliseconds>> cd_;
     std::map<std::string, std::string> openFailures_;
+    std::optional<std::string> saveFailure_;
     std::vector<std::string> commands_;
     unsigned long long plays_ = 0;
 };

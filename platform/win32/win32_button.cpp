@@ -1,6 +1,7 @@
 #include "platform/win32/win32_button.h"
 
 #include "platform/win32/win32_glyph.h"
+#include "platform/win32/win32_unicode.h"
 
 namespace zelvio {
 
@@ -15,7 +16,7 @@ void Win32Button::notified(WORD code) {
 
 bool Win32Button::draw(const DRAWITEMSTRUCT& item) {
     if (design().kind != ControlKind::GlyphButton) return false;
-    drawGlyphButton(item);
+    drawGlyphButton(item, design().glyph, wide(control().text()), font());
     return true;
 }
 

@@ -30,16 +30,76 @@ void drawFolder(HDC dc, int x, int y, bool open, bool enabled) {
     DeleteObject(pen);
 }
 
-void drawGlyphButton(const DRAWITEMSTRUCT& item) {
+namespace {
+
+// The pictures of the voice recorder's buttons, in a 16 x 16 box at (x, y).
+void drawPicture(HDC dc, Glyph glyph, int x, int y, bool enabled) {
+    if (glyph == Glyph::Folder) {
+        drawFolder(dc, x, y + 1, true, enabled);
+        return;
+    }
+    const COLORREF grey = GetSysColor(COLOR_GRAYTEXT);
+    const COLORREF colour = !enabled ? grey
+                            : glyph == Glyph::Record ? RGB(200, 0, 0)
+                            : glyph == Glyph::Play  ? RGB(0, 128, 0)
+                            : glyph == Glyph::Stop  ? RGB(0, 0, 0)
+                                                    : RGB(0, 0, 160);
+    HBRUSH brush = CreateSolidBrush(colour);
+    HPEN pen = CreatePen(PS_SOLID, 1, colour);
+    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    switch (glyph) {
+        case Glyph::Record:
+            Ellipse(dc, x + 2, y + 2, x + 14, y + 14);
+            break;
+        case Glyph::Stop:
+            Rectangle(dc, x + 3, y + 3, x + 13, y + 13);
+            break;
+        case Glyph::Play: {
+            const POINT triangle[] = {{x + 4, y + 2}, {x + 13, y + 8}, {x + 4, y + 14}};
+            Polygon(dc, triangle, 3);
+            break;
+        }
+        default: {
+            // An arrow going down onto a bar: a sound made into a file.
+            const POINT arrow[] = {{x + 6, y + 1}, {x + 10, y + 1}, {x + 10, y + 6}, {x + 13, y + 6},
+                                   {x + 8, y + 11}, {x + 3, y + 6}, {x + 6, y + 6}};
+            Polygon(dc, arrow, 7);
+            Rectangle(dc, x + 2, y + 13, x + 14, y + 15);
+            break;
+        }
+    }
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(brush);
+    DeleteObject(pen);
+}
+
+}  // namespace
+
+void drawGlyphButton(const DRAWITEMSTRUCT& item, Glyph glyph, const std::wstring& caption, HFONT font) {
     RECT face = item.rcItem;
     const bool pushed = (item.itemState & ODS_SELECTED) != 0;
     const bool enabled = (item.itemState & ODS_DISABLED) == 0;
     DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
-
     const int shift = pushed ? 1 : 0;
-    const int x = (face.left + face.right - 16) / 2 + shift;
-    const int y = (face.top + face.bottom - 13) / 2 + shift;
-    drawFolder(item.hDC, x, y, true, enabled);
+    constexpr int picture = 16;
+    constexpr int gap = 4;
+
+    HGDIOBJ oldFont = SelectObject(item.hDC, font);
+    SIZE text{0, 0};
+    if (!caption.empty()) GetTextExtentPoint32W(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &text);
+    const int width = picture + (caption.empty() ? 0 : gap + text.cx);
+    const int x = (face.left + face.right - width) / 2 + shift;
+    const int y = (face.top + face.bottom - picture) / 2 + shift;
+    drawPicture(item.hDC, glyph, x, y, enabled);
+    if (!caption.empty()) {
+        RECT area{x + picture + gap, face.top + shift, face.right, face.bottom + shift};
+        SetBkMode(item.hDC, TRANSPARENT);
+        SetTextColor(item.hDC, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+        DrawTextW(item.hDC, caption.c_str(), -1, &area, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    }
+    SelectObject(item.hDC, oldFont);
 
     if (item.itemState & ODS_FOCUS) {
         RECT focus = face;

@@ -2,12 +2,17 @@
 // Small folder pictures: on a glyph button's face, and beside the items of a
 // directory list.
 
+#include "platform/layout.h"
+
 #include <windows.h>
+
+#include <string>
 
 namespace zelvio {
 
-// Paints an owner-drawn push button (WM_DRAWITEM) with the folder picture.
-void drawGlyphButton(const DRAWITEMSTRUCT& item);
+// Paints an owner-drawn push button (WM_DRAWITEM) with its picture, and its
+// caption to the right of the picture when there is one.
+void drawGlyphButton(const DRAWITEMSTRUCT& item, Glyph glyph, const std::wstring& caption, HFONT font);
 
 // An open or closed folder in a 16 x 13 box whose top left corner is (x, y).
 void drawFolder(HDC dc, int x, int y, bool open, bool enabled);

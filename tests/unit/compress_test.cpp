@@ -4,6 +4,7 @@
 
 #include "common/errors.h"
 #include "encoding/compress.h"
+#include "songindex/zelvioindex.h"
 
 namespace zelvio {
 namespace {
@@ -129,12 +130,33 @@ TEST_F(InformationWindowTest, OutputFoldsTheMemoOutAndInKeepingItsLines) {
     EXPECT_EQ(info().outputmemo.lines(), std::vector<std::string>{"Debug: l3enc temp.wav"});
 }
 
-TEST_F(InformationWindowTest, AnErrorPutsTheButtonsBackToIdle) {
-    info()["showoutputbutt"].setEnabled(true);
-    info()["donebutt"].setEnabled(false);
+// Every control a long operation changes, in every window, back to idle.
+TEST_F(InformationWindowTest, AnErrorPutsTheButtonsOfEveryWindowBackToIdle) {
+    struct Idle {
+        const char* window;
+        const char* control;
+        bool enabled;
+    };
+    const Idle idle[] = {
+        {"Tcompressinfo", "showoutputbutt", false}, {"Tcompressinfo", "donebutt", true},
+        {"TForm1", "recplay", true},                {"TForm1", "recstop", false},
+        {"TForm1", "recback", false},               {"TForm1", "recfwd", false},
+        {"Tmpvoicerecord", "recordvoicebutt", true}, {"Tmpvoicerecord", "Stopvoicebutt", false},
+        {"Tmpvoicerecord", "playvoicebutt", false}, {"Tmpvoicerecord", "Compressvoicebutt", false},
+        {"TIndexdata", "Okbutt", true},
+    };
+    auto dialog = [this]() -> TIndexdata& { return *program->Indexdata; };
+    auto control = [this](const Idle& c) -> Control& {
+        for (Form* form : program->app.forms()) {
+            if (form->name() == c.window) return (*form)[c.control];
+        }
+        throw std::logic_error(c.window);
+    };
+    for (const Idle& c : idle) control(c).setEnabled(!c.enabled);  // the opposite of idle
+    dialog().stopbutt.setVisible(true);  // "! STOP !" is hidden, not disabled
     program->app.dispatch([] { throw MediaError("Device not ready"); });
-    EXPECT_FALSE(info()["showoutputbutt"].enabled());
-    EXPECT_TRUE(info()["donebutt"].enabled());
+    for (const Idle& c : idle) EXPECT_EQ(control(c).enabled(), c.enabled) << c.control;
+    EXPECT_FALSE(dialog().stopbutt.visible());
 }
 
 }  // namespace
