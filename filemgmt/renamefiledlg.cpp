@@ -46,11 +46,7 @@ std::string Trenamedialog::askNewName(const std::string& name) {
 }
 
 // Enter moves on as Tab does; on a focused button the button takes it first.
-void Trenamedialog::FormKeyPress(char& key) {
-    if (key != '\r') return;
-    key = 0;
-    focusNext();
-}
+void Trenamedialog::FormKeyPress(char& key) { enterMovesOn(key); }
 
 // After typing the new name, one Enter reaches OK and the next presses it.
 void Trenamedialog::newnameeditExit() { Okbutt.setFocus(); }

@@ -129,6 +129,12 @@ void Form::focusNext() {
     }
 }
 
+void Form::enterMovesOn(char& key) {
+    if (key != '\r') return;
+    key = 0;
+    focusNext();
+}
+
 bool Form::previewKey(char& key) {
     if (design_.keyPreview && onKeyPress) app_.dispatch([&] { onKeyPress(key); });
     return key != 0;

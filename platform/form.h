@@ -62,6 +62,9 @@ public:
     Control* focusedControl() const { return focused_; }
     // Moves the focus to the next control in tab order, as Tab does.
     void focusNext();
+    // For a data-entry dialog's key preview: Enter is swallowed and moves the
+    // focus on as Tab does.
+    void enterMovesOn(char& key);
 
     std::function<void()> onCreate;
     std::function<void()> onShow;

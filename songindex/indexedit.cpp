@@ -87,11 +87,7 @@ void Tindexeditor::FormShow() {
 }
 
 // Enter moves on as Tab does.
-void Tindexeditor::FormKeyPress(char& key) {
-    if (key != '\r') return;
-    key = 0;
-    focusNext();
-}
+void Tindexeditor::FormKeyPress(char& key) { enterMovesOn(key); }
 
 void Tindexeditor::filelistClick() {
     showentry();

@@ -133,11 +133,7 @@ void TIndexdata::FormShow() {
 }
 
 // Enter moves on as Tab does.
-void TIndexdata::FormKeyPress(char& key) {
-    if (key != '\r') return;
-    key = 0;
-    focusNext();
-}
+void TIndexdata::FormKeyPress(char& key) { enterMovesOn(key); }
 
 void TIndexdata::FileListClick() {
     showentry();
