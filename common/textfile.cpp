@@ -1,5 +1,6 @@
 #include "common/textfile.h"
 
+#include "common/replacefile.h"
 #include "platform/filesystem.h"
 
 namespace zelvio {
@@ -20,16 +21,11 @@ std::vector<std::string> readAllLines(FileSystem& fs, const std::string& path) {
 
 void replaceWithLines(FileSystem& fs, const std::string& path, const std::vector<std::string>& lines,
                       TextEncoding encoding) {
-    const std::string temporary = path + ".tmp";
-    try {
+    replaceWhenComplete(fs, path, [&](const std::string& temporary) {
         auto writer = fs.createText(temporary, encoding);
         for (const auto& line : lines) writer->writeLine(line);
         writer->close();
-        fs.replaceFile(temporary, path);
-    } catch (...) {
-        fs.deleteFile(temporary);
-        throw;
-    }
+    });
 }
 
 }  // namespace zelvio

@@ -5,5 +5,5 @@
 
 int main() {
     zelvio::Win32Platform win32;
-    return zelvio::runInstaller(win32.platform());
+    return zelvio::InstallerProgram(win32.platform()).run();
 }

@@ -27,6 +27,7 @@ public:
     FileSystem& fileSystem() const { return platform_.fileSystem; }
     ProgramLauncher& launcher() const { return platform_.launcher; }
     MediaControl& media() const { return platform_.media; }
+    DdeClient& dde() const { return platform_.dde; }
     Toolkit& toolkit() const { return platform_.toolkit; }
 
     const std::string& title() const { return title_; }

@@ -31,6 +31,24 @@ public:
     virtual void close() = 0;
 };
 
+// Reads a file block by block.
+class ByteReader {
+public:
+    virtual ~ByteReader() = default;
+    virtual std::int64_t size() = 0;
+    // Up to `count` bytes into `buffer`; fewer only at the end of the file.
+    virtual std::size_t read(char* buffer, std::size_t count) = 0;
+};
+
+// Writes a file block by block.
+class ByteWriter {
+public:
+    virtual ~ByteWriter() = default;
+    virtual void write(std::string_view bytes) = 0;
+    // Flushes and closes; a failure here means the file is incomplete.
+    virtual void close() = 0;
+};
+
 // One name in a directory.
 struct DirectoryEntry {
     std::string name;
@@ -64,7 +82,8 @@ public:
     virtual bool renameFile(const std::string& from, const std::string& to) = 0;
     // Moves `from` over `to`, replacing it in one step.
     virtual void replaceFile(const std::string& from, const std::string& to) = 0;
-    virtual bool createDirectory(const std::string& path) = 0;
+    // One level; raises InOutError with the system's text when it cannot.
+    virtual void createDirectory(const std::string& path) = 0;
 
     // Size in bytes, or -1 when there is no such file.
     virtual std::int64_t fileSize(const std::string& path) = 0;
@@ -76,8 +95,16 @@ public:
     // a byte-order mark.
     virtual std::unique_ptr<LineWriter> createText(const std::string& path, TextEncoding encoding) = 0;
     std::unique_ptr<LineWriter> createText(const std::string& path) { return createText(path, TextEncoding::Utf8); }
+    // Opens a file for reading its bytes, sharing it with everybody.
+    virtual std::unique_ptr<ByteReader> openBytes(const std::string& path) = 0;
+    // Creates the file for bytes, replacing any existing one.
+    virtual std::unique_ptr<ByteWriter> createBytes(const std::string& path) = 0;
     // Creates the file, replacing any existing one, with exactly these bytes.
-    virtual void writeBytes(const std::string& path, std::string_view bytes) = 0;
+    void writeBytes(const std::string& path, std::string_view bytes) {
+        auto writer = createBytes(path);
+        writer->write(bytes);
+        writer->close();
+    }
     // Whether the ANSI code page holds every character of the text.
     virtual bool ansiCodePageHolds(const std::string& text) = 0;
 

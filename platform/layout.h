@@ -18,7 +18,9 @@ enum class ControlKind {
     GroupBox,     // titled frame; controls name it as their parent
     Bevel,        // a line or a sunken frame
     Shape,        // filled rectangle or ellipse
+    Picture,      // the program's emblem: a disc with a note on it
     CheckBox,       // a caption with a tick box; flags::Checked ticks it at start
+    Gauge,          // a progress bar with its percentage
     ListBox,        // a list of texts with a selection
     FileList,       // the files of a directory that match a mask
     DirectoryList,  // the directory tree down to the current directory, and its subdirectories

@@ -3,6 +3,7 @@
 
 namespace zelvio {
 
+class DdeClient;
 class FileSystem;
 class MediaControl;
 class ProgramLauncher;
@@ -13,6 +14,7 @@ struct Platform {
     ProgramLauncher& launcher;
     Toolkit& toolkit;
     MediaControl& media;
+    DdeClient& dde;
 };
 
 }  // namespace zelvio

@@ -7,6 +7,7 @@
 #include "platform/controls/edit.h"
 #include "platform/controls/file_list.h"
 #include "platform/controls/filter_box.h"
+#include "platform/controls/gauge.h"
 #include "platform/controls/memo.h"
 #include "platform/controls/menu_item.h"
 #include "platform/controls/popup_menu.h"
@@ -34,6 +35,8 @@ std::unique_ptr<Control> makeControl(Form& form, ControlDesign design) {
             return std::make_unique<DriveBox>(form, std::move(design));
         case ControlKind::FilterBox:
             return std::make_unique<FilterBox>(form, std::move(design));
+        case ControlKind::Gauge:
+            return std::make_unique<Gauge>(form, std::move(design));
         case ControlKind::PopupMenu:
             return std::make_unique<PopupMenu>(form, std::move(design));
         case ControlKind::MenuItem:
@@ -42,6 +45,7 @@ std::unique_ptr<Control> makeControl(Form& form, ControlDesign design) {
         case ControlKind::GroupBox:
         case ControlKind::Bevel:
         case ControlKind::Shape:
+        case ControlKind::Picture:
         case ControlKind::StatusBar:
         case ControlKind::Menu:
             break;

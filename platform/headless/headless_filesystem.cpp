@@ -149,11 +149,14 @@ void HeadlessFileSystem::replaceFile(const std::string& from, const std::string&
     move(source, target);
 }
 
-bool HeadlessFileSystem::createDirectory(const std::string& path) {
+void HeadlessFileSystem::createDirectory(const std::string& path) {
     const Resolved r = resolve(path);
-    if (r.path.error || r.tooLong(longestNewDirectory) || r.root() || r.node || !r.parent) return false;
+    if (r.path.error) fail(r.path.error);
+    if (r.tooLong(longestNewDirectory)) fail(systemtext::NameTooLong);
+    if (r.root() || r.node) fail(r.root() ? systemtext::AccessDenied : systemtext::AlreadyExists);
+    if (!r.parent) fail(systemtext::PathNotFound);
+    if (listed(failCreate_, r.key)) fail(systemtext::AccessDenied);
     r.parent->add(r.name(), true);
-    return true;
 }
 
 std::int64_t HeadlessFileSystem::fileSize(const std::string& path) {
@@ -167,7 +170,7 @@ std::int64_t HeadlessFileSystem::fileSize(const std::string& path) {
     return static_cast<std::int64_t>(r.node->bytes.size());
 }
 
-std::unique_ptr<LineReader> HeadlessFileSystem::openText(const std::string& path) {
+const std::string& HeadlessFileSystem::bytesToRead(const std::string& path) const {
     const Resolved r = resolve(path);
     if (r.path.error) fail(r.path.error);
     if (r.tooLong()) fail(systemtext::NameTooLong);
@@ -175,13 +178,19 @@ std::unique_ptr<LineReader> HeadlessFileSystem::openText(const std::string& path
     if (r.node->directory) fail(systemtext::AccessDenied);
     if (r.path.trailingSeparator) fail(systemtext::InvalidName);
     if (listed(failOpen_, r.key)) fail(systemtext::AccessDenied);
-    return makeHeadlessReader(textFromFileBytes(r.node->bytes, utf8FromWindows1252));
+    return r.node->bytes;
 }
 
-void HeadlessFileSystem::writeBytes(const std::string& path, std::string_view bytes) {
-    auto writer = createText(path);  // the same checks and faults as any file created
-    writer->close();
-    resolve(path).node->bytes = std::string(bytes);
+std::unique_ptr<LineReader> HeadlessFileSystem::openText(const std::string& path) {
+    return makeHeadlessReader(textFromFileBytes(bytesToRead(path), utf8FromWindows1252));
+}
+
+std::unique_ptr<ByteReader> HeadlessFileSystem::openBytes(const std::string& path) {
+    return makeHeadlessByteReader(bytesToRead(path));
+}
+
+std::unique_ptr<ByteWriter> HeadlessFileSystem::createBytes(const std::string& path) {
+    return makeHeadlessByteWriter(createText(path, TextEncoding::Utf8));
 }
 
 bool HeadlessFileSystem::ansiCodePageHolds(const std::string& text) {

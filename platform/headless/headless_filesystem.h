@@ -30,12 +30,13 @@ public:
     bool deleteFile(const std::string& path) override;
     bool renameFile(const std::string& from, const std::string& to) override;
     void replaceFile(const std::string& from, const std::string& to) override;
-    bool createDirectory(const std::string& path) override;
+    void createDirectory(const std::string& path) override;
     std::int64_t fileSize(const std::string& path) override;
     std::unique_ptr<LineReader> openText(const std::string& path) override;
     using FileSystem::createText;
     std::unique_ptr<LineWriter> createText(const std::string& path, TextEncoding encoding) override;
-    void writeBytes(const std::string& path, std::string_view bytes) override;
+    std::unique_ptr<ByteReader> openBytes(const std::string& path) override;
+    std::unique_ptr<ByteWriter> createBytes(const std::string& path) override;
     bool ansiCodePageHolds(const std::string& text) override;
     std::optional<std::string> shortName(const std::string& path) override;
     std::vector<DirectoryEntry> listDirectory(const std::string& path) override;
@@ -66,6 +67,8 @@ public:
 private:
     struct Resolved;
     Resolved resolve(const std::string& path) const;
+    // The bytes of a file opened for reading, or the error Windows would raise.
+    const std::string& bytesToRead(const std::string& path) const;
     // The existing entry a scene-setting call names; a missing one is a mistake of the test.
     Node& existing(const std::string& path, const char* caller) const;
     // The directory of the path's first `count` names, made where missing.

@@ -3,6 +3,7 @@
 
 #include "platform/headless/headless_filesystem.h"
 #include "platform/headless/headless_clock.h"
+#include "platform/headless/headless_dde.h"
 #include "platform/headless/headless_launcher.h"
 #include "platform/headless/headless_media.h"
 #include "platform/headless/headless_toolkit.h"
@@ -16,8 +17,9 @@ struct HeadlessPlatform {
     HeadlessToolkit toolkit{clock};
     HeadlessLauncher launcher{fs, toolkit};
     HeadlessMedia media{fs, toolkit};
+    HeadlessDde dde;
 
-    Platform platform() { return {fs, launcher, toolkit, media}; }
+    Platform platform() { return {fs, launcher, toolkit, media, dde}; }
 };
 
 }  // namespace zelvio

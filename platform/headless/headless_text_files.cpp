@@ -39,9 +39,14 @@ public:
     ~HeadlessLineWriter() override { release(); }
 
     void writeLine(std::string_view line) override {
+        writeRaw(encoding_ == TextEncoding::Ansi ? windows1252FromUtf8(line) + "\r\n" : std::string(line) + "\r\n");
+    }
+
+    // A block of bytes counts as one line against the room on the disk.
+    void writeRaw(std::string_view bytes) {
         if (closed_) throw InOutError(systemtext::InvalidHandle);
         if (room_ && written_ >= *room_) throw InOutError(systemtext::DiskFull);
-        file_->bytes.append(encoding_ == TextEncoding::Ansi ? windows1252FromUtf8(line) : std::string(line)).append("\r\n");
+        file_->bytes.append(bytes);
         ++written_;
     }
 
@@ -66,7 +71,40 @@ private:
     bool closed_ = false;
 };
 
+class HeadlessByteReader : public ByteReader {
+public:
+    explicit HeadlessByteReader(std::string bytes) : bytes_(std::move(bytes)) {}
+    std::int64_t size() override { return static_cast<std::int64_t>(bytes_.size()); }
+    std::size_t read(char* buffer, std::size_t count) override {
+        const std::size_t got = bytes_.copy(buffer, count, position_);
+        position_ += got;
+        return got;
+    }
+
+private:
+    std::string bytes_;
+    std::size_t position_ = 0;
+};
+
+class HeadlessByteWriter : public ByteWriter {
+public:
+    explicit HeadlessByteWriter(std::unique_ptr<LineWriter> lines) : lines_(std::move(lines)) {}
+    void write(std::string_view bytes) override { static_cast<HeadlessLineWriter&>(*lines_).writeRaw(bytes); }
+    void close() override { lines_->close(); }
+
+private:
+    std::unique_ptr<LineWriter> lines_;
+};
+
 }  // namespace
+
+std::unique_ptr<ByteReader> makeHeadlessByteReader(std::string bytes) {
+    return std::make_unique<HeadlessByteReader>(std::move(bytes));
+}
+
+std::unique_ptr<ByteWriter> makeHeadlessByteWriter(std::unique_ptr<LineWriter> lines) {
+    return std::make_unique<HeadlessByteWriter>(std::move(lines));
+}
 
 std::unique_ptr<LineReader> makeHeadlessReader(std::string bytes) {
     return std::make_unique<HeadlessLineReader>(std::move(bytes));

@@ -4,7 +4,9 @@
 #include "platform/win32/win32_check_box.h"
 #include "platform/win32/win32_drop_down.h"
 #include "platform/win32/win32_edit.h"
+#include "platform/win32/win32_gauge.h"
 #include "platform/win32/win32_list_box.h"
+#include "platform/win32/win32_picture.h"
 #include "platform/win32/win32_static.h"
 #include "platform/win32/win32_status_bar.h"
 
@@ -36,6 +38,10 @@ std::unique_ptr<Win32Control> makeWin32Control(Win32Form& owner, Control& contro
             return std::make_unique<Win32DropDown>(owner, control, id);
         case ControlKind::StatusBar:
             return std::make_unique<Win32StatusBar>(owner, control, id);
+        case ControlKind::Gauge:
+            return std::make_unique<Win32Gauge>(owner, control, id);
+        case ControlKind::Picture:
+            return std::make_unique<Win32Picture>(owner, control, id);
         case ControlKind::Menu:
         case ControlKind::PopupMenu:
         case ControlKind::MenuItem:

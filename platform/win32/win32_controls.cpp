@@ -10,7 +10,9 @@
 
 #include <commctrl.h>
 
+#include <set>
 #include <stdexcept>
+#include <string>
 
 namespace zelvio {
 
@@ -199,6 +201,21 @@ LRESULT CALLBACK Win32Control::controlProc(HWND window, UINT message, WPARAM wPa
         // Nothing may cross back into the system.
     }
     return 0;
+}
+
+const wchar_t* ownWindowClass(const wchar_t* name, WNDPROC procedure) {
+    static std::set<std::wstring> registered;
+    if (registered.insert(name).second) {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.style = CS_HREDRAW | CS_VREDRAW;
+        windowClass.lpfnWndProc = procedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = name;
+        RegisterClassExW(&windowClass);
+    }
+    return name;
 }
 
 }  // namespace zelvio

@@ -106,6 +106,10 @@ private:
     bool applying_ = false;  // the change under way comes from the portable side
 };
 
+// Registers a window class of the program's own the first time it is asked
+// for (with the arrow cursor, repainted whole on resizing); returns its name.
+const wchar_t* ownWindowClass(const wchar_t* name, WNDPROC procedure);
+
 // The peer of the control's kind.
 std::unique_ptr<Win32Control> makeWin32Control(Win32Form& owner, Control& control, int id);
 

@@ -21,7 +21,8 @@ Win32Control::WindowKind Win32Edit::windowKind() const {
 
 void Win32Edit::created() {
     SendMessageW(window(), EM_SETLIMITTEXT, 0, 0);  // no length limit
-    if (multiLine()) applyLines();
+    // A memo shows its first lines from the start; what comes later scrolls to the end.
+    if (multiLine()) setWindowTextQuietly(joinLines(static_cast<Memo&>(control()).lines()));
 }
 
 void Win32Edit::updateOwn(ControlProperty property) {
@@ -55,12 +56,16 @@ void Win32Edit::reportContents() {
     });
 }
 
-// Text fields keep the window colour when read-only or disabled, as the
-// program's designs show them.
+// Text fields keep the window colour, or the design's own, when read-only
+// or disabled, as the program's designs show them.
 HBRUSH Win32Edit::paintColours(HDC dc) const {
     COLORREF text = design().textColour ? rgb(*design().textColour) : GetSysColor(COLOR_WINDOWTEXT);
     if (!IsWindowEnabled(window())) text = GetSysColor(COLOR_GRAYTEXT);
     SetTextColor(dc, text);
+    if (backBrush_.get() != nullptr) {
+        SetBkColor(dc, rgb(*design().backColour));
+        return backBrush_.get();
+    }
     SetBkColor(dc, GetSysColor(COLOR_WINDOW));
     return GetSysColorBrush(COLOR_WINDOW);
 }

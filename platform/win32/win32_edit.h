@@ -1,13 +1,15 @@
 #pragma once
 // A single-line text field (Edit) or a multi-line one (Memo).
 
+#include "platform/win32/win32_colour.h"
 #include "platform/win32/win32_controls.h"
 
 namespace zelvio {
 
 class Win32Edit : public Win32Control {
 public:
-    using Win32Control::Win32Control;
+    Win32Edit(Win32Form& owner, Control& control, int id)
+        : Win32Control(owner, control, id), backBrush_(control.design().backColour) {}
 
     void notified(WORD code) override;
     HBRUSH paintColours(HDC dc) const override;
@@ -24,6 +26,8 @@ private:
     void applyLines();
     // Hands the field's contents to the portable control.
     void reportContents();
+
+    OwnBrush backBrush_;
 };
 
 }  // namespace zelvio

@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace zelvio {
@@ -103,8 +104,8 @@ void Win32FileSystem::replaceFile(const std::string& from, const std::string& to
     }
 }
 
-bool Win32FileSystem::createDirectory(const std::string& path) {
-    return CreateDirectoryW(wide(path).c_str(), nullptr) != 0;
+void Win32FileSystem::createDirectory(const std::string& path) {
+    if (!CreateDirectoryW(wide(path).c_str(), nullptr)) throw lastSystemError();
 }
 
 std::int64_t Win32FileSystem::fileSize(const std::string& path) {
@@ -131,24 +132,10 @@ std::unique_ptr<LineReader> Win32FileSystem::openText(const std::string& path) {
     return std::make_unique<Win32LineReader>(splitLines(textFromFileBytes(readWholeFile(path), utf8FromAnsi)));
 }
 
-void Win32FileSystem::writeBytes(const std::string& path, std::string_view bytes) {
-    HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE) throw lastSystemError();
-    DWORD written = 0;
-    const BOOL wrote = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    const DWORD error = wrote ? (written == bytes.size() ? 0 : ERROR_DISK_FULL) : GetLastError();
-    if (!CloseHandle(file) && error == 0) throw lastSystemError();
-    if (error != 0) throw InOutError(systemErrorText(error));
-}
+namespace {
 
-bool Win32FileSystem::ansiCodePageHolds(const std::string& text) {
-    bool lost = false;
-    ansiFromUtf8(text, &lost);
-    return !lost;
-}
-
-std::unique_ptr<LineWriter> Win32FileSystem::createText(const std::string& path, TextEncoding encoding) {
+// A new file, replacing any there, written through a buffer.
+std::unique_ptr<Win32LineWriter> createWriter(const std::string& path, TextEncoding encoding) {
     HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) throw lastSystemError();
@@ -158,6 +145,57 @@ std::unique_ptr<LineWriter> Win32FileSystem::createText(const std::string& path,
         CloseHandle(file);
         throw;
     }
+}
+
+class Win32ByteReader : public ByteReader {
+public:
+    explicit Win32ByteReader(HANDLE file) : file_(file) {}
+    ~Win32ByteReader() override { CloseHandle(file_); }
+    Win32ByteReader(const Win32ByteReader&) = delete;
+    Win32ByteReader& operator=(const Win32ByteReader&) = delete;
+
+    std::int64_t size() override {
+        LARGE_INTEGER size;
+        if (!GetFileSizeEx(file_, &size)) throw lastSystemError();
+        return size.QuadPart;
+    }
+    std::size_t read(char* buffer, std::size_t count) override {
+        std::size_t done = 0;
+        while (done < count) {  // a read may give less than asked before the end
+            DWORD got = 0;
+            const auto ask = static_cast<DWORD>(std::min<std::size_t>(count - done, 1u << 20));
+            if (!ReadFile(file_, buffer + done, ask, &got, nullptr)) throw lastSystemError();
+            if (got == 0) break;
+            done += got;
+        }
+        return done;
+    }
+
+private:
+    HANDLE file_;
+};
+
+}  // namespace
+
+std::unique_ptr<ByteReader> Win32FileSystem::openBytes(const std::string& path) {
+    HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw lastSystemError();
+    return std::make_unique<Win32ByteReader>(file);
+}
+
+std::unique_ptr<ByteWriter> Win32FileSystem::createBytes(const std::string& path) {
+    return createWriter(path, TextEncoding::Utf8);
+}
+
+bool Win32FileSystem::ansiCodePageHolds(const std::string& text) {
+    bool lost = false;
+    ansiFromUtf8(text, &lost);
+    return !lost;
+}
+
+std::unique_ptr<LineWriter> Win32FileSystem::createText(const std::string& path, TextEncoding encoding) {
+    return createWriter(path, encoding);
 }
 
 std::optional<std::string> Win32FileSystem::shortName(const std::string& path) {

@@ -25,10 +25,13 @@ Win32LineWriter::~Win32LineWriter() {
 }
 
 void Win32LineWriter::writeLine(std::string_view line) {
+    write(encoding_ == TextEncoding::Ansi ? ansiFromUtf8(line) + "\r\n" : std::string(line) + "\r\n");
+}
+
+void Win32LineWriter::write(std::string_view bytes) {
     if (failure_) throw InOutError(*failure_);
-    if (file_ == INVALID_HANDLE_VALUE) throw std::logic_error("writing to a closed text file");
-    buffer_.append(encoding_ == TextEncoding::Ansi ? ansiFromUtf8(line) : std::string(line));
-    buffer_.append("\r\n");
+    if (file_ == INVALID_HANDLE_VALUE) throw std::logic_error("writing to a closed file");
+    buffer_.append(bytes);
     if (buffer_.size() >= flushThreshold && !flush()) throw InOutError(*failure_);
 }
 

@@ -12,7 +12,8 @@
 
 namespace zelvio {
 
-class Win32LineWriter : public LineWriter {
+// Also writes raw blocks, for files of bytes.
+class Win32LineWriter : public LineWriter, public ByteWriter {
 public:
     // Takes over an open file handle.
     Win32LineWriter(HANDLE file, TextEncoding encoding) : file_(file), encoding_(encoding) {}
@@ -23,6 +24,7 @@ public:
     Win32LineWriter& operator=(const Win32LineWriter&) = delete;
 
     void writeLine(std::string_view line) override;
+    void write(std::string_view bytes) override;
     void close() override;
 
 private:

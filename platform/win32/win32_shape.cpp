@@ -1,10 +1,10 @@
 #include "platform/win32/win32_shape.h"
 
+#include "platform/win32/win32_controls.h"
+
 namespace zelvio {
 
 namespace {
-
-constexpr const wchar_t* className = L"ZelvioShape";
 
 void paint(HWND window, const ShapeLook& look) {
     PAINTSTRUCT ps;
@@ -50,20 +50,7 @@ LRESULT CALLBACK shapeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 }  // namespace
 
-const wchar_t* shapeWindowClass() {
-    static const bool registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.style = CS_HREDRAW | CS_VREDRAW;
-        windowClass.lpfnWndProc = shapeProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = className;
-        return RegisterClassExW(&windowClass) != 0;
-    }();
-    (void)registered;
-    return className;
-}
+const wchar_t* shapeWindowClass() { return ownWindowClass(L"ZelvioShape", shapeProc); }
 
 void fitShapeRegion(HWND shape, const ShapeLook& look, int width, int height) {
     if (look.kind != ShapeKind::Ellipse) return;

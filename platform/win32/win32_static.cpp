@@ -6,17 +6,11 @@
 
 namespace zelvio {
 
-Win32Static::Win32Static(Win32Form& owner, Control& control, int id) : Win32Control(owner, control, id) {
-    if (design().backColour) {
-        shapeLook_.fill = rgb(*design().backColour);
-        backBrush_ = CreateSolidBrush(shapeLook_.fill);
-    }
+Win32Static::Win32Static(Win32Form& owner, Control& control, int id)
+    : Win32Control(owner, control, id), backBrush_(design().backColour) {
+    if (design().backColour) shapeLook_.fill = rgb(*design().backColour);
     if (design().penColour) shapeLook_.pen = rgb(*design().penColour);
     shapeLook_.kind = design().shape;
-}
-
-Win32Static::~Win32Static() {
-    if (backBrush_ != nullptr) DeleteObject(backBrush_);
 }
 
 Win32Control::WindowKind Win32Static::windowKind() const {
@@ -64,7 +58,7 @@ HBRUSH Win32Static::paintColours(HDC dc) const {
     if (design().kind != ControlKind::Label) return nullptr;
     SetTextColor(dc, design().textColour ? rgb(*design().textColour) : GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(dc, design().backColour ? rgb(*design().backColour) : GetSysColor(COLOR_BTNFACE));
-    return backBrush_ != nullptr ? backBrush_ : GetSysColorBrush(COLOR_BTNFACE);
+    return backBrush_.get() != nullptr ? backBrush_.get() : GetSysColorBrush(COLOR_BTNFACE);
 }
 
 }  // namespace zelvio

@@ -2,6 +2,7 @@
 // What only shows and takes no input: a label, a group box's frame, a bevel
 // line or frame, a filled shape.
 
+#include "platform/win32/win32_colour.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_shape.h"
 
@@ -10,7 +11,6 @@ namespace zelvio {
 class Win32Static : public Win32Control {
 public:
     Win32Static(Win32Form& owner, Control& control, int id);
-    ~Win32Static() override;
 
     bool inFront() const override { return false; }
     bool listens() const override { return false; }
@@ -24,7 +24,7 @@ protected:
     void moved(const Rect& bounds) override;
 
 private:
-    HBRUSH backBrush_ = nullptr;
+    OwnBrush backBrush_;
     ShapeLook shapeLook_;
 };
 

@@ -4,6 +4,7 @@
 // commands, message boxes and the open dialog found by class and caption).
 
 #include "common/errors.h"
+#include "platform/win32/win32_text.h"
 #include "platform/application.h"
 #include "platform/controls/memo.h"
 #include "platform/filesystem.h"
@@ -157,8 +158,13 @@ TEST_F(Win32FileSystemTest, CurrentDirectoryFollowsChanges) {
 TEST_F(Win32FileSystemTest, FilesAndDirectoriesAreTellApart) {
     put("file.txt", "12345");
     put("empty.txt", "");
-    ASSERT_TRUE(fs_->createDirectory(path("sub")));
-    EXPECT_FALSE(fs_->createDirectory(path("sub")));
+    fs_->createDirectory(path("sub"));
+    try {
+        fs_->createDirectory(path("sub"));
+        ADD_FAILURE() << "a directory was made twice";
+    } catch (const InOutError& error) {
+        EXPECT_EQ(error.what(), systemErrorText(ERROR_ALREADY_EXISTS));
+    }
     EXPECT_TRUE(fs_->fileExists(path("file.txt")));
     EXPECT_FALSE(fs_->fileExists(path("sub")));
     EXPECT_TRUE(fs_->directoryExists(path("sub")));

@@ -135,7 +135,7 @@ TEST_F(HeadlessFileSystemTest, PathsNoWindowsCallTakesAreRefused) {
               "The filename, directory name, or volume label syntax is incorrect");
     EXPECT_EQ(errorOf([&] { fs.openText("\\\\server\\share\\x.txt"); }), "The network path was not found");
     EXPECT_FALSE(fs.fileExists("C:\\Music\\a|b"));
-    EXPECT_FALSE(fs.createDirectory(""));
+    EXPECT_THROW(fs.createDirectory(""), InOutError);
     // An ANSI file call takes 259 characters at most.
     const std::string longName = "C:\\Music\\" + std::string(251, 'n');
     EXPECT_EQ(errorOf([&] { fs.createText(longName); }), "The filename or extension is too long");
@@ -172,10 +172,11 @@ TEST_F(HeadlessFileSystemTest, DeleteAndCreateDirectoryAnswerFalseWhereWindowsFa
     EXPECT_TRUE(fs.deleteFile("c:\\music\\song.mp3"));
     EXPECT_EQ(fs.list("C:\\Music"), Lines{"Locked.mp3"});
 
-    EXPECT_FALSE(fs.createDirectory("C:\\Music"));
-    EXPECT_FALSE(fs.createDirectory("C:\\Music\\Locked.mp3"));
-    EXPECT_FALSE(fs.createDirectory("C:\\None\\Sub"));
-    EXPECT_TRUE(fs.createDirectory("C:\\Music\\Sub\\"));
+    EXPECT_EQ(errorOf([&] { fs.createDirectory("C:\\Music"); }), "Cannot create a file when that file already exists");
+    EXPECT_EQ(errorOf([&] { fs.createDirectory("C:\\Music\\Locked.mp3"); }),
+              "Cannot create a file when that file already exists");
+    EXPECT_EQ(errorOf([&] { fs.createDirectory("C:\\None\\Sub"); }), "The system cannot find the path specified");
+    fs.createDirectory("C:\\Music\\Sub\\");
     EXPECT_TRUE(fs.directoryExists("C:\\MUSIC\\SUB"));
 }
 

@@ -1,0 +1,39 @@
+#include "platform/win32/win32_gauge.h"
+
+#include "platform/controls/gauge.h"
+
+#include <string>
+
+namespace zelvio {
+
+void Win32Gauge::updateOwn(ControlProperty property) {
+    // The install press gives the window no turn to paint.
+    if (property == ControlProperty::Position) repaintNow();
+}
+
+void Win32Gauge::paint(HDC dc, const RECT& area) {
+    const Gauge& gauge = static_cast<const Gauge&>(control());
+    RECT bar = area;
+    bar.right = area.left + (area.right - area.left) * gauge.percent() / 100;
+    RECT rest = area;
+    rest.left = bar.right;
+    FillRect(dc, &bar, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    FillRect(dc, &rest, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+
+    const std::wstring text = std::to_wstring(gauge.percent()) + L"%";
+    HGDIOBJ oldFont = SelectObject(dc, font());
+    SetBkMode(dc, TRANSPARENT);
+    // White over the bar, black over the white: the text reads on both.
+    for (const auto& [part, colour] : {std::pair{bar, RGB(255, 255, 255)}, std::pair{rest, RGB(0, 0, 0)}}) {
+        HRGN clip = CreateRectRgnIndirect(&part);
+        SelectClipRgn(dc, clip);
+        SetTextColor(dc, colour);
+        RECT textArea = area;
+        DrawTextW(dc, text.c_str(), -1, &textArea, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        SelectClipRgn(dc, nullptr);
+        DeleteObject(clip);
+    }
+    SelectObject(dc, oldFont);
+}
+
+}  // namespace zelvio

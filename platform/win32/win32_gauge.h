@@ -1,0 +1,18 @@
+#pragma once
+// The gauge: a black bar on white with its percentage written over it, the
+// text white where the bar lies under it. It paints at once when told.
+
+#include "platform/win32/win32_painted.h"
+
+namespace zelvio {
+
+class Win32Gauge : public Win32Painted {
+public:
+    using Win32Painted::Win32Painted;
+
+protected:
+    void updateOwn(ControlProperty property) override;
+    void paint(HDC dc, const RECT& area) override;
+};
+
+}  // namespace zelvio
