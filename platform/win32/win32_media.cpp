@@ -1,6 +1,7 @@
 #include "platform/win32/win32_media.h"
 
 #include "common/errors.h"
+#include "platform/win32/win32_driver_threads.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/win32_unicode.h"
 
@@ -34,6 +35,13 @@ std::wstring aliasOf(const std::string& command) {
     return wide(command.substr(start + 1, end == std::string::npos ? std::string::npos : end - start - 1));
 }
 
+// How long a closing device waits for its driver's threads: they end within
+// milliseconds once stopped, so this only bounds a driver that never does.
+constexpr DWORD driverThreadLimit = 5000;
+
+// A command's first word.
+std::string verbOf(const std::string& command) { return command.substr(0, command.find(' ')); }
+
 NotifyKind kindOf(WPARAM flags) {
     switch (flags) {
         case MCI_NOTIFY_SUPERSEDED:
@@ -66,17 +74,34 @@ Win32Media::Win32Media() {
 
 Win32Media::~Win32Media() {
     listeners_.clear();
+    for (auto& [alias, threads] : workers_) settle(alias);
     mciSendStringW(L"close all wait", nullptr, 0, nullptr);
     if (window_ != nullptr) DestroyWindow(window_);
 }
 
+void Win32Media::settle(const std::wstring& alias) {
+    std::vector<HANDLE>& threads = workers_[alias];
+    if (threads.empty()) return;
+    mciSendStringW((L"stop " + alias + L" wait").c_str(), nullptr, 0, nullptr);
+    waitForThreadsAndClose(threads, driverThreadLimit);
+}
+
 std::string Win32Media::send(const std::string& command, MediaListener* listener) {
+    const std::string verb = verbOf(command);
+    const std::wstring alias = aliasOf(command);
+    if (verb == "close" || verb == "save") settle(alias);
+    const bool starts = verb == "play" || verb == "record";
+    const std::vector<DWORD> before = starts ? driverThreadIds() : std::vector<DWORD>{};
     wchar_t reply[512] = {};
     const MCIERROR error = mciSendStringW(wide(command).c_str(), reply, static_cast<UINT>(std::size(reply)),
                                           listener != nullptr ? window_ : nullptr);
     if (error != 0) throw MediaError(errorText(error));
+    if (starts) {
+        std::vector<HANDLE>& threads = workers_[alias];
+        for (HANDLE thread : openNewThreads(before, driverThreadIds())) threads.push_back(thread);
+    }
     if (listener != nullptr) {
-        const UINT device = mciGetDeviceIDW(aliasOf(command).c_str());
+        const UINT device = mciGetDeviceIDW(alias.c_str());
         if (device != 0) listeners_[device] = listener;
     }
     return utf8(reply);

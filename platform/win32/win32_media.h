@@ -8,6 +8,8 @@
 #include <windows.h>
 
 #include <map>
+#include <string>
+#include <vector>
 
 namespace zelvio {
 
@@ -24,9 +26,13 @@ public:
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void notified(WPARAM flags, UINT device);
+    // Stops the device and waits until its driver's threads have let go of it.
+    void settle(const std::wstring& alias);
 
     HWND window_ = nullptr;
     std::map<UINT, MediaListener*> listeners_;  // by MCI device id
+    // Driver threads started by each device's plays and records, by alias.
+    std::map<std::wstring, std::vector<HANDLE>> workers_;
 };
 
 }  // namespace zelvio
