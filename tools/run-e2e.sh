@@ -14,6 +14,9 @@ per_program_limit=${E2E_PROGRAM_TIMEOUT:-600}
 
 run_inside_session() {
     local failed=() program status started
+    # The demo a new user gets from tools/start.sh, for the test that tries it.
+    export ZELVIO_DEMO_DIR=$ZELVIO_WINE_SESSION/demo
+    "$root/demo/prepare.sh" "$ZELVIO_DEMO_DIR"
     for program in "$@"; do
         echo "=== $(basename "$program")"
         started=$SECONDS

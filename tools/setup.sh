@@ -6,7 +6,8 @@ packages=(
     cmake make g++ googletest libgtest-dev libbenchmark-dev
     mingw-w64 g++-mingw-w64-x86-64
     wine wine64
-    xvfb xauth x11-utils imagemagick pulseaudio
+    xvfb xauth x11-utils imagemagick pulseaudio fonts-wine
+    lame mpg123 espeak-ng
 )
 
 missing=()

@@ -99,6 +99,7 @@ else
 fi
 
 wineboot -i >"$session/wineboot.log" 2>&1 || { say "wineboot failed:"; cat "$session/wineboot.log" >&2; exit 1; }
+"$(dirname "${BASH_SOURCE[0]}")/wine-fonts.sh"
 if [[ $use_display == 0 ]]; then
     # Xvfb has no window manager; Wine would wait 2 s for one at every
     # window it hides. Windows that draw their own frames need none.

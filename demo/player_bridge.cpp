@@ -1,0 +1,67 @@
+// The player bridge: reads the playlist Mp3 Zelvio hands its player, finds
+// the long name of each (often 8.3) entry in the working directory, and has
+// mpg123 play them in order. ZELVIO_MPG123_OPTIONS adds options to mpg123
+// (for example "-o test", which plays into the void).
+
+#include "demo/unixbridge.h"
+
+#include <windows.h>
+
+#include <exception>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+using namespace zelvio::bridge;
+
+namespace {
+
+// The playlist's lines are in the ANSI code page.
+std::wstring fromAnsi(const std::string& text) {
+    if (text.empty()) return {};
+    const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring result(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), result.data(), size);
+    return result;
+}
+
+std::wstring longPathOf(const std::wstring& entry) {
+    wchar_t full[MAX_PATH] = {};
+    if (GetFullPathNameW(entry.c_str(), MAX_PATH, full, nullptr) == 0) return entry;
+    wchar_t longPath[MAX_PATH] = {};
+    return GetLongPathNameW(full, longPath, MAX_PATH) != 0 ? longPath : full;
+}
+
+std::vector<std::string> songsOf(const std::wstring& playlist) {
+    std::ifstream file(playlist.c_str(), std::ios::binary);
+    if (!file) throw std::runtime_error("cannot read the playlist " + utf8(playlist));
+    std::vector<std::string> songs;
+    for (std::string line; std::getline(file, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty()) songs.push_back(unixPathOf(longPathOf(fromAnsi(line))));
+    }
+    return songs;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    const std::vector<std::wstring> args = arguments();
+    try {
+        if (args.empty()) throw std::runtime_error("expected a playlist");
+        std::vector<std::string> mpg123{"mpg123"};
+        for (const std::string& option : words(environmentText(L"ZELVIO_MPG123_OPTIONS"))) mpg123.push_back(option);
+        for (const std::string& song : songsOf(args[0])) mpg123.push_back(song);
+        std::string line;
+        for (const std::string& word : mpg123) line += word + " ";
+        log(line);
+        const int code = runUnixProgram(mpg123, true);
+        log("mpg123 ended with exit code " + std::to_string(code));
+        return code;
+    } catch (const std::exception& error) {
+        log(std::string("player bridge: ") + error.what());
+        MessageBoxA(nullptr, error.what(), "Player bridge", MB_OK | MB_ICONSTOP);
+        return 1;
+    }
+}

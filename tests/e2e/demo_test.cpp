@@ -1,0 +1,108 @@
+// The demo set-up that tools/start.sh gives a new user, made by the same
+// script (demo/prepare.sh, run by tools/run-e2e.sh into $ZELVIO_DEMO_DIR):
+// two spoken waves encoded by the real LAME through command.com and the
+// encoder bridge, listed by title, and played by mpg123 through the player
+// bridge, into the void.
+
+#include "demo/unixbridge.h"
+#include "tests/e2e/driver.h"
+#include "tests/e2e/utf8.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+namespace zelvio::e2e {
+namespace {
+
+std::string readAll(const std::string& path) {
+    std::ifstream file(toWide(path).c_str(), std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// The demo directory as Wine shows it: the Linux root is drive Z:.
+std::string demoDirectory() {
+    std::string unixPath = bridge::environmentText(L"ZELVIO_DEMO_DIR");
+    if (unixPath.empty()) throw DriverError("ZELVIO_DEMO_DIR is not set: run this test through tools/run-e2e.sh");
+    for (char& c : unixPath) {
+        if (c == '/') c = '\\';
+    }
+    return "Z:" + unixPath;
+}
+
+int occurrences(const std::string& text, const std::string& part) {
+    int count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+    return count;
+}
+
+int indexOf(const std::vector<std::string>& items, const std::string& item) {
+    const auto found = std::find(items.begin(), items.end(), item);
+    if (found == items.end()) throw DriverError("no \"" + item + "\" in the list");
+    return static_cast<int>(found - items.begin());
+}
+
+// An MP3 file as mpg123 sees it: it decodes every frame without an error.
+void expectPlayableMp3(const std::string& path) {
+    const std::string bytes = readAll(path);
+    ASSERT_GT(bytes.size(), 1000u) << path;
+    // LAME begins with a frame header (11 bits set), not with a tag.
+    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0xFF) << path;
+    EXPECT_EQ(static_cast<unsigned char>(bytes[1]) & 0xE0, 0xE0) << path;
+    EXPECT_EQ(bridge::runUnixProgram({"mpg123", "--test", "--quiet", bridge::unixPathOf(toWide(path))}, true), 0)
+        << path;
+}
+
+TEST(DemoTest, TwoSpokenWavesAreEncodedByLameAndPlayedByMpg123) {
+    const std::string demo = demoDirectory();
+    ASSERT_TRUE(SetEnvironmentVariableW(L"ZELVIO_MPG123_OPTIONS", L"-o test"));
+    TestProcess program(demo + "\\mpzelvio.exe", demo);
+    const HWND mainWindow = waitForWindow(program, "Mp3 Zelvio V 0.93");
+
+    const HWND waves = findControl(mainWindow, "recfilelist");
+    ASSERT_TRUE(pollUntil([&] { return listItems(waves).size() == 3u; }, kDefaultTimeout));
+    selectItems(waves, {indexOf(listItems(waves), "evening.wav"), indexOf(listItems(waves), "morning song.wav")});
+    click(findControl(mainWindow, "compilebutt"));
+    pressButton(waitForMessageBox(program, "Confirm").window, "&Yes");
+    const HWND dialog = waitForForm(program, "TIndexdata");
+    for (const char* title : {"Evening", "Morning Song"}) {
+        typeText(findControl(dialog, "songedit"), title);
+        typeText(findControl(dialog, "Artistedit"), "eSpeak");
+        typeText(findControl(dialog, "Lengthedit"), "0:04");
+        click(findControl(dialog, "Button1"));
+    }
+    click(findControl(dialog, "saveindex"));
+    pressButton(waitForMessageBox(program, "Confirm").window, "&Yes");
+    click(findControl(dialog, "compresnow"));
+    ASSERT_TRUE(pollUntil([&] { return isVisible(findControl(dialog, "stopbutt")); }, kDefaultTimeout));
+    ASSERT_TRUE(pollUntil([&] { return !isVisible(findControl(dialog, "stopbutt")); }, Milliseconds(60000)));
+
+    // Both came from LAME, which the bridge saw end well.
+    const std::string log = readAll(demo + "\\bridges.log");
+    EXPECT_EQ(occurrences(log, "lame -V 4 "), 2) << log;
+    EXPECT_EQ(occurrences(log, "lame ended with exit code 0\r\n"), 2) << log;
+    expectPlayableMp3(demo + "\\mp3\\evening.mp3");
+    expectPlayableMp3(demo + "\\mp3\\morning_song.mp3");
+
+    click(findControl(dialog, "Okbutt"));
+    ASSERT_TRUE(waitUntilClosed(dialog));
+    const HWND songs = findControl(mainWindow, "mpsonglist");
+    ASSERT_TRUE(pollUntil([&] { return listItems(songs).size() == 2u; }, kDefaultTimeout));
+    EXPECT_EQ(listItems(songs).at(0).substr(0, 7), "Evening");
+    EXPECT_EQ(listItems(songs).at(1).substr(0, 12), "Morning Song");
+
+    selectItems(songs, {0, 1});
+    click(findControl(mainWindow, "mp3play"));
+    const std::string mp3 = bridge::unixPathOf(toWide(demo + "\\mp3")) + "/";
+    const std::string played = "mpg123 -o test " + mp3 + "evening.mp3 " + mp3 + "morning_song.mp3 \r\n"
+                               "mpg123 ended with exit code 0\r\n";
+    EXPECT_TRUE(pollUntil([&] { return readAll(demo + "\\bridges.log").ends_with(played); }, Milliseconds(30000)))
+        << readAll(demo + "\\bridges.log");
+}
+
+}  // namespace
+}  // namespace zelvio::e2e
