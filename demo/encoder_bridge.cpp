@@ -14,22 +14,16 @@ using namespace zelvio::bridge;
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const std::vector<std::wstring> args = arguments();
     if (args.size() < 2) {
-        log("encoder bridge: expected an input wave and an output MP3");
-        return 2;
+        // The batch reports the exit code; the log says why.
+        return failed("Encoder bridge", "expected an input wave and an output MP3", false);
     }
     try {
         std::vector<std::string> lame{"lame"};
         for (std::size_t i = 2; i < args.size(); ++i) lame.push_back(utf8(args[i]));
         lame.push_back(unixPathOf(args[0]));
         lame.push_back(unixPathOf(args[1]));
-        std::string line;
-        for (const std::string& word : lame) line += word + " ";
-        log(line);
-        const int code = runUnixProgram(lame, true);
-        log("lame ended with exit code " + std::to_string(code));
-        return code;
+        return runAndLog(lame);
     } catch (const std::exception& error) {
-        log(std::string("encoder bridge: ") + error.what());
-        return 1;
+        return failed("Encoder bridge", error.what(), false);
     }
 }

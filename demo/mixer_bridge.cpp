@@ -14,8 +14,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         runUnixProgram({"pavucontrol"}, false);
         return 0;
     } catch (const std::exception& error) {
-        log(std::string("mixer bridge: ") + error.what());
-        MessageBoxA(nullptr, error.what(), "Mixer bridge", MB_OK | MB_ICONSTOP);
-        return 1;
+        return failed("Mixer bridge", error.what(), true);
     }
 }

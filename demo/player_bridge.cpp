@@ -53,15 +53,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         std::vector<std::string> mpg123{"mpg123"};
         for (const std::string& option : words(environmentText(L"ZELVIO_MPG123_OPTIONS"))) mpg123.push_back(option);
         for (const std::string& song : songsOf(args[0])) mpg123.push_back(song);
-        std::string line;
-        for (const std::string& word : mpg123) line += word + " ";
-        log(line);
-        const int code = runUnixProgram(mpg123, true);
-        log("mpg123 ended with exit code " + std::to_string(code));
-        return code;
+        return runAndLog(mpg123);
     } catch (const std::exception& error) {
-        log(std::string("player bridge: ") + error.what());
-        MessageBoxA(nullptr, error.what(), "Player bridge", MB_OK | MB_ICONSTOP);
-        return 1;
+        return failed("Player bridge", error.what(), true);
     }
 }

@@ -52,6 +52,14 @@ std::string utf8(const std::wstring& text) {
     return result;
 }
 
+std::wstring wide(const std::string& text) {
+    if (text.empty()) return {};
+    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring result(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size);
+    return result;
+}
+
 std::string unixPathOf(const std::wstring& windowsPath) {
     const auto translate = wineExport<UnixFileName>(L"kernel32.dll", "wine_get_unix_file_name");
     char* path = translate(windowsPath.c_str());
@@ -77,6 +85,15 @@ int runUnixProgram(const std::vector<std::string>& argv, bool wait) {
     return wait ? static_cast<int>(result) : 0;
 }
 
+int runAndLog(const std::vector<std::string>& argv) {
+    std::string line;
+    for (const std::string& word : argv) line += (line.empty() ? "" : " ") + word;
+    log(line);
+    const int code = runUnixProgram(argv, true);
+    log(argv.front() + " ended with exit code " + std::to_string(code));
+    return code;
+}
+
 std::vector<std::string> words(const std::string& text) {
     std::istringstream stream(text);
     std::vector<std::string> result;
@@ -88,6 +105,12 @@ std::string environmentText(const wchar_t* name) {
     wchar_t value[1024] = {};
     const DWORD length = GetEnvironmentVariableW(name, value, 1024);
     return length > 0 && length < 1024 ? utf8(value) : std::string();
+}
+
+int failed(const std::string& bridgeName, const std::string& what, bool tellUser) {
+    log(bridgeName + ": " + what);
+    if (tellUser) MessageBoxW(nullptr, wide(what).c_str(), wide(bridgeName).c_str(), MB_OK | MB_ICONSTOP);
+    return 1;
 }
 
 void log(const std::string& line) {

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Only the Win32 backend, the command.com stand-in and the Windows-side test
-# and benchmark programs may see Windows headers.
+# Only the Win32 backend, the command.com stand-in, the demo's bridges and the
+# Windows-side test and benchmark programs may see Windows headers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 pattern='#[[:space:]]*include[[:space:]]*[<"](windows|winuser|winbase|wingdi|mmsystem|ddeml|commdlg|commctrl|shellapi|shlobj|shlwapi|winnls|winreg|objbase)\.h'
 offenders=$(git ls-files --cached --others --exclude-standard -- '*.h' '*.cpp' '*.hpp' '*.cc' |
-    grep -vE '^(platform/win32|tests/e2e|tests/tools|encoding/commandcom|bench)/' |
+    grep -vE '^(platform/win32|tests/e2e|tests/tools|encoding/commandcom|demo|bench)/' |
     xargs -r grep -liE "$pattern" || true)
 if [ -n "$offenders" ]; then
     echo "Windows headers outside platform/win32/ and the Windows-side tests:" >&2
