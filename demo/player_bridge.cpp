@@ -17,15 +17,6 @@ using namespace zelvio::bridge;
 
 namespace {
 
-// The playlist's lines are in the ANSI code page.
-std::wstring fromAnsi(const std::string& text) {
-    if (text.empty()) return {};
-    const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring result(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), result.data(), size);
-    return result;
-}
-
 std::wstring longPathOf(const std::wstring& entry) {
     wchar_t full[MAX_PATH] = {};
     if (GetFullPathNameW(entry.c_str(), MAX_PATH, full, nullptr) == 0) return entry;
@@ -39,7 +30,8 @@ std::vector<std::string> songsOf(const std::wstring& playlist) {
     std::vector<std::string> songs;
     for (std::string line; std::getline(file, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!line.empty()) songs.push_back(unixPathOf(longPathOf(fromAnsi(line))));
+        // The playlist is in the ANSI code page.
+        if (!line.empty()) songs.push_back(unixPathOf(longPathOf(wide(line, CP_ACP))));
     }
     return songs;
 }

@@ -12,7 +12,8 @@ namespace zelvio::bridge {
 std::vector<std::wstring> arguments();
 
 std::string utf8(const std::wstring& text);
-std::wstring wide(const std::string& text);
+// From UTF-8, or from the given code page (CP_ACP: the ANSI code page).
+std::wstring wide(const std::string& text, unsigned codePage = 65001);
 
 // The Unix path Wine maps a Windows path to; the file need not exist.
 // Throws std::runtime_error when not running under Wine.
