@@ -12,8 +12,25 @@
 
 namespace zelvio::e2e {
 
-// "Z:\proc\PID" of the process named mpzelvio.exe.
+// The whole of a small /proc file, or "" when it cannot be read.
+inline std::string readProcFile(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "";
+    std::string text;
+    char block[4096];
+    DWORD got = 0;
+    while (ReadFile(file, block, sizeof block, &got, nullptr) && got > 0) text.append(block, got);
+    CloseHandle(file);
+    return text;
+}
+
+// "Z:\proc\PID" of the process named mpzelvio.exe in this Wine session:
+// other sessions on the machine may run one too, so its environment must
+// name the same session directory as ours.
 inline std::string procPath() {
+    char session[MAX_PATH] = {};
+    GetEnvironmentVariableA("ZELVIO_WINE_SESSION", session, MAX_PATH);
+    const std::string mark = std::string("ZELVIO_WINE_SESSION=") + session + '\0';
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA("Z:\\proc\\*", &found);
     if (search == INVALID_HANDLE_VALUE) throw DriverError("no /proc to read the program's processor time from");
@@ -22,14 +39,9 @@ inline std::string procPath() {
         const std::string name = found.cFileName;
         if (name.find_first_not_of("0123456789") != std::string::npos) continue;
         const std::string candidate = "Z:\\proc\\" + name;
-        HANDLE comm = CreateFileA((candidate + "\\comm").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                  0, nullptr);
-        if (comm == INVALID_HANDLE_VALUE) continue;
-        char text[64] = {};
-        DWORD got = 0;
-        ReadFile(comm, text, sizeof text - 1, &got, nullptr);
-        CloseHandle(comm);
-        if (std::string(text).rfind("mpzelvio.exe", 0) == 0) path = candidate;
+        if (readProcFile(candidate + "\\comm").rfind("mpzelvio.exe", 0) != 0) continue;
+        if (session[0] == '\0' || readProcFile(candidate + "\\environ").find(mark) != std::string::npos)
+            path = candidate;
     } while (path.empty() && FindNextFileA(search, &found));
     FindClose(search);
     if (path.empty()) throw DriverError("mpzelvio.exe is not among the processes in /proc");

@@ -2,6 +2,7 @@
 // in its directory list until the song list holds every line, for 1,000 and
 // 10,000 MP3 files with an index of as many entries. Prints each time and
 // the median of each size.
+//   tools/wine-session.sh wine build/windows/songlist_wine_bench.exe [ROUNDS]
 
 #include "tests/e2e/driver.h"
 #include "tests/e2e/settings_file.h"
@@ -10,14 +11,13 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 using namespace zelvio::e2e;
 
 namespace {
-
-constexpr int kRounds = 5;
 
 void makeSongDirectory(const WorkDirectory& dir, const std::string& name, int count) {
     dir.createDirectory("lib\\" + name);
@@ -50,8 +50,9 @@ double openAndWait(HWND folders, HWND songs, const std::string& item, int lines)
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
     try {
+        const int rounds = argc > 1 ? std::atoi(argv[1]) : 5;
         WorkDirectory dir;
         dir.createDirectory("lib");
         makeSongDirectory(dir, "small", 1000);
@@ -64,13 +65,13 @@ int main() {
         const HWND songs = findControl(window, "mpsonglist");
         for (const auto& [name, count] : {std::pair<std::string, int>{"small", 1000}, {"big", 10000}}) {
             std::vector<double> times;
-            for (int round = 0; round < kRounds; ++round) {
+            for (int round = 0; round < rounds; ++round) {
                 times.push_back(openAndWait(folders, songs, name, count));
                 openAndWait(folders, songs, "lib", 0);
                 std::printf("%5d songs: %.1f ms\n", count, times.back());
             }
             std::sort(times.begin(), times.end());
-            std::printf("%5d songs: median %.1f ms of %d\n", count, times[times.size() / 2], kRounds);
+            std::printf("%5d songs: median %.1f ms of %d\n", count, times[times.size() / 2], rounds);
         }
         return 0;
     } catch (const std::exception& error) {

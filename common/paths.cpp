@@ -4,6 +4,7 @@
 #include "platform/filesystem.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace zelvio {
 
@@ -43,7 +44,7 @@ std::string ShortPath(FileSystem& fs, const std::string& path) {
         const std::string component = path.substr(start, end - start);
         const bool isLast = end == path.size();
         std::string converted = component;
-        if (needsShortForm(component, isLast)) {
+        if (needsShortForm(component, isLast) || !fs.ansiCodePageHolds(component)) {
             if (auto shortName = ShortName(fs, result + component)) converted = *shortName;
         }
         result += converted;
@@ -52,6 +53,20 @@ std::string ShortPath(FileSystem& fs, const std::string& path) {
         start = end + 1;
     }
     return result;
+}
+
+bool IsPlainFileName(const std::string& name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    for (char c : name) {
+        if (static_cast<unsigned char>(c) < 32 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string NotAFileNameMessage(const std::string& name) {
+    return "\"" + name + "\" is not a file name: it must not be empty or hold any of \\ / : * ? \" < > |";
 }
 
 }  // namespace zelvio

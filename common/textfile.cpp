@@ -23,7 +23,13 @@ void replaceWithLines(FileSystem& fs, const std::string& path, const std::vector
                       TextEncoding encoding) {
     replaceWhenComplete(fs, path, [&](const std::string& temporary) {
         auto writer = fs.createText(temporary, encoding);
-        for (const auto& line : lines) writer->writeLine(line);
+        // Readers drop a byte-order mark at the start of a file: a first line
+        // that begins with one (a name may) gets another in front to lose.
+        const std::string mark = "\xEF\xBB\xBF";
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const bool markToLose = i == 0 && encoding == TextEncoding::Utf8 && lines[0].starts_with(mark);
+            writer->writeLine(markToLose ? mark + lines[0] : lines[i]);
+        }
         writer->close();
     });
 }

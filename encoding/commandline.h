@@ -6,7 +6,8 @@
 namespace zelvio {
 
 // The text as one argument: as it is, or in double quotes when it holds a
-// blank or a character a command interpreter acts on ("&", "|", "<", ">", "^").
+// blank, a quote or a character a command interpreter acts on ("&", "|",
+// "<", ">", "^"), so that the program's C runtime reads back the same text.
 std::string commandArgument(const std::string& text);
 
 }  // namespace zelvio

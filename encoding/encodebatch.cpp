@@ -61,7 +61,7 @@ std::string TIndexdata::expandripper(int track) {
                 expanded += commandArgument(ShortPath(fs, main.mp3dir.directory()));
                 break;
             case 'O':
-                expanded += commandArgument(tempwave());
+                expanded += commandArgument(ShortPath(fs, tempwave()));
                 break;
             case 'R':
                 expanded += commandArgument(ShortPath(fs, main.recdir.directory()));
@@ -138,7 +138,7 @@ void TIndexdata::encodeTrack(std::size_t item) {
     if (size < 0) captureError(1, missingTrack);
     if (size == 0) captureError(2, emptyTrack);
     if (batchstatus != 0) return;
-    const std::string commandLine = encoderline(tempwave(), item);
+    const std::string commandLine = encoderline(ShortPath(fs, tempwave()), item);
     info.outputmemo.addLine("Debug:" + commandLine);
     info.setdisplay(0, 0, main.settings.cdmode, 3);
     fs.changeDirectory(main.programdir);
@@ -177,6 +177,11 @@ void TIndexdata::compresnowClick() {
     const std::size_t count = FileList.count();
     for (std::size_t item = 0; item < count; ++item) {
         if (batchstatus != 0) continue;
+        // A name from a hand-made index could reach outside the MP3 directory.
+        if (!IsPlainFileName(outputname(item))) {
+            info.outputmemo.addLine("Not encoded: " + NotAFileNameMessage(outputname(item)));
+            continue;
+        }
         const std::string mp3 = AddBackslash(main.mp3dir.directory()) + outputname(item);
         if (main.settings.cdmode == 1) {
             encodeTrack(item);

@@ -124,6 +124,11 @@ void Tmpvoicerecord::CompressvoicebuttClick() {
     FileSystem& fs = app().fileSystem();
     TForm1& main = *program.Form1;
     Tcompressinfo& info = *program.compressinfo;
+    // Refused before anything happens: the recording waits for a better name.
+    if (!IsPlainFileName(SpacesToUnderscores(mpnameedit.text()))) {
+        app().messageBox(MessageKind::Information, NotAFileNameMessage(mpnameedit.text()), MessageButtons::Ok);
+        return;
+    }
     fs.changeDirectory(main.startdir);
     info.show();
     if (unsaved_) {
@@ -140,8 +145,8 @@ void Tmpvoicerecord::CompressvoicebuttClick() {
         const std::string output =
             ShortPath(fs, AddBackslash(main.mp3dir.directory())) + SpacesToUnderscores(mpnameedit.text());
         const std::string commandLine = "command.com /c " + commandArgument(ShortPath(fs, main.settings.encoderpath)) +
-                                        " " + commandArgument(voicefile()) + " " + commandArgument(output) + " " +
-                                        main.settings.encodeflags;
+                                        " " + commandArgument(ShortPath(fs, voicefile())) + " " +
+                                        commandArgument(output) + " " + main.settings.encodeflags;
         const RunOutcome outcome = runTellingFailures(app(), info.outputmemo, commandLine, "encoder");
         if (outcome.started && !outcome.stopped && !fs.fileExists(output)) {
             info.outputmemo.addLine(missingOutputLine(output));

@@ -1,5 +1,6 @@
 #include "encoding/wavetemplate.h"
 
+#include "common/replacefile.h"
 #include "common/waveheader.h"
 #include "platform/filesystem.h"
 
@@ -13,7 +14,8 @@ std::string_view WaveTemplate() {
 
 void writeWaveTemplate(FileSystem& fs, const std::string& path) {
     fs.deleteFile(path);
-    fs.writeBytes(path, WaveTemplate());
+    // A template cut short must not be left for the recorder or the encoder.
+    replaceWhenComplete(fs, path, [&](const std::string& temporary) { fs.writeBytes(temporary, WaveTemplate()); });
 }
 
 }  // namespace zelvio

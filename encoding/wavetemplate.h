@@ -13,7 +13,8 @@ class FileSystem;
 // The 48 bytes.
 std::string_view WaveTemplate();
 
-// Deletes any file at the path, then writes the template there.
+// Deletes any file at the path, then puts the template there whole: when
+// writing it fails there is no file at the path, and the error is raised.
 void writeWaveTemplate(FileSystem& fs, const std::string& path);
 
 }  // namespace zelvio

@@ -2,12 +2,25 @@
 // files. Failures to delete or rename are passed over: the refresh that
 // follows shows what is on the disk.
 
+#include "common/paths.h"
 #include "filemgmt/renamefiledlg.h"
 #include "platform/filesystem.h"
 #include "playback/mpzelvio.h"
 #include "shell/mainprogram.h"
 
 namespace zelvio {
+
+namespace {
+
+// A new name moves nothing out of its directory: one that is no plain file name is refused.
+bool acceptedNewName(Application& app, const std::string& newName) {
+    if (newName.empty()) return false;
+    if (IsPlainFileName(newName)) return true;
+    app.messageBox(MessageKind::Information, NotAFileNameMessage(newName), MessageButtons::Ok);
+    return false;
+}
+
+}  // namespace
 
 void TForm1::refreshWaves() {
     recdir.update();
@@ -39,7 +52,7 @@ void TForm1::renamewaves() {
         for (std::size_t item : recfilelist.selection()) names.push_back(recfilelist.items()[item]);
         for (const std::string& name : names) {
             const std::string newName = program.renamedialog->askNewName(name);
-            if (!newName.empty()) fs.renameFile(name, newName);
+            if (acceptedNewName(app(), newName)) fs.renameFile(name, newName);
         }
     }
     refreshWaves();
@@ -66,7 +79,7 @@ void TForm1::renamemp3s() {
     bool renamed = false;
     for (const std::string& name : names) {
         const std::string newName = program.renamedialog->askNewName(name);
-        if (newName.empty()) continue;
+        if (!acceptedNewName(app(), newName)) continue;
         fs.renameFile(name, newName);
         renamed = true;
     }

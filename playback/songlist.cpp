@@ -4,6 +4,7 @@
 #include "common/paths.h"
 #include "common/textencoding.h"
 #include "common/textfile.h"
+#include "encoding/commandline.h"
 #include "encoding/compress.h"
 #include "platform/filesystem.h"
 #include "playback/mpzelvio.h"
@@ -72,7 +73,8 @@ void TForm1::PlaySongs() {
     const std::string playlistPath = programdir + "\\" + playlistName;
     replaceWithLines(fs, playlistPath, playlist, TextEncoding::Ansi);
     fs.changeDirectory(mp3dir.directory());
-    RunProgram(app(), ShortPath(fs, settings.playerpath) + " " + playlistPath, "the player");
+    const std::string player = commandArgument(ShortPath(fs, settings.playerpath));
+    RunProgram(app(), player + " " + commandArgument(ShortPath(fs, playlistPath)), "the player");
 }
 
 }  // namespace zelvio

@@ -146,6 +146,12 @@ void TIndexdata::Button1Click() {
     const auto file = static_cast<std::size_t>(k);
     const IndexEntry entry{SpacesToUnderscores(compressname.text()), songedit.text(), Artistedit.text(),
                            Lengthedit.text()};
+    // The name becomes a file in the MP3 directory and nowhere else.
+    if (!IsPlainFileName(entry.filename)) {
+        app().messageBox(MessageKind::Information, NotAFileNameMessage(compressname.text()), MessageButtons::Ok);
+        compressname.setFocus();
+        return;
+    }
     if (file < entryline.size() && entryline[file] >= 0) {
         const int b = entryline[file];
         storefield(indexlist, b, IndexField::filename, entry.filename);

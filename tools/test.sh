@@ -10,6 +10,8 @@ tools/house-check.sh
 cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native
+# A short run of every fuzz target, after replaying the inputs once found.
+tools/fuzz.sh 5
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows

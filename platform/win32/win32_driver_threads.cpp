@@ -47,6 +47,10 @@ bool startsInDriver(DWORD threadId) {
 
 }  // namespace
 
+bool driverThreadsOutliveStop() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
 std::vector<DWORD> driverThreadIds() {
     std::vector<DWORD> ids;
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);

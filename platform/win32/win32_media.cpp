@@ -90,7 +90,7 @@ std::string Win32Media::send(const std::string& command, MediaListener* listener
     const std::string verb = verbOf(command);
     const std::wstring alias = aliasOf(command);
     if (verb == "close" || verb == "save") settle(alias);
-    const bool starts = verb == "play" || verb == "record";
+    const bool starts = waitsForDriverThreads_ && (verb == "play" || verb == "record");
     const std::vector<DWORD> before = starts ? driverThreadIds() : std::vector<DWORD>{};
     wchar_t reply[512] = {};
     const MCIERROR error = mciSendStringW(wide(command).c_str(), reply, static_cast<UINT>(std::size(reply)),

@@ -4,6 +4,7 @@
 // each to the device that asked for it.
 
 #include "platform/media.h"
+#include "platform/win32/win32_driver_threads.h"
 
 #include <windows.h>
 
@@ -33,6 +34,7 @@ private:
     std::map<UINT, MediaListener*> listeners_;  // by MCI device id
     // Driver threads started by each device's plays and records, by alias.
     std::map<std::wstring, std::vector<HANDLE>> workers_;
+    const bool waitsForDriverThreads_ = driverThreadsOutliveStop();
 };
 
 }  // namespace zelvio

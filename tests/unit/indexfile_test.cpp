@@ -60,6 +60,20 @@ TEST_F(SongIndexTest, LineEndsAreNormalisedToCrLfOnWriting) {
     EXPECT_TRUE(readindex(fs, indexPath).empty());
 }
 
+// A file name may begin with U+FEFF, which is also the mark a reader drops
+// from the start of a file; the first entry's name must come back whole.
+TEST_F(SongIndexTest, FirstNameBeginningWithAByteOrderMarkSurvivesWriting) {
+    const WorkingCopy lines = {"\xEF\xBB\xBFsong.mp3", "Title", "Artist", "1:00"};
+    writeindex(fs, indexPath, lines);
+    EXPECT_EQ(readindex(fs, indexPath), lines);
+    EXPECT_EQ(lookupentry(fs, indexPath, "\xEF\xBB\xBFsong.mp3")->title, "Title");
+
+    // A file saved with the mark reads as before and is written back without it.
+    fs.putFile(indexPath, "\xEF\xBB\xBF" "a.mp3\r\nT\r\nA\r\n1:00\r\n");
+    writeindex(fs, indexPath, readindex(fs, indexPath));
+    EXPECT_EQ(fs.fileBytes(indexPath), "a.mp3\r\nT\r\nA\r\n1:00\r\n");
+}
+
 TEST_F(SongIndexTest, LastOfDuplicatesWinsIgnoringAsciiCaseOnly) {
     const WorkingCopy lines = {"SONG.MP3", "first", "x", "1",      "my song.mp3", "spaced",    "x", "2",
                                "song.mp3", "second", "x", "3",     "other.mp3",   "title.mp3", "x", "4",

@@ -44,12 +44,13 @@ TEST(TextEncoding, MalformedUTF8IsRecognised) {
     EXPECT_EQ(characterCount("a\xFF" "b"), 3u);
 }
 
-// The 8.3 rule counts characters: five Cyrillic letters (ten bytes) fit a
-// directory name, nine do not.
+// The 8.3 rule counts characters: five accented letters (ten bytes) fit a
+// directory name, nine do not. (Letters the ANSI code page cannot hold go
+// short whatever their number.)
 TEST(ShortPathOfNonAsciiNames, CountsCharactersNotBytes) {
     HeadlessFileSystem fs;
-    const std::string five = "\xD0\x9C\xD1\x83\xD0\xB7\xD1\x8B\xD0\xBA";  // Музык
-    const std::string nine = five + "\xD0\xB0 \xD0\xBC\xD1\x8B";          // Музыка мы
+    const std::string five = "\xC3\x84\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F";  // Ääöüß
+    const std::string nine = five + "\xC3\xA9 \xC3\xA8\xC3\xAA";           // Ääöüßé èê
     fs.makeDirectories("C:\\" + five + "\\" + nine);
     fs.setShortName("C:\\" + five, "1D7C~1");
     fs.setShortName("C:\\" + five + "\\" + nine, "2F3A~1");
