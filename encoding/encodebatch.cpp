@@ -3,6 +3,7 @@
 // tracks are first captured into "temp.wav".
 
 #include "common/paths.h"
+#include "encoding/capturedwave.h"
 #include "encoding/commandline.h"
 #include "encoding/compress.h"
 #include "encoding/runandwait.h"
@@ -27,6 +28,11 @@ const char* const missingTrack =
 const char* const emptyTrack =
     "Error # 2,Sorry there was an error, the cd track that I just recorded had a size of 0 bytes. This may be because "
     "there was not enough disk space to save it or it was misplaced. All other encoding will be terminated";
+
+std::string leftoverTrack(const std::string& path) {
+    return "Error # 1, Sorry there was an error, the cd track recorded before, " + path +
+           ", could not be deleted, so the next one cannot be recorded there. All other encoding will be terminated";
+}
 
 }  // namespace
 
@@ -128,15 +134,21 @@ void TIndexdata::encodeTrack(std::size_t item) {
     const int track = item < tracknumbers.size() ? tracknumbers[item] : static_cast<int>(item) + 1;
     fs.changeDirectory(main.programdir);
     info.show();
+    // The previous track's capture must never pass for this one's.
+    fs.deleteFile(tempwave());
+    if (fs.fileExists(tempwave())) {
+        captureError(1, leftoverTrack(tempwave()));
+        return;
+    }
     if (!RipCdCheck.checked()) {
         capturetrack(tempwave(), track);
     } else {
         run("command.com /c " + commandArgument(ShortPath(fs, main.settings.ripperpath)) + " " + expandripper(track),
             "ripper");
     }
-    const std::int64_t size = FileSizeBytes(fs, tempwave());
-    if (size < 0) captureError(1, missingTrack);
-    if (size == 0) captureError(2, emptyTrack);
+    const CapturedWave captured = capturedWave(fs, tempwave());
+    if (captured == CapturedWave::Missing) captureError(1, missingTrack);
+    if (captured == CapturedWave::Empty) captureError(2, emptyTrack);
     if (batchstatus != 0) return;
     const std::string commandLine = encoderline(ShortPath(fs, tempwave()), item);
     info.outputmemo.addLine("Debug:" + commandLine);

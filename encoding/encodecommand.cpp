@@ -3,6 +3,7 @@
 
 #include "encoding/compress.h"
 #include "encoding/voicerecord.h"
+#include "playback/cdtrack.h"
 #include "playback/mpzelvio.h"
 #include "shell/mainprogram.h"
 #include "songindex/indexfile.h"
@@ -32,7 +33,7 @@ void TForm1::Encode() {
     dialog.tracknumbers.clear();
     for (std::size_t item : selected) {
         files.push_back(recfilelist.items()[item]);
-        dialog.tracknumbers.push_back(static_cast<int>(item) + 1);
+        dialog.tracknumbers.push_back(cdTrackNumber(recfilelist.items()[item], item));
     }
     dialog.FileList.setItems(std::move(files));
     dialog.indexedit.setText(indexfilename(mp3dir.directory()));

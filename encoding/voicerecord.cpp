@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 #include "common/paths.h"
+#include "encoding/capturedwave.h"
 #include "encoding/commandline.h"
 #include "encoding/compress.h"
 #include "encoding/runandwait.h"
@@ -46,8 +47,8 @@ const char* const emptyRecording =
     "Error # 2,Sorry there was an error, the sound that I just recorded had a size of 0 bytes. This may be because "
     "there was not enough disk space to save it or it was misplaced. All other encoding will be terminated";
 
-// Recording, playing, stopping and saving report nothing: what they answer
-// stays with the device, and the buttons tell the rest.
+// Stopping and saving report nothing: what they answer stays with the
+// device, and a recording that was not saved shows as error 1 or 2.
 template <class Command>
 void quietly(Command command) {
     try {
@@ -80,10 +81,13 @@ void Tmpvoicerecord::buttons(bool record, bool stop, bool playback, bool encode)
 void Tmpvoicerecord::recordvoicebuttClick() {
     FileSystem& fs = app().fileSystem();
     fs.changeDirectory(program.Form1->startdir);
+    // A playback left the device holding "voice.wav": let go of it before it is written.
+    MediaPlayer1.Close();
+    unsaved_ = false;
     writeWaveTemplate(fs, voicefile());
     MediaPlayer1.FileName = voicefile();
     MediaPlayer1.OpenForRecording();
-    quietly([this] { MediaPlayer1.StartRecording(); });
+    MediaPlayer1.StartRecording();
     unsaved_ = true;
     buttons(false, true, false, false);
 }
@@ -107,7 +111,7 @@ void Tmpvoicerecord::playvoicebuttClick() {
         saveRecording();
         MediaPlayer1.Open();
     }
-    quietly([this] { MediaPlayer1.Play(); });
+    MediaPlayer1.Play();
     buttons(false, true, true, false);
 }
 
@@ -137,23 +141,26 @@ void Tmpvoicerecord::CompressvoicebuttClick() {
         MediaPlayer1.Close();
     }
     info.showoutputbutt.setEnabled(true);
-    const std::int64_t size = FileSizeBytes(fs, voicefile());
-    if (size < 0) recordingError(1, missingRecording);
-    if (size == 0) recordingError(2, emptyRecording);
+    const CapturedWave recording = capturedWave(fs, voicefile());
+    if (recording == CapturedWave::Missing) recordingError(1, missingRecording);
+    if (recording == CapturedWave::Empty) recordingError(2, emptyRecording);
     buttons(false, false, false, false);
-    if (size > 0) {
+    bool kept = false;
+    if (recording == CapturedWave::Sound) {
         const std::string output =
             ShortPath(fs, AddBackslash(main.mp3dir.directory())) + SpacesToUnderscores(mpnameedit.text());
         const std::string commandLine = "command.com /c " + commandArgument(ShortPath(fs, main.settings.encoderpath)) +
                                         " " + commandArgument(ShortPath(fs, voicefile())) + " " +
                                         commandArgument(output) + " " + main.settings.encodeflags;
         const RunOutcome outcome = runTellingFailures(app(), info.outputmemo, commandLine, "encoder");
-        if (outcome.started && !outcome.stopped && !fs.fileExists(output)) {
-            info.outputmemo.addLine(missingOutputLine(output));
-        }
+        const bool made = fs.fileExists(output);
+        if (outcome.started && !outcome.stopped && !made) info.outputmemo.addLine(missingOutputLine(output));
+        // A wrong encoder path must not cost the recording: it waits for another Encode.
+        kept = !(outcome.exitCode == 0ul && made);
+        if (kept) info.outputmemo.addLine("The recording was kept: " + voicefile());
     }
-    buttons(true, false, false, false);
-    fs.deleteFile(voicefile());
+    buttons(true, false, false, kept);
+    if (!kept) fs.deleteFile(voicefile());
     main.mp3dir.update();
 }
 

@@ -10,18 +10,6 @@
 
 namespace zelvio {
 
-namespace {
-
-// A new name moves nothing out of its directory: one that is no plain file name is refused.
-bool acceptedNewName(Application& app, const std::string& newName) {
-    if (newName.empty()) return false;
-    if (IsPlainFileName(newName)) return true;
-    app.messageBox(MessageKind::Information, NotAFileNameMessage(newName), MessageButtons::Ok);
-    return false;
-}
-
-}  // namespace
-
 void TForm1::refreshWaves() {
     recdir.update();
     recfilelist.update();
@@ -52,7 +40,7 @@ void TForm1::renamewaves() {
         for (std::size_t item : recfilelist.selection()) names.push_back(recfilelist.items()[item]);
         for (const std::string& name : names) {
             const std::string newName = program.renamedialog->askNewName(name);
-            if (acceptedNewName(app(), newName)) fs.renameFile(name, newName);
+            if (!newName.empty()) fs.renameFile(name, newName);
         }
     }
     refreshWaves();
@@ -60,26 +48,26 @@ void TForm1::renamewaves() {
 
 void TForm1::deletemp3s() {
     FileSystem& fs = app().fileSystem();
-    if (mpsonglist.selectedCount() == 0) return;
+    const auto files = selectedSongFiles();
+    if (!files || files->empty()) return;
     if (app().messageBox(MessageKind::Confirm, "Are you sure you want to delete the selected Mp3(s)?",
                          MessageButtons::YesCancel) != MessageResult::Yes) {
         return;
     }
     fs.changeDirectory(mp3dir.directory());
-    for (std::size_t row : mpsonglist.selection()) fs.deleteFile(mp3list.items()[row]);
+    for (const std::string& file : *files) fs.deleteFile(file);
     refreshMp3s();
 }
 
 void TForm1::renamemp3s() {
     FileSystem& fs = app().fileSystem();
-    if (mpsonglist.selectedCount() == 0) return;
+    const auto names = selectedSongFiles();
+    if (!names || names->empty()) return;
     fs.changeDirectory(mp3dir.directory());
-    std::vector<std::string> names;
-    for (std::size_t row : mpsonglist.selection()) names.push_back(mp3list.items()[row]);
     bool renamed = false;
-    for (const std::string& name : names) {
+    for (const std::string& name : *names) {
         const std::string newName = program.renamedialog->askNewName(name);
-        if (!acceptedNewName(app(), newName)) continue;
+        if (newName.empty()) continue;
         fs.renameFile(name, newName);
         renamed = true;
     }

@@ -1,5 +1,6 @@
 #include "filemgmt/renamefiledlg.h"
 
+#include "common/paths.h"
 #include "shell/mainprogram.h"
 
 #include <string>
@@ -52,7 +53,15 @@ void Trenamedialog::FormKeyPress(char& key) { enterMovesOn(key); }
 void Trenamedialog::newnameeditExit() { Okbutt.setFocus(); }
 
 void Trenamedialog::OkbuttClick() {
-    renameresult = newnameedit.text();
+    const std::string& name = newnameedit.text();
+    // A new name moves nothing out of its directory: the user corrects it here, or cancels.
+    if (!name.empty() && !IsPlainFileName(name)) {
+        app().messageBox(MessageKind::Information, NotAFileNameMessage(name), MessageButtons::Ok);
+        newnameedit.setFocus();
+        newnameedit.selectAll();
+        return;
+    }
+    renameresult = name;
     close();
 }
 

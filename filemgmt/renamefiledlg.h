@@ -20,7 +20,8 @@ public:
     MainProgram& program;
     std::string renameresult;
 
-    // Asks for a new name for `name`; empty when the user gave none.
+    // Asks for a new name for `name`: a plain file name, or empty when the
+    // user gave none.
     std::string askNewName(const std::string& name);
 
     void FormKeyPress(char& key);

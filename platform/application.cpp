@@ -101,6 +101,7 @@ static std::string titleOf(MessageKind kind, const std::string& applicationTitle
         case MessageKind::Confirm:
             return "Confirm";
         case MessageKind::PlainError:
+        case MessageKind::PlainQuestion:
             break;
     }
     return applicationTitle;

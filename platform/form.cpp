@@ -78,6 +78,7 @@ void Form::show() {
 }
 
 void Form::close() {
+    if (onCloseQuery && !onCloseQuery()) return;
     if (onClose) onClose();
     if (app_.mainForm() == this) {
         app_.terminate();

@@ -55,8 +55,9 @@ public:
     bool modal() const { return modal_; }
     // Runs onShow (when hidden), then shows the window and brings it to the front.
     void show();
-    // Runs onClose; an error from it keeps the window open. Then hides the
-    // window, which ends a modal showing; closing the main window ends the program.
+    // Asks onCloseQuery, then runs onClose; a refusal or an error keeps the
+    // window open. Then hides the window, which ends a modal showing; closing
+    // the main window ends the program.
     void close();
 
     Control* focusedControl() const { return focused_; }
@@ -70,6 +71,8 @@ public:
     std::function<void()> onShow;
     std::function<void()> onActivate;
     std::function<void()> onResize;
+    // Asked before the window closes; false keeps it open.
+    std::function<bool()> onCloseQuery;
     std::function<void()> onClose;
     std::function<void(char& key)> onKeyPress;  // with key preview: set key to 0 to swallow it
 

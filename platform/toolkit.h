@@ -20,7 +20,7 @@ class MenuItem;
 class PopupMenu;
 class StartedProgram;
 
-enum class ControlProperty { Text, Lines, Enabled, Visible, Checked, Bounds, Focus, Items, Selection, Position };
+enum class ControlProperty { Text, Lines, Enabled, Visible, Checked, Bounds, Focus, Items, Selection, Position, TextSelection };
 enum class FormProperty { Caption, Bounds, Visible };
 
 // The backend's half of one control: told after each change of the portable
@@ -41,7 +41,8 @@ public:
     virtual void paintPending() {}
 };
 
-enum class MessageKind { Warning, Error, Information, Confirm, PlainError };
+// The plain kinds carry the application title instead of a fixed one.
+enum class MessageKind { Warning, Error, Information, Confirm, PlainError, PlainQuestion };
 enum class MessageButtons { Ok, YesNo, YesCancel };
 enum class MessageResult { Ok, Yes, No, Cancel };
 

@@ -174,7 +174,7 @@ TForm1::TForm1(MainProgram& program)
 
     onCreate = [this] { FormCreate(); };
     onActivate = [this] { FormActivate(); };
-    onClose = [this] { FormClose(); };
+    onCloseQuery = [this] { return FormCloseQuery(); };
     onResize = [this] { FormResize(); };
 
     configbutt.onClick = [this] { showSettings(); };

@@ -15,6 +15,7 @@
 #include "playback/mediadevice.h"
 
 #include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,8 @@ public:
     // Start-up, first run and close.
     void FormCreate();
     void FormActivate();
-    void FormClose();
+    // Saves the settings; true when the window may close.
+    bool FormCloseQuery();
     void CustomException(const std::exception& error);
     void FormResize();
 
@@ -79,7 +81,11 @@ public:
 
     // The MP3 pane.
     void BuildSongList();
+    // The files of the selected songs, in list order; none when the song
+    // list no longer matches the file list line for line.
+    std::optional<std::vector<std::string>> selectedSongFiles() const;
     void PlaySongs();
+    std::vector<std::string> songFiles;  // the files the song list's lines stand for
 
     // Commands.
     void Exit1Click();

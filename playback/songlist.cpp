@@ -1,6 +1,7 @@
 // Part of the main window: the MP3 pane's song list and playing a selection
 // through the outside player.
 
+#include "common/errors.h"
 #include "common/paths.h"
 #include "common/textencoding.h"
 #include "common/textfile.h"
@@ -17,6 +18,7 @@
 #include <algorithm>
 #include <chrono>
 #include <numeric>
+#include <optional>
 #include <random>
 
 namespace zelvio {
@@ -41,31 +43,53 @@ void TForm1::BuildSongList() {
     FileSystem& fs = app().fileSystem();
     const std::string indexPath = indexfilename(mp3list.directory());
     // One read of the index for the whole list; without an index every line is a bare file name.
-    const IndexLookup index = fs.fileExists(indexPath) ? IndexLookup(fs, indexPath) : IndexLookup(WorkingCopy{});
+    // An index that cannot be read counts as none: the lines still stand for
+    // today's files, and the error is told once they do.
+    IndexLookup index{WorkingCopy{}};
+    std::optional<InOutError> unreadableIndex;
+    if (fs.fileExists(indexPath)) {
+        try {
+            index = IndexLookup(fs, indexPath);
+        } catch (const InOutError& error) {
+            unreadableIndex = error;
+        }
+    }
     std::vector<std::string> lines;
     lines.reserve(mp3list.count());
     for (const std::string& name : mp3list.items()) {
         const IndexEntry* entry = index.find(name);
         lines.push_back(entry != nullptr ? songtext(*entry) : name);
     }
+    songFiles = mp3list.items();
     mpsonglist.setItems(std::move(lines));
+    if (unreadableIndex) throw *unreadableIndex;
+}
+
+std::optional<std::vector<std::string>> TForm1::selectedSongFiles() const {
+    // A row stands for the file the list was built from; when the file list
+    // has moved on since, no row may name a file the user never saw.
+    if (songFiles != mp3list.items() || mpsonglist.count() != songFiles.size()) return std::nullopt;
+    std::vector<std::string> files;
+    for (std::size_t row : mpsonglist.selection()) files.push_back(songFiles[row]);
+    return files;
 }
 
 void TForm1::PlaySongs() {
     FileSystem& fs = app().fileSystem();
+    const auto selected = selectedSongFiles();
+    if (!selected) return;
     if (program.compressinfo->visible()) program.compressinfo->close();
     std::mt19937 random(static_cast<std::mt19937::result_type>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count()));
 
-    const std::vector<std::size_t> selected = mpsonglist.selection();
     fs.changeDirectory(mp3dir.directory());
-    std::vector<std::size_t> order(selected.size());
+    std::vector<std::size_t> order(selected->size());
     std::iota(order.begin(), order.end(), 0);
     if (sortmenu.checked()) std::shuffle(order.begin(), order.end(), random);
 
     std::vector<std::string> names;
-    names.reserve(selected.size());
-    for (std::size_t line : selected) names.push_back(playlistEntry(fs, mp3list.items()[line]));
+    names.reserve(selected->size());
+    for (const std::string& file : *selected) names.push_back(playlistEntry(fs, file));
     std::vector<std::string> playlist;
     playlist.reserve(order.size());
     for (std::size_t k : order) playlist.push_back(names[k]);

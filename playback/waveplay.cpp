@@ -4,6 +4,7 @@
 #include "common/paths.h"
 #include "encoding/compress.h"
 #include "platform/filesystem.h"
+#include "playback/cdtrack.h"
 #include "playback/mpzelvio.h"
 #include "shell/mainprogram.h"
 #include "songindex/indexname.h"
@@ -66,7 +67,10 @@ void TForm1::PlaySelection() {
         playcount = selected.size();
         if (playcount > 1) recfwd.setEnabled(true);
         playlist.clear();
-        for (std::size_t item : selected) playlist.push_back(cd ? std::to_string(item + 1) : recfilelist.items()[item]);
+        for (std::size_t item : selected) {
+            const std::string& name = recfilelist.items()[item];
+            playlist.push_back(cd ? std::to_string(cdTrackNumber(name, item)) : name);
+        }
         playlist.emplace_back();  // the end of the list
 
         playindex = 0;

@@ -30,7 +30,18 @@ void TForm1::FormActivate() {
     app().showModal(*program.mpconfig);
 }
 
-void TForm1::FormClose() { WriteSettingsFile(); }
+bool TForm1::FormCloseQuery() {
+    try {
+        WriteSettingsFile();
+        return true;
+    } catch (const std::exception& error) {
+        // The existing file is still whole; a settings file that cannot be
+        // written must not keep the user from leaving.
+        CustomException(error);
+        return app().messageBox(MessageKind::PlainQuestion, "Mp3 Zelvio could not save its settings. Close anyway?",
+                                MessageButtons::YesNo) == MessageResult::Yes;
+    }
+}
 
 void TForm1::Exit1Click() { close(); }
 

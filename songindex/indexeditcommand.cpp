@@ -9,14 +9,14 @@ namespace zelvio {
 
 void TForm1::IndexEdit() {
     Tindexeditor& editor = *program.indexeditor;
+    auto files = selectedSongFiles();
+    if (!files) return;
     editor.filelist.clear();
-    if (mpsonglist.selectedCount() == 0) {
+    if (files->empty()) {
         app().messageBox(MessageKind::Information, "You must first select some MP3 Files to index", MessageButtons::Ok);
         return;
     }
-    std::vector<std::string> files;
-    for (std::size_t row : mpsonglist.selection()) files.push_back(mp3list.items()[row]);
-    editor.filelist.setItems(std::move(files));
+    editor.filelist.setItems(std::move(*files));
     app().showModal(editor);
     // After OK and Cancel alike, the song list is built from the files and the index again.
     mp3dir.update();

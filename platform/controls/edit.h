@@ -17,11 +17,18 @@ public:
     void type(std::string text);
     void keyTyped(char key) override;
 
+    // Selects the whole text, so that what the user types next replaces it.
+    void selectAll();
+    bool allSelected() const { return allSelected_; }
+
     // The backend's side: the user changed the text.
     void textEdited(std::string text);
 
 protected:
     bool takesFocus() const override { return true; }
+
+private:
+    bool allSelected_ = false;
 };
 
 }  // namespace zelvio

@@ -209,7 +209,7 @@ std::unique_ptr<LineWriter> HeadlessFileSystem::createText(const std::string& pa
     std::shared_ptr<Node> file = r.node;
     if (file) {
         if (file->directory || file->readOnly) fail(systemtext::AccessDenied);
-        if (file->openWriters > 0) fail(systemtext::SharingViolation);
+        if (file->inUse()) fail(systemtext::SharingViolation);
         file->bytes.clear();
     } else {
         file = r.parent->add(r.name(), false);

@@ -61,6 +61,10 @@ public:
     // `lines` lines and fails on the next write or at its close.
     void failWritingAfter(std::size_t lines, const std::string& path = "");
     void clearFaults();
+    // The file is held open, as a media device or another program holds it:
+    // it cannot be written, replaced, moved or deleted until let go.
+    void hold(const std::string& path);
+    void letGo(const std::string& path);
 
     struct Node;
 

@@ -133,4 +133,11 @@ void HeadlessFileSystem::clearFaults() {
     failWrite_.reset();
 }
 
+void HeadlessFileSystem::hold(const std::string& path) { ++existing(path, "hold").holders; }
+
+void HeadlessFileSystem::letGo(const std::string& path) {
+    const Resolved r = resolve(path);
+    if (r.node && r.node->holders > 0) --r.node->holders;
+}
+
 }  // namespace zelvio

@@ -113,6 +113,8 @@ void HeadlessMedia::open(const std::vector<std::string>& words) {
         opened.file = element;
     }
     if (devices_.contains(*alias)) throw MediaError("The specified alias is already being used in this application. Use a unique alias.");
+    // The wave driver keeps its file open until the device is closed.
+    if (!opened.file.empty()) fs_.hold(opened.file);
     devices_[*alias] = opened;
 }
 
@@ -226,7 +228,15 @@ void HeadlessMedia::save(Device& d, const std::vector<std::string>& words) {
     if (saveFailure_) throw MediaError(*saveFailure_);
     constexpr std::uint32_t bytesPerSecond = 176400;
     const auto data = static_cast<std::uint32_t>(d.recorded.count() * bytesPerSecond / 1000);
-    fs_.writeBytes(words[2], waveHeader(2, 44100, 16, data));
+    // A device may save over the file it holds itself.
+    if (!d.file.empty()) fs_.letGo(d.file);
+    try {
+        fs_.writeBytes(words[2], waveHeader(2, 44100, 16, data));
+    } catch (...) {
+        if (!d.file.empty()) fs_.hold(d.file);
+        throw;
+    }
+    if (!d.file.empty()) fs_.hold(d.file);
 }
 
 std::string HeadlessMedia::send(const std::string& command, MediaListener* listener) {
@@ -234,6 +244,11 @@ std::string HeadlessMedia::send(const std::string& command, MediaListener* liste
     const std::vector<std::string> words = wordsOf(command);
     if (words.empty()) throw MediaError(Unsupported);
     const std::string& verb = words[0];
+    if (const auto failure = commandFailures_.find(verb); failure != commandFailures_.end()) {
+        const std::string text = failure->second;
+        commandFailures_.erase(failure);
+        throw MediaError(text);
+    }
     if (verb == "open") {
         open(words);
         return {};
@@ -244,6 +259,7 @@ std::string HeadlessMedia::send(const std::string& command, MediaListener* liste
     const bool notify = has(words, "notify");
     if (verb == "close") {
         if (d.mode == "playing" || d.mode == "recording") stopPlaying(d, NotifyKind::Aborted);
+        if (!d.file.empty()) fs_.letGo(d.file);
         devices_.erase(alias);
     } else if (verb == "set") {
         if (d.cd && has(words, "tmsf")) {

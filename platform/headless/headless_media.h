@@ -34,6 +34,8 @@ public:
     void failOpening(const std::string& element, const std::string& text) { openFailures_[element] = text; }
     // Saving a recording fails with the text.
     void failSaving(const std::string& text) { saveFailure_ = text; }
+    // The next command of this verb ("record", "play") fails with the text.
+    void failCommand(const std::string& verb, const std::string& text) { commandFailures_[verb] = text; }
 
     // Every command sent, in order.
     const std::vector<std::string>& commands() const { return commands_; }
@@ -78,6 +80,7 @@ private:
     std::optional<std::vector<Milliseconds>> cd_;
     std::map<std::string, std::string> openFailures_;
     std::optional<std::string> saveFailure_;
+    std::map<std::string, std::string> commandFailures_;  // by verb, each failing once
     std::vector<std::string> commands_;
     unsigned long long plays_ = 0;
 };

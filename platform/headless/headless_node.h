@@ -19,6 +19,7 @@ struct HeadlessFileSystem::Node {
     bool readOnly = false;
     bool hidden = false;
     int openWriters = 0;    // a file being written cannot be replaced, moved or deleted
+    int holders = 0;        // nor one that a device or another program holds open
     std::string bytes;
     std::vector<std::shared_ptr<Node>> children;  // in creation order
 
@@ -39,9 +40,9 @@ struct HeadlessFileSystem::Node {
         return entry;
     }
 
-    // Whether this file, or any file below this directory, is open for writing.
+    // Whether this file, or any file below this directory, is open for writing or held.
     bool inUse() const {
-        if (openWriters > 0) return true;
+        if (openWriters > 0 || holders > 0) return true;
         for (const auto& c : children) {
             if (c->inUse()) return true;
         }

@@ -109,9 +109,12 @@ void HeadlessToolkit::closeForcibly(Form& form) {
         problems_.push_back("modal form " + form.name() + " failed to close: " + describe(std::current_exception()));
     }
     if (!form.visible() || form.app().terminated()) return;
+    auto onCloseQuery = std::move(form.onCloseQuery);
     auto onClose = std::move(form.onClose);
+    form.onCloseQuery = nullptr;
     form.onClose = nullptr;
     form.close();
+    form.onCloseQuery = std::move(onCloseQuery);
     form.onClose = std::move(onClose);
 }
 

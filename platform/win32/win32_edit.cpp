@@ -27,6 +27,7 @@ void Win32Edit::created() {
 
 void Win32Edit::updateOwn(ControlProperty property) {
     if (property == ControlProperty::Lines) applyLines();
+    if (property == ControlProperty::TextSelection) SendMessageW(window(), EM_SETSEL, 0, -1);
 }
 
 void Win32Edit::applyText() {

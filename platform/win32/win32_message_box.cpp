@@ -50,6 +50,7 @@ UINT iconStyle(MessageKind kind) {
         case MessageKind::PlainError:
             return MB_ICONERROR;
         case MessageKind::Confirm:
+        case MessageKind::PlainQuestion:
             return MB_ICONQUESTION;
         case MessageKind::Information:
             break;

@@ -4,6 +4,7 @@
 #include "program_fixture.h"
 
 #include "encoding/compress.h"
+#include "encoding/wavetemplate.h"
 #include "songindex/zelvioindex.h"
 #include "wave_header.h"
 
@@ -183,11 +184,52 @@ TEST_F(EncodingTest, TheRipperGetsItsExpandedCommandAndCaptureErrorsEndTheBatch)
                              "misplaced. All other encoding will be terminated"}));
     EXPECT_FALSE(fs().fileExists("C:\\ZELVIO\\temp.wav"));  // "Delete Temp Wav" is ticked
 
-    fs().deleteFile("C:\\ZELVIO\\temp.wav");
     encode({1}, [](TIndexdata& d) { d.compresnow.click(); });  // the ripper makes nothing
     EXPECT_EQ(boxes().back().text, "Error #1 Please see the output box for more info");
     EXPECT_EQ(memo().back().substr(0, 90),
               "Error # 1, Sorry there was an error, the cd track that I just recorded could not be found.");
+}
+
+TEST_F(EncodingTest, NoTrackIsEncodedFromACaptureThatIsNotItsOwn) {
+    fs().putFile("D:\\readme.txt", "");
+    startWith("D:\\", "-hq", 1);
+    main().recfilter.choose(3);  // All Files: readme.txt comes before the tracks
+    main().settings.rippercommand = "%T";
+    const auto ripperWrites = [this](std::string bytes) {
+        headless.launcher.scriptRun({.effect = [this, bytes] { fs().putFile("C:\\ZELVIO\\temp.wav", bytes); }});
+    };
+    // Track 2 rips and encodes; the ripper then makes nothing of track 4,
+    // and track 2's capture must not become track 4's MP3.
+    ripperWrites(waveLasting(1s));
+    encoderMakes("C:\\MUSIC\\Track02.mp3");
+    headless.launcher.scriptRun({});
+    encode({2, 4}, [](TIndexdata& d) {
+        EXPECT_EQ(d.tracknumbers, (std::vector<int>{2, 4}));  // by name, not by row
+        d.RipCdCheck.click();
+        d.KillTempcheck.click();
+        d.compresnow.click();
+    });
+    EXPECT_EQ(commandLines(), (Texts{"command.com /c C:\\RIP\\DAC.EXE 2",
+                                     "command.com /c C:\\L3ENC\\L3ENC.EXE C:\\ZELVIO\\temp.wav C:\\MUSIC\\Track02.mp3 -hq",
+                                     "command.com /c C:\\RIP\\DAC.EXE 4"}));
+    EXPECT_EQ(boxes().back().text, "Error #1 Please see the output box for more info");
+    EXPECT_FALSE(fs().fileExists("C:\\MUSIC\\Track04.mp3"));
+
+    // A capture of nothing but the template that is written before it is empty.
+    ripperWrites(std::string(WaveTemplate()));
+    encode({2}, [](TIndexdata& d) { d.compresnow.click(); });
+    EXPECT_EQ(boxes().back().text, "Error #2 Please see the output box for more info");
+    EXPECT_EQ(commandLines().size(), 4u);  // the ripper's run, no encoder
+
+    // A capture before that cannot be deleted ends the batch before any ripper runs.
+    fs().putFile("C:\\ZELVIO\\temp.wav", waveLasting(1s));
+    fs().hold("C:\\ZELVIO\\temp.wav");
+    encode({2}, [](TIndexdata& d) { d.compresnow.click(); });
+    EXPECT_EQ(boxes().back().text, "Error #1 Please see the output box for more info");
+    EXPECT_EQ(memo().back(), "Error # 1, Sorry there was an error, the cd track recorded before, "
+                             "C:\\ZELVIO\\temp.wav, could not be deleted, so the next one cannot be recorded there. "
+                             "All other encoding will be terminated");
+    EXPECT_EQ(commandLines().size(), 4u);
 }
 
 TEST_F(EncodingTest, SavingBeforeTheBatchIsAskedAndCancelStillEncodes) {

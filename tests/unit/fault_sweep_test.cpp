@@ -107,6 +107,8 @@ TEST_F(FaultSweep, SettingsWrittenByExit) {
         const std::size_t shown = boxes().size();
         main().settings.playerpath = "C:\\NEW.EXE";
         point.arm(fs());
+        toolkit().answerMessageBox(MessageResult::Ok);  // the error
+        toolkit().answerMessageBox(MessageResult::No);  // "Close anyway?"
         main().Exit1.click();
         EXPECT_FALSE(program->app.terminated());
         expectKept(fs(), errorsSince(shown), point, settingsPath, before, listing);

@@ -91,6 +91,28 @@ TEST_F(FileCommandsTest, Mp3CommandsRefreshOnlyWhenSomethingChanged) {
     EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\index.dat"), crlf({"a.mp3", "Song A", "", ""}));  // the index untouched
 }
 
+TEST_F(FileCommandsTest, ARefusedNameIsCorrectedInTheOpenDialog) {
+    toolkit().whenShownModally("Trenamedialog", [this](Form&) {
+        Trenamedialog& d = *program->renamedialog;
+        d.newnameedit.type("..\\b.mp3");
+        d.pressKey('\r');
+        d.pressKey('\r');
+        ASSERT_EQ(boxes().size(), 1u);
+        EXPECT_EQ(boxes()[0].text.substr(0, 10), "\"..\\b.mp3\"");
+        // The typed name is selected: what the user types next replaces it.
+        d.pressKey('z');
+        EXPECT_EQ(d.newnameedit.text(), "z");
+        d.newnameedit.type("z.mp3");
+        d.pressKey('\r');
+        d.pressKey('\r');
+    });
+    main().mpsonglist.choose({1});
+    main().Mp3Rename1.click();
+    EXPECT_TRUE(fs().fileExists("C:\\MUSIC\\z.mp3"));
+    EXPECT_FALSE(fs().fileExists("C:\\MUSIC\\b.mp3"));
+    EXPECT_FALSE(fs().fileExists("C:\\b.mp3"));
+}
+
 TEST_F(FileCommandsTest, AnEmptiedNameRenamesNothing) {
     main().mpsonglist.choose({0});
     toolkit().whenShownModally("Trenamedialog", [this](Form&) {

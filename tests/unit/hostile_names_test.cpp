@@ -252,17 +252,23 @@ TEST_F(HostileTypedNames, ANameOutsideTheMp3DirectoryIsRefusedWithItsReason) {
     EXPECT_EQ(headless.launcher.watched().size(), 1u);
     EXPECT_TRUE(recorder.Compressvoicebutt.enabled()) << "the recording waits for a good name";
 
-    // Renaming a wave: the same names, the same answer, the file left where it is.
+    // Renaming a wave: the same names, the same answer over the dialog,
+    // which stays open for a better name; the file stays where it is.
     for (const std::string& bad : badNames) {
         if (bad.empty()) continue;  // an empty new name is the dialog's Cancel
         toolkit().whenShownModally("Trenamedialog", [this, bad](Form&) {
-            program->renamedialog->newnameedit.type(bad);
-            program->renamedialog->pressKey('\r');
-            program->renamedialog->pressKey('\r');
+            Trenamedialog& d = *program->renamedialog;
+            d.newnameedit.type(bad);
+            d.pressKey('\r');
+            d.pressKey('\r');
+            EXPECT_EQ(boxes().back().text.substr(0, bad.size() + 2), "\"" + bad + "\"");
+            EXPECT_TRUE(d.visible());
+            EXPECT_TRUE(d.newnameedit.focused());
+            EXPECT_TRUE(d.newnameedit.allSelected());
+            d.CancelButt.click();
         });
         main().recfilelist.choose({0});
         main().WaveRename1.click();
-        EXPECT_EQ(boxes().back().text.substr(0, bad.size() + 2), "\"" + bad + "\"");
     }
     EXPECT_EQ(boxes().size(), 3 * badNames.size());
     EXPECT_TRUE(fs().fileExists("C:\\W\\a.wav"));

@@ -63,6 +63,46 @@ protected:
     }
 };
 
+TEST_F(MainWindowTest, AnUnreadableIndexLeavesTheSongsNamedByTheirFiles) {
+    fs().putFile("C:\\MP3\\a.mp3", "x");
+    fs().putFile("C:\\MP3\\b.mp3", "x");
+    fs().putFile("C:\\MP3\\index.dat", crlf({"a.mp3", "Alpha", "", "", "b.mp3", "Beta", "", ""}));
+    start();
+    ASSERT_EQ(main().mpsonglist.count(), 2u);
+    fs().deleteFile("C:\\MP3\\a.mp3");
+    fs().putFile("C:\\MP3\\c.mp3", "x");
+    fs().failOpening("C:\\MP3\\index.dat");  // held by another program
+    main().Refresh1.click();
+    EXPECT_EQ(errors(), Texts{"Access is denied."});
+    EXPECT_EQ(main().mpsonglist.items(), (Texts{"b.mp3", "c.mp3"}));
+
+    // The song shown is the file deleted.
+    main().mpsonglist.choose({0});
+    toolkit().answerMessageBox(MessageResult::Yes);
+    main().Mp3Delete1.click();
+    EXPECT_FALSE(fs().fileExists("C:\\MP3\\b.mp3"));
+    EXPECT_TRUE(fs().fileExists("C:\\MP3\\c.mp3"));
+    EXPECT_EQ(errors().size(), 2u);  // told again at the refresh after the delete
+}
+
+TEST_F(MainWindowTest, NoCommandActsOnASongListThatNoLongerMatchesTheFiles) {
+    fs().putFile("C:\\MP3\\a.mp3", "x");
+    fs().putFile("C:\\MP3\\b.mp3", "x");
+    start();
+    main().mpsonglist.choose({1});
+    fs().putFile("C:\\MP3\\0.mp3", "x");
+    main().mp3list.update();  // the file list alone moved on: row 1 would now name a.mp3
+    main().Mp3Delete1.click();
+    main().Mp3Rename1.click();
+    main().IndexEdit1.click();
+    main().mp3play.click();
+    EXPECT_TRUE(boxes().empty());
+    EXPECT_TRUE(toolkit().modalShows().empty());
+    EXPECT_TRUE(headless.launcher.starts().empty());
+    EXPECT_TRUE(fs().fileExists("C:\\MP3\\a.mp3"));
+    EXPECT_TRUE(fs().fileExists("C:\\MP3\\b.mp3"));
+}
+
 TEST_F(MainWindowTest, TheSongListShowsEachFileByItsLastIndexEntryOrItsName) {
     putSongs();
     start();

@@ -186,6 +186,8 @@ TEST_F(SettingsFileTest, AFailedWriteKeepsTheOldFileAndTheWindowOpen) {
         restart();
         main().settings.playerpath = "C:\\NEW\\PLAYER.EXE";
         fs().failWritingAfter(failAfter);
+        toolkit().answerMessageBox(MessageResult::Ok);  // the error
+        toolkit().answerMessageBox(MessageResult::No);  // not closing without the settings
         closeMain();
         EXPECT_FALSE(program->app.terminated());
         EXPECT_EQ(errors(), std::vector<std::string>{"There is not enough space on the disk."});
@@ -202,13 +204,27 @@ TEST_F(SettingsFileTest, AFailedWriteKeepsTheOldFileAndTheWindowOpen) {
     }
 }
 
-TEST_F(SettingsFileTest, AVanishedStartDirectoryKeepsTheWindowOpen) {
+TEST_F(SettingsFileTest, SettingsThatCannotBeSavedAskWhetherToCloseAnyway) {
     putSettings(installerFile);
     start();
     main().startdir = "C:\\VANISHED";
+    toolkit().answerMessageBox(MessageResult::Ok);
+    toolkit().answerMessageBox(MessageResult::No);
     closeMain();
     EXPECT_FALSE(program->app.terminated());
     EXPECT_EQ(errors(), std::vector<std::string>{"The system cannot find the file specified."});
+    ASSERT_EQ(boxes().size(), 2u);
+    EXPECT_EQ(boxes()[1].kind, MessageKind::PlainQuestion);
+    EXPECT_EQ(boxes()[1].title, "Mp3 Zelvio");
+    EXPECT_EQ(boxes()[1].text, "Mp3 Zelvio could not save its settings. Close anyway?");
+    EXPECT_EQ(boxes()[1].buttons, MessageButtons::YesNo);
+
+    // Every close fails the same way; Yes leaves without the settings.
+    toolkit().answerMessageBox(MessageResult::Ok);
+    toolkit().answerMessageBox(MessageResult::Yes);
+    closeMain();
+    EXPECT_TRUE(program->app.terminated());
+    EXPECT_EQ(errors().size(), 2u);
     EXPECT_EQ(savedSettings(), crlf(installerFile));
 }
 

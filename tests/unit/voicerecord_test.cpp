@@ -5,6 +5,7 @@
 
 #include "encoding/compress.h"
 #include "encoding/voicerecord.h"
+#include "common/waveheader.h"
 
 namespace zelvio {
 namespace {
@@ -88,7 +89,97 @@ TEST_F(VoiceRecorderTest, AnyNameAnyFlagsAndEvenNoEncoderPathAreRunAsTheyAre) {
     recorder().mpnameedit.type("memo");
     recorder().Compressvoicebutt.click();
     EXPECT_EQ(headless.launcher.watched().at(0).commandLine, "command.com /c  C:\\ZELVIO\\voice.wav C:\\MP3\\memo ");
-    EXPECT_EQ(memo(), Texts{"No MP3 file was made: C:\\MP3\\memo"});
+    EXPECT_EQ(memo(), (Texts{"No MP3 file was made: C:\\MP3\\memo", "The recording was kept: C:\\ZELVIO\\voice.wav"}));
+}
+
+TEST_F(VoiceRecorderTest, AFailedEncodeKeepsTheRecordingForTheNextTry) {
+    startWith("C:\\WRONG\\L3ENC.EXE", "-hq");
+    recordTwoSeconds();
+    const std::string recording = waveHeader(2, 44100, 16, 2 * 176400);
+    // Not started, ended with an error code, or made nothing: each keeps the recording.
+    headless.launcher.scriptRun({.startError = 2});
+    headless.launcher.scriptRun({.lasts = 1s, .exitCode = 1});
+    headless.launcher.scriptRun({.lasts = 1s});
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        recorder().Compressvoicebutt.click();
+        EXPECT_EQ(buttons(), "R--E");
+        EXPECT_EQ(memo().back(), "The recording was kept: C:\\ZELVIO\\voice.wav");
+        EXPECT_EQ(fs().fileBytes("C:\\ZELVIO\\voice.wav"), recording);
+    }
+    // The user mends the settings and tries again: this time it is encoded and let go.
+    main().settings.encoderpath = "C:\\L3ENC\\L3ENC.EXE";
+    headless.launcher.scriptRun({.lasts = 1s, .effect = [this] { fs().putFile("C:\\MP3\\noname.mp3", "mp3"); }});
+    recorder().Compressvoicebutt.click();
+    EXPECT_EQ(headless.launcher.watched().back().commandLine,
+              "command.com /c C:\\L3ENC\\L3ENC.EXE C:\\ZELVIO\\voice.wav C:\\MP3\\noname.mp3 -hq");
+    EXPECT_EQ(buttons(), "R---");
+    EXPECT_FALSE(fs().fileExists("C:\\ZELVIO\\voice.wav"));
+    // Ok still throws a kept recording away.
+    recordTwoSeconds();
+    headless.launcher.scriptRun({.startError = 2});
+    recorder().Compressvoicebutt.click();
+    recorder().okbutt.click();
+    EXPECT_FALSE(fs().fileExists("C:\\ZELVIO\\voice.wav"));
+}
+
+TEST_F(VoiceRecorderTest, RecordAfterAPlaybackStartsOverAndEncodeTakesTheLastRecording) {
+    startWith("C:\\L3ENC\\L3ENC.EXE", "-hq");
+    for (int round = 1; round <= 3; ++round) {
+        SCOPED_TRACE(round);
+        recorder().recordvoicebutt.click();
+        program->app.waitForEvents(std::chrono::seconds(round));
+        recorder().Stopvoicebutt.click();
+        recorder().playvoicebutt.click();  // the device now holds "voice.wav"
+        while (buttons() == "-SP-" && headless.clock.now < 100s) program->app.waitForEvents(10s);
+        EXPECT_EQ(buttons(), "R-PE");
+    }
+    EXPECT_TRUE(errors().empty());
+    std::string encoded;
+    headless.launcher.scriptRun({.lasts = 1s, .effect = [&] {
+                                     encoded = fs().fileBytes("C:\\ZELVIO\\voice.wav");
+                                     fs().putFile("C:\\MP3\\noname.mp3", "mp3");
+                                 }});
+    recorder().recordvoicebutt.click();
+    program->app.waitForEvents(4s);
+    recorder().Stopvoicebutt.click();
+    recorder().Compressvoicebutt.click();
+    EXPECT_TRUE(errors().empty());
+    ASSERT_EQ(headless.launcher.watched().size(), 1u);
+    // The encoder was given the last recording: four seconds of CD-quality sound.
+    EXPECT_EQ(encoded, waveHeader(2, 44100, 16, 4 * 176400));
+    EXPECT_FALSE(fs().fileExists("C:\\ZELVIO\\voice.wav"));
+}
+
+TEST_F(VoiceRecorderTest, ARecordingWithoutSoundIsEmpty) {
+    startWith("C:\\L3ENC\\L3ENC.EXE", "-hq");
+    // Stopped at once: the device saves a wave of no samples over the template.
+    recorder().recordvoicebutt.click();
+    recorder().Stopvoicebutt.click();
+    recorder().Compressvoicebutt.click();
+    EXPECT_EQ(boxes().at(0).text, "Error #2 Please see the output box for more info");
+    EXPECT_TRUE(headless.launcher.watched().empty());
+    // The template alone, when the device never saved.
+    headless.media.failSaving("The device cannot save.");
+    recorder().recordvoicebutt.click();
+    program->app.waitForEvents(1s);
+    recorder().Stopvoicebutt.click();
+    recorder().Compressvoicebutt.click();
+    EXPECT_EQ(boxes().at(1).text, "Error #2 Please see the output box for more info");
+    EXPECT_TRUE(headless.launcher.watched().empty());
+}
+
+TEST_F(VoiceRecorderTest, ARefusedRecordingOrPlaybackIsToldAndTheButtonsStartOver) {
+    startWith("C:\\L3ENC\\L3ENC.EXE", "-hq");
+    headless.media.failCommand("record", "The device is in use by another application.");
+    recorder().recordvoicebutt.click();
+    EXPECT_EQ(errors(), Texts{"The device is in use by another application.."});
+    EXPECT_EQ(buttons(), "R---");
+
+    recordTwoSeconds();
+    headless.media.failCommand("play", "The wave device is not ready.");
+    recorder().playvoicebutt.click();
+    EXPECT_EQ(errors().back(), "The wave device is not ready..");
+    EXPECT_EQ(buttons(), "R---");
 }
 
 TEST_F(VoiceRecorderTest, NoRecordingOrAnEmptyOneIsAnErrorAndNothingRuns) {

@@ -133,13 +133,15 @@ TEST_F(WavePaneTest, TheInformationWindowShowsWhereTheWaveIs) {
     EXPECT_EQ(shown, (Texts{"ok", "2"}));
 }
 
-TEST_F(WavePaneTest, CdTracksPlayByPositionAndTheLastToTheEndOfTheDisc) {
+TEST_F(WavePaneTest, CdTracksPlayByTheirNamesAndTheLastToTheEndOfTheDisc) {
     headless.media.insertCd({3s, 2s, 4s});
     startIn("D:\\", 1);  // CD mode from the settings: no question
-    main().recfilter.choose(3);  // All Files: readme.txt comes first and shifts every track
+    main().recfilter.choose(3);  // All Files: readme.txt comes first, and no track moves for it
     ASSERT_EQ(main().recfilelist.items(), (Texts{"readme.txt", "Track01.cda", "Track02.cda", "Track03.cda"}));
-    EXPECT_EQ(play({1, 3}), (Texts{"open cdaudio alias DEV wait", "play DEV from 2 to 3 notify",
-                                   "open cdaudio alias DEV wait", "play DEV from 4 notify"}));
+    EXPECT_EQ(play({1, 3}), (Texts{"open cdaudio alias DEV wait", "play DEV from 1 to 2 notify",
+                                   "open cdaudio alias DEV wait", "play DEV from 3 notify"}));
+    // Any other name keeps its row's number.
+    EXPECT_EQ(play({0}), (Texts{"open cdaudio alias DEV wait", "play DEV from 1 to 2 notify"}));
     EXPECT_TRUE(boxes().empty());
     EXPECT_TRUE(program->compressinfo->Cdtxt.visible());
 }
