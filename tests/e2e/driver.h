@@ -4,6 +4,7 @@
 // DriverError saying what was sought and what the program showed instead.
 
 #include "tests/e2e/driver_error.h"
+#include "tests/e2e/held_file.h"
 #include "tests/e2e/list_boxes.h"
 #include "tests/e2e/menus.h"
 #include "tests/e2e/message_boxes.h"

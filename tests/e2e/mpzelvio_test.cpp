@@ -182,5 +182,35 @@ TEST_F(MusicPaneTest, TheAboutBoxClosesWithOkAndAFixedDialogIgnoresAltF4) {
     EXPECT_TRUE(isEnabled(mainWindow));
 }
 
+// Song.mp3 deleted and new.mp3 added while another program holds the index:
+// the refresh tells why, every line names one of today's files as it is, and
+// deleting a line deletes the file it shows.
+TEST_F(MusicPaneTest, AnIndexHeldByAnotherProgramIsToldAndTheLinesNameTodaysFiles) {
+    ASSERT_TRUE(DeleteFileW(toWide(dir.pathOf("music\\Song.mp3")).c_str()));
+    dir.writeFile("music\\new.mp3", "x");
+    HeldFile index(dir.pathOf("music\\index.dat"));
+    chooseMenuItem(mainWindow, {"&View", "Refresh"});
+    const MessageBoxView error = waitForMessageBox(*program, "Mp3 Zelvio");
+    EXPECT_EQ(error.text, systemMessage(ERROR_SHARING_VIOLATION));
+    EXPECT_EQ(error.buttons, std::vector<std::string>{"OK"});
+    pressButton(error.window, "OK");
+    ASSERT_TRUE(waitUntilClosed(error.window));
+    EXPECT_EQ(listItems(songs), (std::vector<std::string>{"A Long Song Name.mp3", "b.mp3", "new.mp3"}));
+    // Told once: no second box follows.
+    EXPECT_FALSE(pollUntil([&] { return findMessageBox(*program, "Mp3 Zelvio").has_value(); }, Milliseconds(1000)));
+
+    selectItems(songs, {2});
+    ASSERT_TRUE(pollUntil([&] { return selectedItems(songs) == std::vector<int>{2}; }, kDefaultTimeout));
+    chooseMenuItem(mainWindow, {"&File", "&Delete Mp3 "});
+    pressButton(waitForMessageBox(*program, "Confirm").window, "&Yes");
+    // The index is still held: the list built again after the deletion tells so again.
+    pressButton(waitForMessageBox(*program, "Mp3 Zelvio").window, "OK");
+    EXPECT_FALSE(dir.exists("music\\new.mp3"));
+    EXPECT_TRUE(dir.exists("music\\b.mp3"));
+    EXPECT_TRUE(pollUntil(
+        [&] { return listItems(songs) == std::vector<std::string>{"A Long Song Name.mp3", "b.mp3"}; },
+        kDefaultTimeout));
+}
+
 }  // namespace
 }  // namespace zelvio::e2e

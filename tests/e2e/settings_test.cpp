@@ -133,5 +133,41 @@ TEST_F(SettingsTest, ADirectoryNamedInAnyScriptIsKeptAcrossRestarts) {
     }
 }
 
+// "mpzelvio.cfg" held open by another program at Exit: after the error the
+// user chooses between staying and leaving unsaved, and the file stays whole.
+TEST_F(SettingsTest, SettingsThatCannotBeSavedAtExitLeaveTheChoiceToTheUser) {
+    const std::string settings = settingsWithMixer(dir.path(), "C:\\MIXER\\SNDVOL32.EXE");
+    dir.writeFile("mpzelvio.cfg", settings);
+    start();
+    HeldFile held(dir.pathOf("mpzelvio.cfg"));
+    // Chooses Exit, answers the error and returns the question that follows.
+    auto exitRefused = [&] {
+        chooseMenuItem(mainWindow, {"&File", "E&xit"});
+        const MessageBoxView error = waitForMessageBox(*program, "Mp3 Zelvio");
+        EXPECT_TRUE(error.text == systemMessage(ERROR_SHARING_VIOLATION) ||
+                    error.text == systemMessage(ERROR_ACCESS_DENIED))
+            << error.text;
+        EXPECT_EQ(error.buttons, std::vector<std::string>{"OK"});
+        pressButton(error.window, "OK");
+        EXPECT_TRUE(waitUntilClosed(error.window));
+        const MessageBoxView question = waitForMessageBox(*program, "Mp3 Zelvio");
+        EXPECT_EQ(question.text, "Mp3 Zelvio could not save its settings. Close anyway?");
+        EXPECT_EQ(question.buttons, (std::vector<std::string>{"&Yes", "&No"}));
+        return question.window;
+    };
+
+    const HWND stay = exitRefused();
+    pressButton(stay, "&No");
+    ASSERT_TRUE(waitUntilClosed(stay));
+    EXPECT_FALSE(pollUntil([&] { return !program->running(); }, Milliseconds(1000)));
+    ASSERT_TRUE(isVisible(mainWindow));
+    ASSERT_TRUE(pollUntil([&] { return isEnabled(mainWindow); }, kDefaultTimeout));
+
+    pressButton(exitRefused(), "&Yes");
+    EXPECT_EQ(program->waitForExit(), 0u);
+    held.release();
+    EXPECT_EQ(dir.readFile("mpzelvio.cfg"), settings);
+}
+
 }  // namespace
 }  // namespace zelvio::e2e
