@@ -102,7 +102,7 @@ TEST(SongIndexFile, DriveRootIndexIsBesideTheRoot) {
 
     writeindex(fs, path, songs);
     EXPECT_EQ(bytesOf(path), songBytes);
-    EXPECT_EQ(lookupentry(fs, path, "b B.mp3")->title, "Title");
+    EXPECT_EQ(lookupentry(fs, path, "b B.mp3").value().title, "Title");
     EXPECT_EQ(lookedUp(fs, path, "b B.mp3"), lookupentry(fs, path, "b B.mp3"));
 }
 
