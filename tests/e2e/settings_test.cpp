@@ -60,7 +60,7 @@ TEST_F(SettingsTest, AFirstStartGreetsOpensTheDialogAndSavesAtExit) {
     EXPECT_EQ(client.bottom - client.top, 261);
     EXPECT_EQ(readText(findControl(dialog, "encodeflagedit")), "-hq");
     closeDialog(dialog, "Cancelbutt");
-    EXPECT_FALSE(dir.exists("mpzelvio.cfg"));
+    EXPECT_FALSE(pollUntil([&] { return dir.exists("mpzelvio.cfg"); }, kQuietWatch)) << "written before the exit";
     exitProgram();
 
     const std::vector<std::string> lines = savedSettings();
