@@ -9,8 +9,38 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-# Longest a single test program may run before it counts as hung.
-per_program_limit=${E2E_PROGRAM_TIMEOUT:-600}
+# Longest a single test program may run before it counts as hung: the
+# slowest takes about 10 s here, and a driver call fails its test after 15 s.
+per_program_limit=${E2E_PROGRAM_TIMEOUT:-120}
+
+# What each thread of the test program and the programs it drives is doing:
+# winedbg attaches to every process in turn; Wine's own are left out.
+print_backtraces() {
+    echo "=== what every thread was doing (winedbg \"backtrace all\"):"
+    timeout --kill-after=10 60 winedbg --command "backtrace all" </dev/null 2>&1 |
+        awk '/^Backtracing for thread/ { shown = $0 !~ /\(C:\\windows\\/ } shown { print "    " $0 }' || true
+}
+
+# Runs a test program; one still running after the limit is shown with
+# print_backtraces, then stopped, and its status is 124.
+run_with_limit() {
+    local program=$1 pid deadline=$((SECONDS + per_program_limit))
+    wine "$program" --gtest_color=no &
+    pid=$!
+    while kill -0 "$pid" 2>/dev/null; do
+        if ((SECONDS >= deadline)); then
+            echo "=== $(basename "$program") hung: stopped after ${per_program_limit} s"
+            print_backtraces
+            kill -TERM "$pid" 2>/dev/null
+            for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null && sleep 0.2; done
+            kill -KILL "$pid" 2>/dev/null
+            wait "$pid" 2>/dev/null
+            return 124
+        fi
+        sleep 0.2
+    done
+    wait "$pid"
+}
 
 run_inside_session() {
     local failed=() program status started
@@ -21,8 +51,7 @@ run_inside_session() {
         echo "=== $(basename "$program")"
         started=$SECONDS
         status=0
-        timeout --kill-after=10 "$per_program_limit" wine "$program" --gtest_color=no || status=$?
-        [[ $status == 124 ]] && echo "=== $(basename "$program") hung: stopped after ${per_program_limit} s"
+        run_with_limit "$program" || status=$?
         echo "=== $(basename "$program"): exit status $status, $((SECONDS - started)) s"
         [[ $status == 0 ]] || failed+=("$(basename "$program")")
     done

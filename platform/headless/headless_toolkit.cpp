@@ -236,12 +236,33 @@ void HeadlessToolkit::postAt(std::chrono::milliseconds time, std::function<void(
     posted_.insert({time, postedCount_++, std::move(event)});
 }
 
+void HeadlessToolkit::recordUnusedScripts() {
+    for (auto& [formName, scripts] : modalScripts_) {
+        for (std::size_t i = 0; i < scripts.size(); ++i) {
+            problems_.push_back("the script for modal form " + formName + " was never used");
+        }
+        scripts.clear();
+    }
+    for (MessageResult answer : boxAnswers_) {
+        problems_.push_back(std::string("the message box answer ") + resultName(answer) + " was never used");
+    }
+    boxAnswers_.clear();
+    for (const auto& answer : openAnswers_) {
+        problems_.push_back("the open-file answer " + (answer ? "\"" + *answer + "\"" : std::string("Cancel")) +
+                            " was never used");
+    }
+    openAnswers_.clear();
+    for (const auto& answer : popupAnswers_) {
+        problems_.push_back("the pop-up menu answer " + answer.value_or("(dismiss)") + " was never used");
+    }
+    popupAnswers_.clear();
+}
+
 void HeadlessToolkit::clearRecords() {
     boxes_.clear();
     openDialogs_.clear();
     modalShows_.clear();
     popups_.clear();
-    problems_.clear();
 }
 
 }  // namespace zelvio

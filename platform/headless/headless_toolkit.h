@@ -5,7 +5,9 @@
 //
 // A toolkit event a test did not script is not an error of the program under
 // test: it is recorded in problems(), answered in the safest way (No, Cancel,
-// a closed form) and the test checks problems() at its end.
+// a closed form) and the test checks problems() at its end. So is a script
+// or answer the program never used, once recordUnusedScripts() is called: a
+// test whose checks sit inside a script must not pass when nothing ran it.
 
 #include "platform/headless/headless_clock.h"
 #include "platform/toolkit.h"
@@ -77,8 +79,12 @@ public:
     };
     const std::vector<PopupShown>& popupsShown() const { return popups_; }
     const std::vector<std::string>& problems() const { return problems_; }
+    // Records a problem for each script and answer still waiting, and drops
+    // them; a test calls it at its end, before reading problems().
+    void recordUnusedScripts();
     // Whether the program asked the message loop to end.
     bool quitRequested() const { return quit_; }
+    // Forgets what was shown so far; problems stay.
     void clearRecords();
 
 private:

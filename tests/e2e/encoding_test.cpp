@@ -117,17 +117,23 @@ TEST_F(EncodingTest, TwoWavesAreIndexedEncodedAndListedByTitle) {
 }
 
 TEST_F(EncodingTest, StopEndsASlowEncoderAndItNeverFinishes) {
-    start(dir.pathOf("encoder.exe"), "--sleep=20000");
+    // Long enough to be stopped midway, short enough that a run left going
+    // would finish while the test still watches.
+    constexpr Milliseconds encoderRun{3000};
+    start(dir.pathOf("encoder.exe"), "--sleep=" + std::to_string(encoderRun.count()));
     const HWND dialog = openDialog();
     click(findControl(dialog, "compresnow"));
     ASSERT_TRUE(pollUntil([&] { return dir.exists("encoder.log"); }, kDefaultTimeout)) << "the encoder did not start";
+    const auto encoderStarted = std::chrono::steady_clock::now();
     EXPECT_TRUE(running(L"encoder.exe"));
     click(findControl(dialog, "stopbutt"));
     ASSERT_TRUE(pollUntil([&] { return isEnabled(findControl(dialog, "Okbutt")); }, kDefaultTimeout));
     EXPECT_FALSE(isVisible(findControl(dialog, "stopbutt")));
     // The encoder that command.com started ends with it: it will never write its file.
     EXPECT_TRUE(pollUntil([] { return !running(L"encoder.exe"); }, kDefaultTimeout));
-    EXPECT_FALSE(dir.exists("music\\my_song.mp3"));
+    const auto watch = encoderStarted + encoderRun + kQuietWatch - std::chrono::steady_clock::now();
+    EXPECT_FALSE(pollUntil([&] { return dir.exists("music\\my_song.mp3"); },
+                           std::chrono::duration_cast<Milliseconds>(watch)));
     EXPECT_EQ(splitLines(dir.readFile("encoder.log")).size(), 1u);  // the second file was never begun
 }
 

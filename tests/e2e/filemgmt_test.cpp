@@ -80,7 +80,8 @@ TEST_F(FileManagementTest, AWaveIsDeletedAfterYesAndAnMp3RenamedWithEnterEnter) 
     ASSERT_TRUE(waitForFocus(ok));
     pressKey(ok, VK_RETURN);
     ASSERT_TRUE(waitUntilClosed(dialog));
-    EXPECT_TRUE(dir.exists("music\\renamed.mp3"));
+    // The program renames once the dialog is gone.
+    EXPECT_TRUE(pollUntil([&] { return dir.exists("music\\renamed.mp3"); }, kDefaultTimeout));
     EXPECT_TRUE(pollUntil([&] { return listItems(songs) == std::vector<std::string>{"a.mp3", "renamed.mp3"}; },
                           kDefaultTimeout));
 }

@@ -42,7 +42,7 @@ TEST_F(MixerTest, ARealMixerStartsWithoutAMessage) {
     char shortPath[MAX_PATH] = {};
     GetShortPathNameA(dir.pathOf("mixer.exe").c_str(), shortPath, MAX_PATH);
     EXPECT_EQ(splitLines(dir.readFile("mixer.log")).at(0), shortPath);
-    EXPECT_FALSE(findMessageBox(*program, "Warning").has_value());
+    EXPECT_FALSE(messageBoxShows(*program, "Warning"));
 
     chooseMenuItem(mainWindow, {"&Help", "&Index"});
     const MessageBoxView help = waitForMessageBox(*program, "Information");

@@ -1,5 +1,6 @@
 #include "tests/e2e/list_boxes.h"
 
+#include "tests/e2e/call_limit.h"
 #include "tests/e2e/driver_error.h"
 #include "tests/e2e/utf8.h"
 #include "tests/e2e/window_actions.h"
@@ -46,53 +47,67 @@ void requireUsable(HWND list, const char* action) {
 
 }  // namespace
 
-std::vector<std::string> listItems(HWND list) { return itemTexts(list, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT); }
+std::vector<std::string> listItems(HWND list) {
+    return withinLimit("listItems", nameOf(list),
+                       [list] { return itemTexts(list, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT); });
+}
 
 std::vector<int> selectedItems(HWND list) {
-    std::vector<int> selected;
-    const auto count = ask(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        if (ask(list, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0) selected.push_back(static_cast<int>(i));
-    }
-    return selected;
+    return withinLimit("selectedItems", nameOf(list), [list] {
+        std::vector<int> selected;
+        const auto count = ask(list, LB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            if (ask(list, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0) selected.push_back(static_cast<int>(i));
+        }
+        return selected;
+    });
 }
 
 void selectItems(HWND list, const std::vector<int>& items) {
-    requireUsable(list, "select");
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const LPARAM point = itemPoint(list, items[i]);
-        const WPARAM keys = MK_LBUTTON | (i > 0 ? MK_CONTROL : 0);
-        PostMessageW(list, WM_LBUTTONDOWN, keys, point);
-        PostMessageW(list, WM_LBUTTONUP, keys & ~MK_LBUTTON, point);
-    }
+    withinLimit("selectItems", nameOf(list), [list, items] {
+        requireUsable(list, "select");
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            const LPARAM point = itemPoint(list, items[i]);
+            const WPARAM keys = MK_LBUTTON | (i > 0 ? MK_CONTROL : 0);
+            PostMessageW(list, WM_LBUTTONDOWN, keys, point);
+            PostMessageW(list, WM_LBUTTONUP, keys & ~MK_LBUTTON, point);
+        }
+    });
 }
 
 void doubleClickItem(HWND list, int item) {
-    requireUsable(list, "double-click");
-    const LPARAM point = itemPoint(list, item);
-    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    PostMessageW(list, WM_LBUTTONUP, 0, point);
-    PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
-    PostMessageW(list, WM_LBUTTONUP, 0, point);
+    withinLimit("doubleClickItem", nameOf(list), [list, item] {
+        requireUsable(list, "double-click");
+        const LPARAM point = itemPoint(list, item);
+        PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        PostMessageW(list, WM_LBUTTONUP, 0, point);
+        PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+        PostMessageW(list, WM_LBUTTONUP, 0, point);
+    });
 }
 
 void rightClickItem(HWND list, int item) {
-    requireUsable(list, "right-click");
-    const LPARAM point = itemPoint(list, item);
-    PostMessageW(list, WM_RBUTTONDOWN, MK_RBUTTON, point);
-    PostMessageW(list, WM_RBUTTONUP, 0, point);
+    withinLimit("rightClickItem", nameOf(list), [list, item] {
+        requireUsable(list, "right-click");
+        const LPARAM point = itemPoint(list, item);
+        PostMessageW(list, WM_RBUTTONDOWN, MK_RBUTTON, point);
+        PostMessageW(list, WM_RBUTTONUP, 0, point);
+    });
 }
 
 std::vector<std::string> comboItems(HWND combo) {
-    return itemTexts(combo, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
+    return withinLimit("comboItems", nameOf(combo),
+                       [combo] { return itemTexts(combo, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT); });
 }
 
 void chooseComboItem(HWND combo, int item) {
-    requireUsable(combo, "choose");
-    if (ask(combo, CB_SETCURSEL, static_cast<WPARAM>(item), 0) == CB_ERR)
-        throw DriverError("the drop-down list " + windowLabel(combo) + " has no item " + std::to_string(item));
-    PostMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(combo));
+    withinLimit("chooseComboItem", nameOf(combo), [combo, item] {
+        requireUsable(combo, "choose");
+        if (ask(combo, CB_SETCURSEL, static_cast<WPARAM>(item), 0) == CB_ERR)
+            throw DriverError("the drop-down list " + windowLabel(combo) + " has no item " + std::to_string(item));
+        PostMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(combo));
+    });
 }
 
 }  // namespace zelvio::e2e

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -24,18 +23,5 @@ struct MenuEntry {
 // "depth<TAB>id<TAB>flags<TAB>caption" lines, depth first.
 std::string writeMenuListing(HMENU menu);
 std::vector<MenuEntry> parseMenuListing(const std::string& listing);
-
-// What the driver hands the reader inside the program.
-struct MenuReadRequest {
-    std::uint64_t window = 0;
-    std::uint32_t length = 0;
-    char text[32768] = {};
-};
-
-// The reader's results (its thread's exit code).
-enum MenuReadResult : DWORD { MenuReadOk = 1, MenuReadNoMenu = 2, MenuReadTooLong = 3 };
-
-inline constexpr const char* kMenuReaderDll = "e2e_menu_reader.dll";
-inline constexpr const char* kMenuReaderEntry = "zelvioReadMenu";
 
 }  // namespace zelvio::e2e

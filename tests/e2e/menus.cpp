@@ -1,5 +1,6 @@
 #include "tests/e2e/menus.h"
 
+#include "tests/e2e/call_limit.h"
 #include "tests/e2e/driver_error.h"
 #include "tests/e2e/window_actions.h"
 #include "tests/e2e/window_search.h"
@@ -50,33 +51,37 @@ static std::string describePath(const MenuPath& path) {
 }
 
 MenuEntry findMenuItem(HWND window, const MenuPath& path) {
-    const auto entries = readMenu(window);
-    const auto found = path.empty() ? std::nullopt : locate(entries, path);
-    if (!found)
-        throw DriverError("no menu item " + describePath(path) + " in " + windowLabel(window) + "; " +
-                          describeMenu(entries));
-    return entries[found->back()];
+    return withinLimit("findMenuItem(" + describePath(path) + ")", nameOf(window), [window, path] {
+        const auto entries = readMenu(window);
+        const auto found = path.empty() ? std::nullopt : locate(entries, path);
+        if (!found)
+            throw DriverError("no menu item " + describePath(path) + " in " + windowLabel(window) + "; " +
+                              describeMenu(entries));
+        return entries[found->back()];
+    });
 }
 
 void chooseMenuItem(HWND window, const MenuPath& path) {
-    const auto entries = readMenu(window);
-    const auto found = path.empty() ? std::nullopt : locate(entries, path);
-    const std::string item = "menu item " + describePath(path) + " of " + windowLabel(window);
-    if (!found) throw DriverError("no " + item + "; " + describeMenu(entries));
-    for (std::size_t at : *found)
-        if (entries[at].grayed)
-            throw DriverError("cannot choose " + item + ": \"" + entries[at].caption + "\" is grayed");
-    const MenuEntry& chosen = entries[found->back()];
-    if (chosen.popup || chosen.separator)
-        throw DriverError("cannot choose " + item + ": it is a drop-down or separator, not a command");
-    if (!isEnabled(window)) throw DriverError("cannot choose " + item + ": the window is disabled");
-    PostMessageA(window, WM_COMMAND, MAKEWPARAM(chosen.id, 0), 0);
+    withinLimit("chooseMenuItem(" + describePath(path) + ")", nameOf(window), [window, path] {
+        const auto entries = readMenu(window);
+        const auto found = path.empty() ? std::nullopt : locate(entries, path);
+        const std::string item = "menu item " + describePath(path) + " of " + windowLabel(window);
+        if (!found) throw DriverError("no " + item + "; " + describeMenu(entries));
+        for (std::size_t at : *found)
+            if (entries[at].grayed)
+                throw DriverError("cannot choose " + item + ": \"" + entries[at].caption + "\" is grayed");
+        const MenuEntry& chosen = entries[found->back()];
+        if (chosen.popup || chosen.separator)
+            throw DriverError("cannot choose " + item + ": it is a drop-down or separator, not a command");
+        if (!isEnabled(window)) throw DriverError("cannot choose " + item + ": the window is disabled");
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(chosen.id, 0), 0);
+    });
 }
 
 void choosePopupItem(const TestProcess& process, HWND thread, wchar_t letter) {
     waitForTopLevel(
         process, [](HWND window) { return windowClass(window) == "#32768"; }, "a pop-up menu", kDefaultTimeout);
-    PostMessageW(thread, WM_CHAR, letter, 0);
+    withinLimit("choosePopupItem", nameOf(thread), [thread, letter] { PostMessageW(thread, WM_CHAR, letter, 0); });
 }
 
 }  // namespace zelvio::e2e

@@ -1,5 +1,6 @@
 #include "tests/e2e/message_boxes.h"
 
+#include "tests/e2e/call_limit.h"
 #include "tests/e2e/driver_error.h"
 #include "tests/e2e/window_actions.h"
 #include "tests/e2e/window_search.h"
@@ -16,14 +17,18 @@ static bool isMessageBox(HWND window, const std::string& title) {
 }
 
 std::optional<HWND> findMessageBox(const TestProcess& process, const std::string& title) {
-    return findTopLevel(process, [&](HWND window) { return isMessageBox(window, title); });
+    return findTopLevel(process, [title](HWND window) { return isMessageBox(window, title); });
 }
 
 MessageBoxView waitForMessageBox(const TestProcess& process, const std::string& title, Milliseconds timeout) {
     const HWND box = waitForTopLevel(
-        process, [&](HWND window) { return isMessageBox(window, title); },
+        process, [title](HWND window) { return isMessageBox(window, title); },
         "message box titled \"" + title + "\"", timeout);
     return readMessageBox(box);
+}
+
+bool messageBoxShows(const TestProcess& process, const std::string& title, Milliseconds watch) {
+    return pollUntil([&] { return findMessageBox(process, title).has_value(); }, watch);
 }
 
 static std::vector<HWND> visibleButtons(HWND dialog) {
@@ -35,22 +40,26 @@ static std::vector<HWND> visibleButtons(HWND dialog) {
 }
 
 MessageBoxView readMessageBox(HWND box) {
-    MessageBoxView view;
-    view.window = box;
-    view.title = windowCaption(box);
-    view.text = readText(findChild(box, {.id = kMessageTextId}));
-    for (HWND button : visibleButtons(box)) view.buttons.push_back(readText(button));
-    return view;
+    return withinLimit("readMessageBox", nameOf(box), [box] {
+        MessageBoxView view;
+        view.window = box;
+        view.title = windowCaption(box);
+        view.text = readText(findChild(box, {.id = kMessageTextId}));
+        for (HWND button : visibleButtons(box)) view.buttons.push_back(readText(button));
+        return view;
+    });
 }
 
 void pressButton(HWND dialog, const std::string& caption) {
-    std::string seen;
-    for (HWND button : visibleButtons(dialog)) {
-        const std::string text = readText(button);
-        if (text == caption) return click(button);
-        seen += " \"" + text + "\"";
-    }
-    throw DriverError("no button \"" + caption + "\" in " + windowLabel(dialog) + "; its buttons:" + seen);
+    withinLimit("pressButton(\"" + caption + "\")", nameOf(dialog), [dialog, caption] {
+        std::string seen;
+        for (HWND button : visibleButtons(dialog)) {
+            const std::string text = readText(button);
+            if (text == caption) return click(button);
+            seen += " \"" + text + "\"";
+        }
+        throw DriverError("no button \"" + caption + "\" in " + windowLabel(dialog) + "; its buttons:" + seen);
+    });
 }
 
 }  // namespace zelvio::e2e

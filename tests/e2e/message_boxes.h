@@ -26,6 +26,9 @@ std::optional<HWND> findMessageBox(const TestProcess& process, const std::string
 MessageBoxView waitForMessageBox(const TestProcess& process, const std::string& title,
                                  Milliseconds timeout = kDefaultTimeout);
 MessageBoxView readMessageBox(HWND box);
+// Watches for the box with this title for `watch`; whether it showed. For
+// checks that a box does not come.
+bool messageBoxShows(const TestProcess& process, const std::string& title, Milliseconds watch = kQuietWatch);
 
 // Presses the dialog's visible button with exactly this caption ("&Yes").
 void pressButton(HWND dialog, const std::string& caption);

@@ -12,23 +12,11 @@ namespace {
 
 constexpr const char* kMainCaption = "Mp3 Zelvio V 0.93";
 
-// How long after its main window appears the program may take to greet a
-// first start.
-constexpr Milliseconds kFirstStartGrace{2000};
-
 // Started without "mpzelvio.cfg", the program greets the user with an
-// information box and then opens its settings dialog. This answers both when
-// they come, so a test can go on with the main window.
+// information box and then opens its settings dialog. This answers both, so a
+// test can go on with the main window.
 void passFirstStart(const TestProcess& program) {
-    std::optional<HWND> greeting;
-    const bool greeted = pollUntil(
-        [&] {
-            greeting = findMessageBox(program, "Information");
-            return greeting.has_value();
-        },
-        kFirstStartGrace);
-    if (!greeted) return;
-    pressButton(*greeting, "OK");
+    pressButton(waitForMessageBox(program, "Information").window, "OK");
     const HWND settings = waitForForm(program, "Tmpconfig");
     click(findControl(settings, "Cancelbutt"));
     if (!waitUntilClosed(settings))
@@ -108,7 +96,11 @@ TEST_F(MusicPaneTest, SongsAreListedByTheirIndexAndPlayedThroughThePlayer) {
     const std::string titled = "The Title" + std::string(23, ' ') + "The Artist" + std::string(9, ' ') + "3:45";
     EXPECT_EQ(listItems(songs), (std::vector<std::string>{"A Long Song Name.mp3", "b.mp3", titled}));
 
-    chooseMenuItem(mainWindow, {"&Play", "Random Mp3 Play"});  // off: the list's order
+    // Off, so that the player gets the list's order.
+    ASSERT_TRUE(findMenuItem(mainWindow, {"&Play", "Random Mp3 Play"}).checked);
+    chooseMenuItem(mainWindow, {"&Play", "Random Mp3 Play"});
+    ASSERT_TRUE(pollUntil([&] { return !findMenuItem(mainWindow, {"&Play", "Random Mp3 Play"}).checked; },
+                          kDefaultTimeout));
     selectItems(songs, {0, 2});
     ASSERT_TRUE(pollUntil([&] { return selectedItems(songs) == std::vector<int>{0, 2}; }, kDefaultTimeout));
     click(findControl(mainWindow, "mp3play"));
@@ -132,7 +124,7 @@ TEST_F(MusicPaneTest, SongsAreListedByTheirIndexAndPlayedThroughThePlayer) {
 
 TEST_F(MusicPaneTest, F2ShowsAFileAddedSince) {
     dir.writeFile("music\\new.mp3", "x");
-    EXPECT_EQ(listItems(songs).size(), 3u);
+    EXPECT_FALSE(pollUntil([&] { return listItems(songs).size() != 3u; }, kQuietWatch)) << "listed without F2";
     pressKey(songs, VK_F2);
     EXPECT_TRUE(pollUntil([&] { return listItems(songs).size() == 4u; }, kDefaultTimeout));
     EXPECT_EQ(listItems(songs).at(2), "new.mp3");
@@ -153,7 +145,7 @@ TEST_F(MusicPaneTest, ADirectoryOpenedInTheListAndAFilterChangeRebuildTheSongs) 
 }
 
 TEST_F(MusicPaneTest, ThePanesFollowTheWindowsSize) {
-    SetWindowPos(mainWindow, nullptr, 0, 0, 800, 600, SWP_NOZORDER | SWP_NOACTIVATE);
+    moveWindow(mainWindow, 0, 0, 800, 600);
     const RECT client = clientRect(mainWindow);
     const int height = (client.bottom - client.top - 88) / 2;
     auto inClient = [&](const char* name) {
@@ -175,8 +167,7 @@ TEST_F(MusicPaneTest, TheAboutBoxClosesWithOkAndAFixedDialogIgnoresAltF4) {
     const HWND about = waitForForm(*program, "Tmpzelvioabout");
     EXPECT_EQ(windowCaption(about), std::string(27, ' ') + "Mp3 Zelvio About");
     pressKey(about, VK_F4, true);
-    Sleep(300);
-    EXPECT_TRUE(isVisible(about));
+    EXPECT_FALSE(waitUntilClosed(about, kQuietWatch));
     click(findControl(about, "okbutt"));
     EXPECT_TRUE(waitUntilClosed(about));
     EXPECT_TRUE(isEnabled(mainWindow));

@@ -1,5 +1,6 @@
 #include "tests/e2e/open_dialog.h"
 
+#include "tests/e2e/call_limit.h"
 #include "tests/e2e/driver_error.h"
 #include "tests/e2e/window_actions.h"
 #include "tests/e2e/window_search.h"
@@ -34,13 +35,17 @@ static void pressAndWaitForClose(HWND dialog, int buttonId, const std::string& w
 }
 
 void chooseFile(HWND dialog, const std::string& fileName) {
-    auto field = visibleChild(dialog, kFileNameCombo);
-    if (!field) field = visibleChild(dialog, kFileNameEdit);
-    if (!field) throw DriverError("the open-file dialog has no file-name box; " + describeChildren(dialog));
-    typeText(*field, fileName);
-    pressAndWaitForClose(dialog, IDOK, "choosing \"" + fileName + "\"");
+    withinLimit("chooseFile(\"" + fileName + "\")", nameOf(dialog), [dialog, fileName] {
+        auto field = visibleChild(dialog, kFileNameCombo);
+        if (!field) field = visibleChild(dialog, kFileNameEdit);
+        if (!field) throw DriverError("the open-file dialog has no file-name box; " + describeChildren(dialog));
+        typeText(*field, fileName);
+        pressAndWaitForClose(dialog, IDOK, "choosing \"" + fileName + "\"");
+    });
 }
 
-void cancelOpenDialog(HWND dialog) { pressAndWaitForClose(dialog, IDCANCEL, "Cancel"); }
+void cancelOpenDialog(HWND dialog) {
+    withinLimit("cancelOpenDialog", nameOf(dialog), [dialog] { pressAndWaitForClose(dialog, IDCANCEL, "Cancel"); });
+}
 
 }  // namespace zelvio::e2e

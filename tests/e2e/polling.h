@@ -13,6 +13,8 @@ using Milliseconds = std::chrono::milliseconds;
 inline constexpr Milliseconds kStartTimeout{15000};
 inline constexpr Milliseconds kDefaultTimeout{5000};
 inline constexpr Milliseconds kPollInterval{25};
+// How long a check that something does not happen watches for it.
+inline constexpr Milliseconds kQuietWatch{1500};
 
 // Calls `condition` until it returns true or `timeout` has passed; true when
 // it succeeded. It is always tried at least once.

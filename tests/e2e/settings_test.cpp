@@ -3,6 +3,7 @@
 
 #include "tests/e2e/driver.h"
 #include "tests/e2e/settings_file.h"
+#include "tests/e2e/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,10 @@ protected:
         EXPECT_EQ(program->waitForExit(), 0u);
     }
     std::vector<std::string> savedSettings() { return splitLines(dir.readFile("mpzelvio.cfg")); }
+    // Read at the start, the file goes, so that only the exit's write brings it back.
+    void removeSettings() {
+        ASSERT_TRUE(DeleteFileW(toWide(dir.pathOf("mpzelvio.cfg")).c_str()));
+    }
 
     WorkDirectory dir;
     std::unique_ptr<TestProcess> program;
@@ -55,7 +60,7 @@ TEST_F(SettingsTest, AFirstStartGreetsOpensTheDialogAndSavesAtExit) {
     EXPECT_EQ(client.bottom - client.top, 261);
     EXPECT_EQ(readText(findControl(dialog, "encodeflagedit")), "-hq");
     closeDialog(dialog, "Cancelbutt");
-    EXPECT_FALSE(dir.exists("mpzelvio.cfg"));
+    EXPECT_FALSE(pollUntil([&] { return dir.exists("mpzelvio.cfg"); }, kQuietWatch)) << "written before the exit";
     exitProgram();
 
     const std::vector<std::string> lines = savedSettings();
@@ -100,7 +105,7 @@ TEST_F(SettingsTest, ACorruptFileIsReportedOnceThenTheFirstStartFollows) {
 
     waitForMainWindow();
     const HWND dialog = passGreeting();
-    EXPECT_FALSE(findMessageBox(*program, "Mp3 Zelvio").has_value());
+    EXPECT_FALSE(messageBoxShows(*program, "Mp3 Zelvio"));
     closeDialog(dialog, "Cancelbutt");
     exitProgram();
     EXPECT_EQ(savedSettings().size(), 14u);
@@ -114,6 +119,7 @@ TEST_F(SettingsTest, SavedSettingsAndWindowBoundsComeBack) {
     EXPECT_EQ(bounds.top, 80);
     EXPECT_EQ(bounds.right - bounds.left, 640);
     EXPECT_EQ(bounds.bottom - bounds.top, 482);
+    removeSettings();
     exitProgram();
     EXPECT_EQ(dir.readFile("mpzelvio.cfg"), settingsWithMixer(dir.path(), "C:\\MIXER\\SNDVOL32.EXE"));
 }
@@ -127,7 +133,8 @@ TEST_F(SettingsTest, ADirectoryNamedInAnyScriptIsKeptAcrossRestarts) {
     for (int run = 1; run <= 2; ++run) {
         SCOPED_TRACE("run " + std::to_string(run));
         start();
-        EXPECT_FALSE(findMessageBox(*program, "Mp3 Zelvio").has_value());
+        EXPECT_FALSE(messageBoxShows(*program, "Mp3 Zelvio"));
+        removeSettings();
         exitProgram();
         EXPECT_EQ(dir.readFile("mpzelvio.cfg"), settings);
     }

@@ -7,6 +7,7 @@
 #include "songindex/indexfile.h"
 #include "songindex/indexlookup.h"
 #include "tests/e2e/driver.h"
+#include "tests/e2e/system_error.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -85,24 +86,40 @@ TEST(SongIndexFile, FailedWriteKeepsTheOldIndex) {
     EXPECT_EQ(dir.readFile("index.dat"), old);
 }
 
-// Removes the drive root's index (and any temporary) however the test ends.
-struct RootIndexRemover {
-    ~RootIndexRemover() {
-        DeleteFileA("C:\\index.dat");
-        DeleteFileA("C:\\index.dat.tmp");
+// Moves an index already at the drive root aside, and puts it back however
+// the test ends, after removing the test's own (and any temporary).
+class RootIndexAside {
+public:
+    RootIndexAside() {
+        if (MoveFileA(kIndex, aside_.c_str())) {
+            moved_ = true;
+        } else if (GetLastError() != ERROR_FILE_NOT_FOUND) {
+            throw DriverError(std::string("cannot move ") + kIndex + " aside: " + lastErrorText());
+        }
     }
+    ~RootIndexAside() {
+        DeleteFileA(kIndex);
+        DeleteFileA("C:\\index.dat.tmp");
+        if (moved_) MoveFileA(aside_.c_str(), kIndex);
+    }
+    RootIndexAside(const RootIndexAside&) = delete;
+    RootIndexAside& operator=(const RootIndexAside&) = delete;
+
+private:
+    static constexpr const char* kIndex = "C:\\index.dat";
+    const std::string aside_ = "C:\\index.dat.aside-" + std::to_string(GetCurrentProcessId());
+    bool moved_ = false;
 };
 
 TEST(SongIndexFile, DriveRootIndexIsBesideTheRoot) {
     const std::string path = indexfilename("C:\\");
     ASSERT_EQ(path, "C:\\index.dat");
-    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << path << " exists already";
-    RootIndexRemover remover;
+    RootIndexAside aside;
     FileSystem& fs = realFileSystem();
 
     writeindex(fs, path, songs);
     EXPECT_EQ(bytesOf(path), songBytes);
-    EXPECT_EQ(lookupentry(fs, path, "b B.mp3")->title, "Title");
+    EXPECT_EQ(lookupentry(fs, path, "b B.mp3").value().title, "Title");
     EXPECT_EQ(lookedUp(fs, path, "b B.mp3"), lookupentry(fs, path, "b B.mp3"));
 }
 

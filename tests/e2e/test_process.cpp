@@ -1,5 +1,6 @@
 #include "tests/e2e/test_process.h"
 
+#include "tests/e2e/call_limit.h"
 #include "tests/e2e/driver_error.h"
 #include "tests/e2e/system_error.h"
 
@@ -30,16 +31,24 @@ TestProcess::TestProcess(const std::string& program, const std::string& workDire
 
     std::string commandLine = "\"" + program + "\"";
     if (!arguments.empty()) commandLine += " " + arguments;
-    std::vector<char> writable(commandLine.begin(), commandLine.end());
-    writable.push_back('\0');
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(program.c_str(), writable.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                        workDirectory.c_str(), &startup, &info)) {
-        const std::string reason = lastErrorText();
+    try {
+        info = withinLimit(
+            "start", [commandLine] { return commandLine; },
+            [program, commandLine, workDirectory] {
+                std::vector<char> writable(commandLine.begin(), commandLine.end());
+                writable.push_back('\0');
+                STARTUPINFOA startup = {};
+                startup.cb = sizeof startup;
+                PROCESS_INFORMATION started = {};
+                if (!CreateProcessA(program.c_str(), writable.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
+                                    nullptr, workDirectory.c_str(), &startup, &started))
+                    throw DriverError("cannot start " + commandLine + " in " + workDirectory + ": " + lastErrorText());
+                return started;
+            });
+    } catch (...) {
         CloseHandle(job_);
-        throw DriverError("cannot start " + commandLine + " in " + workDirectory + ": " + reason);
+        throw;
     }
     process_ = info.hProcess;
     id_ = info.dwProcessId;
@@ -65,11 +74,14 @@ TestProcess::~TestProcess() {
 bool TestProcess::running() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
 
 DWORD TestProcess::waitForExit(Milliseconds timeout) {
-    if (WaitForSingleObject(process_, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0)
-        throw DriverError(label_ + " still runs " + std::to_string(timeout.count()) + " ms later");
-    DWORD code = 0;
-    GetExitCodeProcess(process_, &code);
-    return code;
+    const auto wait = [process = process_, label = label_, timeout] {
+        if (WaitForSingleObject(process, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0)
+            throw DriverError(label + " still runs " + std::to_string(timeout.count()) + " ms later");
+        DWORD code = 0;
+        GetExitCodeProcess(process, &code);
+        return code;
+    };
+    return withinLimit("waitForExit", nameOf(*this), wait, timeout + kCallLimit);
 }
 
 void TestProcess::kill() {

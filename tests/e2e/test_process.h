@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace zelvio::e2e {
@@ -39,5 +40,10 @@ private:
     HANDLE job_ = nullptr;
     DWORD id_ = 0;
 };
+
+// Names the program in the failure of a driver call that waited on it.
+inline std::function<std::string()> nameOf(const TestProcess& process) {
+    return [label = process.label()] { return label; };
+}
 
 }  // namespace zelvio::e2e

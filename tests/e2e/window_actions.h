@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace zelvio::e2e {
@@ -43,7 +44,13 @@ void pressKey(HWND window, UINT virtualKey, bool alt = false);
 // Closes a top-level window as its close box does (WM_SYSCOMMAND SC_CLOSE).
 void pressCloseBox(HWND window);
 
+// Moves and sizes a top-level window as dragging its frame does, and waits
+// until it is there.
+void moveWindow(HWND window, int left, int top, int width, int height);
+
 // "name" ("caption"), naming a window in messages.
 std::string windowLabel(HWND window);
+// Names the window in the failure of a driver call on it.
+std::function<std::string()> nameOf(HWND window);
 
 }  // namespace zelvio::e2e

@@ -22,6 +22,8 @@ std::string windowClass(HWND window);
 std::string windowCaption(HWND window);
 // The window's design name, empty when it has none.
 std::string designName(HWND window);
+// "window 0x...", naming a window in failures of the calls above.
+std::string handleText(HWND window);
 
 std::vector<HWND> topLevelWindows(DWORD processId);
 // Every window below `parent`, children of children included.

@@ -310,6 +310,28 @@ HWND waitForDialog(const std::string& title) {
     return nullptr;
 }
 
+// A window of the test's own that notes when the marker Win32ToolkitTest::pump()
+// posts arrives.
+bool markerArrived = false;
+
+LRESULT CALLBACK markerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_APP) {
+        markerArrived = true;
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND createMarkerWindow() {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = markerWindowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"TBackendTestMarker";
+    RegisterClassW(&windowClass);  // fails, harmlessly, once registered
+    return CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                           windowClass.hInstance, nullptr);
+}
+
 FormDesign testWindowDesign() {
     return {.name = "TBackendTest", .caption = "Backend test", .bounds = {40, 40, 0, 0}, .client = {400, 300},
             .keyPreview = true};
@@ -353,11 +375,22 @@ protected:
         ASSERT_NE(window_, nullptr);
         pump();
     }
+    ~Win32ToolkitTest() override { DestroyWindow(marker_); }
+    // Handles everything posted so far, and what handling it posted in turn:
+    // a marker posted after it all arrives once all of it is handled.
     void pump() {
-        for (int i = 0; i < 5; ++i) {
-            app_.processMessages();
-            Sleep(10);
+        const auto deadline = std::chrono::steady_clock::now() + 5s;
+        while (std::chrono::steady_clock::now() < deadline) {
+            markerArrived = false;
+            PostMessageW(marker_, WM_APP, 0, 0);
+            while (!markerArrived && std::chrono::steady_clock::now() < deadline) {
+                app_.processMessages();
+                if (!markerArrived) MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            }
+            MSG next;
+            if (markerArrived && !PeekMessageW(&next, nullptr, 0, 0, PM_NOREMOVE)) return;
         }
+        ADD_FAILURE() << "the messages posted were not all handled within 5 s";
     }
     HWND control(const std::string& name) const { return childNamed(window_, name); }
     // The command id of a menu item, found by captions as outside tools find it.
@@ -381,6 +414,7 @@ protected:
     Form form_{app_, testWindowDesign(), testLayout()};
     Form second_{app_, {.name = "TSecondTest", .caption = "Second", .bounds = {60, 60, 200, 150}}, {}};
     HWND window_ = nullptr;
+    HWND marker_ = createMarkerWindow();
     std::vector<std::string> events_;
     std::string keys_;
 };

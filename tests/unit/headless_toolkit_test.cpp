@@ -190,6 +190,25 @@ TEST_F(HeadlessToolkitTest, AModalFormNobodyClosesIsClosedAndRecorded) {
     EXPECT_EQ(toolkit.modalShows().size(), 3u);
 }
 
+// A test whose checks sit in a script must fail when nothing uses the script.
+TEST_F(HeadlessToolkitTest, ScriptsAndAnswersNeverUsedAreProblemsThatClearRecordsKeeps) {
+    for (int i = 0; i < 2; ++i) toolkit.whenShownModally("Tdialog", [](Form& shown) { shown["closebutt"].click(); });
+    toolkit.answerMessageBox(MessageResult::Yes);
+    toolkit.answerOpenDialog("C:\\NEW\\PLAYER.EXE");
+    toolkit.answerOpenDialog(std::nullopt);
+    toolkit.answerPopupMenu("playitem");
+    app.showModal(dialog);
+    toolkit.recordUnusedScripts();
+    toolkit.clearRecords();
+    EXPECT_TRUE(toolkit.modalShows().empty());
+    const Texts unused{"the script for modal form Tdialog was never used", "the message box answer Yes was never used",
+                       "the open-file answer \"C:\\NEW\\PLAYER.EXE\" was never used",
+                       "the open-file answer Cancel was never used", "the pop-up menu answer playitem was never used"};
+    EXPECT_EQ(toolkit.problems(), unused);
+    toolkit.recordUnusedScripts();  // each is told once
+    EXPECT_EQ(toolkit.problems(), unused);
+}
+
 // --- Message boxes and open-file dialogs -------------------------------------
 
 TEST_F(HeadlessToolkitTest, MessageBoxesTakeTheScriptedAnswersInOrder) {

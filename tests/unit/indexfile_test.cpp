@@ -66,7 +66,7 @@ TEST_F(SongIndexTest, FirstNameBeginningWithAByteOrderMarkSurvivesWriting) {
     const WorkingCopy lines = {"\xEF\xBB\xBFsong.mp3", "Title", "Artist", "1:00"};
     writeindex(fs, indexPath, lines);
     EXPECT_EQ(readindex(fs, indexPath), lines);
-    EXPECT_EQ(lookupentry(fs, indexPath, "\xEF\xBB\xBFsong.mp3")->title, "Title");
+    EXPECT_EQ(lookupentry(fs, indexPath, "\xEF\xBB\xBFsong.mp3").value().title, "Title");
 
     // A file saved with the mark reads as before and is written back without it.
     fs.putFile(indexPath, "\xEF\xBB\xBF" "a.mp3\r\nT\r\nA\r\n1:00\r\n");
@@ -84,7 +84,7 @@ TEST_F(SongIndexTest, LastOfDuplicatesWinsIgnoringAsciiCaseOnly) {
     EXPECT_EQ(pairentries(lines, names), (std::vector<int>{8, 8, -1, 4, -1, -1, 16, -1}));
 
     EXPECT_EQ(lookupentry(fs, indexPath, "Song.Mp3"), (IndexEntry{"song.mp3", "second", "x", "3"}));
-    EXPECT_EQ(lookupentry(fs, indexPath, "MY SONG.MP3")->title, "spaced");
+    EXPECT_EQ(lookupentry(fs, indexPath, "MY SONG.MP3").value().title, "spaced");
     for (const char* absent : {"my_song.mp3", "title.mp3", "\xC3\xA4.mp3", "none.mp3"}) {
         EXPECT_EQ(lookupentry(fs, indexPath, absent), std::nullopt) << absent;
     }

@@ -5,6 +5,7 @@
 #include "install/copywithprogress.h"
 #include "install/installer.h"
 #include "platform/headless/headless_platform.h"
+#include "toolkit_problems.h"
 
 #include <gtest/gtest.h>
 
@@ -33,9 +34,7 @@ protected:
         fs().changeDirectory(packageDir);
         headless.dde.serve("Progman", {"Progman"});
     }
-    void TearDown() override {
-        for (const auto& problem : headless.toolkit.problems()) ADD_FAILURE() << problem;
-    }
+    void TearDown() override { expectNoToolkitProblems(headless.toolkit); }
 
     void start() {
         installer = std::make_unique<InstallerProgram>(headless.platform());

@@ -72,7 +72,7 @@ TEST_F(LauncherTest, AnEmptyMixerPathFailsWithAWarningNamingTheMixer) {
     main()["Mixer1"].click();
     EXPECT_EQ(warnings(),
               std::vector<std::string>{"Error executing the mixer the message was :The specified file was not found."});
-    EXPECT_EQ(headless.launcher.starts()[0].commandLine, "");
+    EXPECT_EQ(headless.launcher.starts().at(0).commandLine, "");
 }
 
 TEST_F(LauncherTest, HelpIndexIsNotThereYet) {

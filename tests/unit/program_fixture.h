@@ -4,6 +4,7 @@
 #include "platform/headless/headless_platform.h"
 #include "playback/mpzelvio.h"
 #include "shell/mainprogram.h"
+#include "toolkit_problems.h"
 
 #include <gtest/gtest.h>
 
@@ -35,9 +36,7 @@ protected:
     // Starts the program in the headless file system's current directory.
     void start() { program = std::make_unique<MainProgram>(headless.platform()); }
 
-    void TearDown() override {
-        for (const auto& problem : headless.toolkit.problems()) ADD_FAILURE() << problem;
-    }
+    void TearDown() override { expectNoToolkitProblems(headless.toolkit); }
 
     TForm1& main() { return *program->Form1; }
     HeadlessFileSystem& fs() { return headless.fs; }

@@ -50,6 +50,7 @@ TEST_F(SettingsFileTest, TheInstallersFileLoadsCompletely) {
 
     // Nothing changed: the close writes the same file back, byte for byte.
     const std::string before = savedSettings();
+    fs().deleteFile("C:\\ZELVIO\\mpzelvio.cfg");  // so that only a write brings it back
     closeMain();
     EXPECT_TRUE(program->app.terminated());
     EXPECT_EQ(savedSettings(), before);
