@@ -4,9 +4,11 @@
 // (listing, sorting, one read of the index, display texts) on the headless
 // backend.
 
+#include "app/mainprogram.h"
+#include "platform/controls/directory_list.h"
+#include "platform/controls/list_box.h"
+#include "platform/form.h"
 #include "platform/headless/headless_platform.h"
-#include "playback/mpzelvio.h"
-#include "shell/mainprogram.h"
 #include "songindex/indexfile.h"
 #include "songindex/indexlookup.h"
 
@@ -68,11 +70,13 @@ void BM_WholeSongListRebuild(benchmark::State& state) {
     SongDirectory directory(0);
     directory.fill(headless.fs, static_cast<int>(state.range(0)));
     MainProgram program(headless.platform());
-    TForm1& window = *program.Form1;
-    window.mp3dir.setDirectory("C:\\MUSIC");
+    Form& window = *program.app().mainForm();
+    auto& mp3dir = window.control<DirectoryList>("mp3dir");
+    auto& songs = window.control<ListBox>("mpsonglist");
+    mp3dir.setDirectory("C:\\MUSIC");
     for (auto _ : state) {
-        window.mp3dir.update();  // the directory read again, then the song list built from it
-        if (window.mpsonglist.count() != directory.mp3Names.size()) state.SkipWithError("songs are missing");
+        mp3dir.update();  // the directory read again, then the song list built from it
+        if (songs.count() != directory.mp3Names.size()) state.SkipWithError("songs are missing");
     }
 }
 

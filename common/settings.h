@@ -7,11 +7,14 @@
 
 namespace zelvio {
 
+// What the wave pane lists: wave files, or the tracks of an audio CD.
+enum class CdMode { Waves, AudioCd };
+
 struct Settings {
     std::string encoderpath;
     std::string playerpath;
     std::string encodeflags = "-hq";
-    int cdmode = 0;  // 1 when the wave browser shows audio-CD tracks
+    CdMode cdmode = CdMode::Waves;  // 0 and 1 in the file
     std::string ripperpath;
     std::string rippercommand;
     std::string mixerpath;

@@ -36,7 +36,7 @@ bool ProgramManagerLink::connect() {
 bool ProgramManagerLink::open() {
     if (open_ || !named_) return false;
     open_ = connect();
-    if (!open_ && launcher_.startDetached(service_ + " ", showMinimisedNotActive) >= firstGoodStart) {
+    if (!open_ && launcher_.startDetached(service_ + " ", showMinimisedNotActive, {}) >= firstGoodStart) {
         open_ = connect();
     }
     return open_;

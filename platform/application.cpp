@@ -1,6 +1,9 @@
 #include "platform/application.h"
 
 #include "platform/form.h"
+#include "platform/launcher.h"
+
+#include <algorithm>
 
 namespace zelvio {
 
@@ -71,7 +74,23 @@ void Application::run() {
 
 void Application::processMessages() { toolkit().processMessages(); }
 
-void Application::waitForEvents(std::chrono::milliseconds tick) { toolkit().waitForEvents(tick); }
+WaitEnd Application::waitUntil(const std::function<bool()>& done, const WaitFor& also) {
+    // Conditions that no message announces (a device's mode) are looked at again this often.
+    constexpr std::chrono::milliseconds lookAgain{1000};
+    const auto start = toolkit().now();
+    for (;;) {
+        if (done()) return WaitEnd::Done;
+        if (also.program != nullptr && also.program->exitCode()) return WaitEnd::ProgramEnded;
+        if (terminated_ && !also.throughEnding) return WaitEnd::ApplicationEnding;
+        std::chrono::milliseconds wait = lookAgain;
+        if (also.atMost) {
+            const auto left = *also.atMost - (toolkit().now() - start);
+            if (left <= std::chrono::milliseconds::zero()) return WaitEnd::TimeUp;
+            wait = std::min(wait, left);
+        }
+        toolkit().waitForEvents(wait, also.program);
+    }
+}
 
 void Application::terminate() {
     terminated_ = true;
@@ -112,8 +131,7 @@ MessageResult Application::messageBox(MessageKind kind, const std::string& text,
 }
 
 void Application::errorBox(const std::string& text) {
-    toolkit().messageBox({MessageKind::PlainError, titleOf(MessageKind::PlainError, title_), text,
-                          MessageButtons::Ok});
+    toolkit().messageBox({MessageKind::PlainError, titleOf(MessageKind::PlainError, title_), text, MessageButtons::Ok});
 }
 
 std::optional<std::string> Application::openFileDialog(const OpenFileRequest& request) {

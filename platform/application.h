@@ -17,6 +17,17 @@ namespace zelvio {
 class FileSystem;
 class Form;
 class ProgramLauncher;
+class StartedProgram;
+
+// What else ends a wait besides its condition.
+struct WaitFor {
+    StartedProgram* program = nullptr;                // the end of this program
+    std::optional<std::chrono::milliseconds> atMost;  // this long having passed
+    // A wait ends when the application is ending, unless it is one that
+    // must see its work to the end all the same.
+    bool throughEnding = false;
+};
+enum class WaitEnd { Done, ProgramEnded, TimeUp, ApplicationEnding };
 
 class Application {
 public:
@@ -48,10 +59,9 @@ public:
     // Shows the main window and runs the message loop until it closes.
     void run();
     void processMessages();
-    // Waits until something happens (a message, a device's notification) or
-    // the tick has passed, then handles what is waiting. Long operations loop
-    // on it instead of polling.
-    void waitForEvents(std::chrono::milliseconds tick);
+    // The one wait of every long operation: handles messages, without
+    // spinning, until `done` holds or something in `also` ends it.
+    WaitEnd waitUntil(const std::function<bool()>& done, const WaitFor& also = {});
     bool terminated() const { return terminated_; }
     void terminate();
 

@@ -49,9 +49,7 @@ void Control::setBounds(Rect bounds) {
     notify(ControlProperty::Bounds);
 }
 
-Control* Control::parentControl() const {
-    return design_.parent.empty() ? nullptr : form_.find(design_.parent);
-}
+Control* Control::parentControl() const { return design_.parent.empty() ? nullptr : form_.find(design_.parent); }
 
 bool Control::usable() const {
     for (const Control* c = this; c != nullptr; c = c->parentControl()) {
@@ -75,6 +73,10 @@ void Control::click() {
 
 void Control::clicked() {
     if (usable()) dispatch(onClick);
+}
+
+void bind(std::initializer_list<Control*> triggers, const std::function<void()>& action) {
+    for (Control* trigger : triggers) trigger->onClick = action;
 }
 
 }  // namespace zelvio

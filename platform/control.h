@@ -8,6 +8,7 @@
 #include "platform/toolkit.h"
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 namespace zelvio {
@@ -87,5 +88,8 @@ private:
     Rect bounds_;
     ControlPeer* peer_ = nullptr;
 };
+
+// One action for several triggers: each button or menu item runs it when clicked.
+void bind(std::initializer_list<Control*> triggers, const std::function<void()>& action);
 
 }  // namespace zelvio

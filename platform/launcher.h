@@ -23,14 +23,16 @@ struct ProgramStart {
     std::string errorText;                    // and its text, without a final "."
 };
 
+// Both start the program in `directory`, which it then has as its working
+// directory; the program itself is looked for as the system looks for it.
 class ProgramLauncher {
 public:
     virtual ~ProgramLauncher() = default;
-    // Starts a command line detached, inheriting the current directory, with
-    // WinExec's meaning of the result: below 32 is a failure code.
-    virtual unsigned startDetached(const std::string& commandLine, int showState) = 0;
-    // Starts a command line in the current directory, to be waited for.
-    virtual ProgramStart start(const std::string& commandLine, int showState) = 0;
+    // Starts a command line detached, with WinExec's meaning of the result:
+    // below 32 is a failure code.
+    virtual unsigned startDetached(const std::string& commandLine, int showState, const std::string& directory) = 0;
+    // Starts a command line to be waited for.
+    virtual ProgramStart start(const std::string& commandLine, int showState, const std::string& directory) = 0;
 };
 
 }  // namespace zelvio

@@ -5,6 +5,7 @@
 #include "platform/geometry.h"
 
 #include <optional>
+#include <utility>
 #include <string>
 
 namespace zelvio {
@@ -13,12 +14,12 @@ enum class ControlKind {
     Button,       // push button
     GlyphButton,  // push button showing a picture, beside its caption when it has one
     Label,
-    Edit,         // single-line text
-    Memo,         // multi-line text
-    GroupBox,     // titled frame; controls name it as their parent
-    Bevel,        // a line or a sunken frame
-    Shape,        // filled rectangle or ellipse
-    Picture,      // the program's emblem: a disc with a note on it
+    Edit,           // single-line text
+    Memo,           // multi-line text
+    GroupBox,       // titled frame; controls name it as their parent
+    Bevel,          // a line or a sunken frame
+    Shape,          // filled rectangle or ellipse
+    Picture,        // the program's emblem: a disc with a note on it
     CheckBox,       // a caption with a tick box; flags::Checked ticks it at start
     Gauge,          // a progress bar with its percentage
     ListBox,        // a list of texts with a selection
@@ -83,34 +84,76 @@ enum class BorderStyle {
 };
 
 enum class TitleButtons {
-    All,       // system menu, minimise, maximise, close
-    CloseOnly, // system menu with its close box only
+    All,        // system menu, minimise, maximise, close
+    CloseOnly,  // system menu with its close box only
     None,
 };
 
 struct FormDesign {
     std::string name;  // the window's class name, e.g. "Tmpconfig"
     std::string caption;
-    Rect bounds;       // designed outer bounds
-    Size client;       // when not zero, the client area wins over the bounds' size
+    Rect bounds;  // designed outer bounds
+    Size client;  // when not zero, the client area wins over the bounds' size
     BorderStyle border = BorderStyle::Sizeable;
     TitleButtons titleButtons = TitleButtons::All;
     bool centred = false;
     bool stayOnTop = false;
     bool keyPreview = false;
     std::string fontFace = "MS Sans Serif";  // a control's FixedPitch or own face overrides it
-    int fontHeight = 11;  // pixels
+    int fontHeight = 11;                     // pixels
+};
+
+// The rows most layout tables are made of.
+inline ControlDesign label(std::string name, Point at, std::string caption, unsigned flags = 0,
+                           std::string parent = {}) {
+    return {.name = std::move(name),
+            .kind = ControlKind::Label,
+            .bounds = {at.x, at.y, 0, 0},
+            .caption = std::move(caption),
+            .flags = flags,
+            .parent = std::move(parent)};
+}
+
+inline ControlDesign button(std::string name, Rect bounds, std::string caption, unsigned flags = 0,
+                            std::string hint = {}, std::string parent = {}) {
+    return {.name = std::move(name),
+            .kind = ControlKind::Button,
+            .bounds = bounds,
+            .caption = std::move(caption),
+            .hint = std::move(hint),
+            .flags = flags,
+            .parent = std::move(parent)};
+}
+
+inline ControlDesign edit(std::string name, Rect bounds, unsigned flags = 0, std::string hint = {},
+                          std::string parent = {}) {
+    return {.name = std::move(name),
+            .kind = ControlKind::Edit,
+            .bounds = bounds,
+            .hint = std::move(hint),
+            .flags = flags,
+            .parent = std::move(parent)};
+}
+
+// What sets one fixed dialog apart from the others.
+enum class DialogKind {
+    Plain,
+    DataEntry,  // sees every key first: Enter moves on as Tab does
+    OnTop,      // stays above the program's other windows
 };
 
 // A fixed dialog centred on the screen, with no title-bar buttons, so its own
-// buttons are the only ways out.
-inline FormDesign fixedDialog(std::string name, std::string caption, Size client) {
+// buttons are the only ways out; its caption is centred by leading blanks.
+inline FormDesign fixedDialog(std::string name, int leadingBlanks, const std::string& caption, Size client,
+                              DialogKind kind = DialogKind::Plain) {
     return {.name = std::move(name),
-            .caption = std::move(caption),
+            .caption = std::string(static_cast<std::size_t>(leadingBlanks), ' ') + caption,
             .client = client,
             .border = BorderStyle::Dialog,
             .titleButtons = TitleButtons::None,
-            .centred = true};
+            .centred = true,
+            .stayOnTop = kind == DialogKind::OnTop,
+            .keyPreview = kind == DialogKind::DataEntry};
 }
 
 }  // namespace zelvio

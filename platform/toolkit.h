@@ -81,11 +81,12 @@ public:
     virtual void runMessageLoop(Application& app) = 0;
     // Handles the messages that are waiting, then returns.
     virtual void processMessages() = 0;
-    // Blocks until a message arrives or the tick has passed, using no
-    // processor meanwhile, then handles the messages that are waiting.
-    virtual void waitForEvents(std::chrono::milliseconds tick) = 0;
-    // The same, waking also when the program ends.
-    virtual void waitForProgram(StartedProgram& program, std::chrono::milliseconds tick) = 0;
+    // Blocks until a message arrives, the program (when given) ends or
+    // `atMost` has passed, using no processor meanwhile, then handles the
+    // messages that are waiting.
+    virtual void waitForEvents(std::chrono::milliseconds atMost, StartedProgram* program) = 0;
+    // A clock for waits: it only ever moves on.
+    virtual std::chrono::milliseconds now() = 0;
     // Posts the stop message to the thread's queue; whoever waits for a
     // program sees it once it has been handled.
     virtual void postStopMessage() = 0;

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 pattern='#[[:space:]]*include[[:space:]]*[<"](windows|winuser|winbase|wingdi|mmsystem|ddeml|commdlg|commctrl|shellapi|shlobj|shlwapi|winnls|winreg|objbase)\.h'
 offenders=$(git ls-files --cached --others --exclude-standard -- '*.h' '*.cpp' '*.hpp' '*.cc' |
-    grep -vE '^(platform/win32|tests/e2e|tests/tools|encoding/commandcom|demo|bench)/' |
+    grep -vE '^(platform/win32|tests/e2e|tests/tools|commandcom|demo|bench)/' |
     xargs -r grep -liE "$pattern" || true)
 if [ -n "$offenders" ]; then
     echo "Windows headers outside platform/win32/ and the Windows-side tests:" >&2
@@ -26,3 +26,22 @@ if [ -n "$narrow" ]; then
     exit 1
 fi
 echo "house check: the win32 backend calls only the wide Windows API"
+
+# The program's walls: a window is included only by its own folder and by the
+# composition roots in app/; the services and everything under them include
+# no window and no composition root.
+walls=$(git ls-files --cached --others --exclude-standard -- '*.h' '*.cpp' |
+    grep -vE '^(app|tests|bench|fuzz|demo)/' |
+    while read -r file; do
+        own=$(echo "$file" | sed -nE 's#^(windows/[^/]+)/.*#\1#p')
+        { grep -HnE '#[[:space:]]*include[[:space:]]*"(windows|app)/' "$file" || true; } | while IFS= read -r line; do
+            target=$(echo "$line" | sed -nE 's#.*"(windows/[^/]+)/.*#\1#p')
+            [[ -n $own && $target == "$own" ]] || echo "$line"
+        done
+    done)
+if [ -n "$walls" ]; then
+    echo "Includes through the walls (a window only from its own folder and app/, app/ from nowhere else):" >&2
+    echo "$walls" >&2
+    exit 1
+fi
+echo "house check: windows are included only by their own folder and the composition roots"

@@ -35,8 +35,8 @@ std::string directoryOf(const std::string& program) {
 
 }  // namespace
 
-unsigned HeadlessLauncher::startDetached(const std::string& commandLine, int showState) {
-    starts_.push_back({commandLine, showState});
+unsigned HeadlessLauncher::startDetached(const std::string& commandLine, int showState, const std::string& directory) {
+    starts_.push_back({commandLine, showState, directory});
     if (!scripted_.empty()) {
         const unsigned result = scripted_.front();
         scripted_.pop_front();
@@ -78,7 +78,7 @@ private:
 
 }  // namespace
 
-ProgramStart HeadlessLauncher::start(const std::string& commandLine, int showState) {
+ProgramStart HeadlessLauncher::start(const std::string& commandLine, int showState, const std::string& directory) {
     Run run;
     if (!runs_.empty()) {
         run = std::move(runs_.front());
@@ -88,7 +88,7 @@ ProgramStart HeadlessLauncher::start(const std::string& commandLine, int showSta
         return {nullptr, run.startError,
                 run.startError == fileNotFound ? systemtext::FileNotFound : systemtext::PathNotFound};
     }
-    watched_.push_back({commandLine, showState, fs_.currentDirectory(), false});
+    watched_.push_back({commandLine, showState, directory, false});
     auto state = std::make_shared<RunState>(RunState{&watched_.back(), run.exitCode});
     // At its scripted end, unless it was ended before, it leaves what it makes.
     toolkit_.postAt(toolkit_.clock().now + run.lasts, [state, effect = std::move(run.effect)] {

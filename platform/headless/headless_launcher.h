@@ -24,14 +24,14 @@ public:
     struct Start {
         std::string commandLine;
         int showState = 0;
-        std::string directory;  // the working directory it was started in
+        std::string directory;  // the working directory it was started in; empty: the program's
         bool terminated = false;
     };
 
     // The result is the next scripted one, else 33 when the program (the text
     // up to the first blank, or a name in quotes) exists as a file, 3 when its
     // directory does not exist, and 2 otherwise (an empty command line included).
-    unsigned startDetached(const std::string& commandLine, int showState) override;
+    unsigned startDetached(const std::string& commandLine, int showState, const std::string& directory) override;
     void scriptResult(unsigned result) { scripted_.push_back(result); }
 
     // How the next watched program runs; an unscripted one ends at once with 0.
@@ -42,7 +42,7 @@ public:
         unsigned long startError = 0;  // not 0: it cannot be started
     };
     void scriptRun(Run run) { runs_.push_back(std::move(run)); }
-    ProgramStart start(const std::string& commandLine, int showState) override;
+    ProgramStart start(const std::string& commandLine, int showState, const std::string& directory) override;
 
     const std::vector<Start>& starts() const { return starts_; }
     const std::deque<Start>& watched() const { return watched_; }

@@ -128,7 +128,7 @@ void HeadlessToolkit::runMessageLoop(Application& app) {
 
 void HeadlessToolkit::processMessages() { runDueEvents(postedCount_); }
 
-void HeadlessToolkit::waitForEvents(std::chrono::milliseconds tick) {
+void HeadlessToolkit::waitForEvents(std::chrono::milliseconds tick, StartedProgram*) {
     // A program waiting for ten virtual hours is stuck, not patient.
     constexpr std::chrono::hours patience{10};
     const unsigned long long before = postedCount_;

@@ -35,11 +35,11 @@ public:
     void runModal(Form& form) override;
     void runMessageLoop(Application& app) override;
     void processMessages() override;
-    // Moves the clock on to the next event due, at most by the tick, and
-    // delivers what is due then.
-    void waitForEvents(std::chrono::milliseconds tick) override;
-    // A watched program's end is an event of its own, on the clock.
-    void waitForProgram(StartedProgram&, std::chrono::milliseconds tick) override { waitForEvents(tick); }
+    // Moves the clock on to the next event due, at most by `atMost`, and
+    // delivers what is due then; a watched program's end is an event of its
+    // own, on the clock.
+    void waitForEvents(std::chrono::milliseconds atMost, StartedProgram* program) override;
+    std::chrono::milliseconds now() override { return clock_.now; }
     void postStopMessage() override;
     bool takeStopMessage() override;
     void quit() override { quit_ = true; }

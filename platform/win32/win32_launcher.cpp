@@ -21,9 +21,12 @@ unsigned winExecCode(DWORD error) {
     return error < 32 ? error : badFormat;
 }
 
+// No directory: the program shares this one's.
+const wchar_t* orNull(const std::wstring& directory) { return directory.empty() ? nullptr : directory.c_str(); }
+
 }  // namespace
 
-unsigned Win32Launcher::startDetached(const std::string& commandLine, int showState) {
+unsigned Win32Launcher::startDetached(const std::string& commandLine, int showState, const std::string& directory) {
     // CreateProcess rejects an empty line for a reason of its own; WinExec
     // finds no file in it.
     if (commandLine.find_first_not_of(' ') == std::string::npos) return fileNotFound;
@@ -33,7 +36,9 @@ unsigned Win32Launcher::startDetached(const std::string& commandLine, int showSt
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(showState);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    const std::wstring workingDirectory = wide(directory);
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, orNull(workingDirectory), &startup,
+                        &process)) {
         return winExecCode(GetLastError());
     }
     CloseHandle(process.hThread);
@@ -53,15 +58,16 @@ void Win32StartedProgram::terminate() {
     if (TerminateProcess(process_, 1)) WaitForSingleObject(process_, 5000);
 }
 
-ProgramStart Win32Launcher::start(const std::string& commandLine, int showState) {
+ProgramStart Win32Launcher::start(const std::string& commandLine, int showState, const std::string& directory) {
     std::wstring line = wide(commandLine);  // CreateProcessW may write into it
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_FORCEONFEEDBACK;
     startup.wShowWindow = static_cast<WORD>(showState);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr,
-                        &startup, &process)) {
+    const std::wstring workingDirectory = wide(directory);
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr,
+                        orNull(workingDirectory), &startup, &process)) {
         const DWORD error = GetLastError();
         return {nullptr, error, systemErrorText(error)};
     }

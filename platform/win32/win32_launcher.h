@@ -26,8 +26,8 @@ private:
 
 class Win32Launcher : public ProgramLauncher {
 public:
-    unsigned startDetached(const std::string& commandLine, int showState) override;
-    ProgramStart start(const std::string& commandLine, int showState) override;
+    unsigned startDetached(const std::string& commandLine, int showState, const std::string& directory) override;
+    ProgramStart start(const std::string& commandLine, int showState, const std::string& directory) override;
 };
 
 }  // namespace zelvio

@@ -75,15 +75,15 @@ void Win32Toolkit::processMessages() {
     }
 }
 
-void Win32Toolkit::waitForEvents(std::chrono::milliseconds tick) {
-    MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(tick.count()), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+void Win32Toolkit::waitForEvents(std::chrono::milliseconds atMost, StartedProgram* program) {
+    HANDLE process = program != nullptr ? static_cast<Win32StartedProgram*>(program)->handle() : nullptr;
+    MsgWaitForMultipleObjectsEx(process != nullptr ? 1 : 0, &process, static_cast<DWORD>(atMost.count()), QS_ALLINPUT,
+                                MWMO_INPUTAVAILABLE);
     processMessages();
 }
 
-void Win32Toolkit::waitForProgram(StartedProgram& program, std::chrono::milliseconds tick) {
-    HANDLE process = static_cast<Win32StartedProgram&>(program).handle();
-    MsgWaitForMultipleObjectsEx(1, &process, static_cast<DWORD>(tick.count()), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    processMessages();
+std::chrono::milliseconds Win32Toolkit::now() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch());
 }
 
 // The stop message: posted to the thread, so no window takes it; the loop notes it.

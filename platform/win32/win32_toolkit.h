@@ -29,8 +29,8 @@ public:
     void runModal(Form& form) override;
     void runMessageLoop(Application& app) override;
     void processMessages() override;
-    void waitForEvents(std::chrono::milliseconds tick) override;
-    void waitForProgram(StartedProgram& program, std::chrono::milliseconds tick) override;
+    void waitForEvents(std::chrono::milliseconds atMost, StartedProgram* program) override;
+    std::chrono::milliseconds now() override;
     void postStopMessage() override;
     bool takeStopMessage() override;
     void quit() override;

@@ -75,7 +75,7 @@ TEST(NonAsciiNamesTest, ReachTheFileSystemAndOtherProgramsWhole) {
 
     const std::string program = dir.pathOf(music + "\\запись.exe");
     const std::string commandLine = std::string("\"").append(program).append("\" \"").append(dir.pathOf(song)) + "\"";
-    ASSERT_GE(win32.platform().launcher.startDetached(commandLine, SW_HIDE), 32u);
+    ASSERT_GE(win32.platform().launcher.startDetached(commandLine, SW_HIDE, ""), 32u);
     ASSERT_TRUE(pollUntil([&] { return dir.exists(music + "\\запись.log"); }, kDefaultTimeout));
     EXPECT_EQ(splitLines(dir.readFile(music + "\\запись.log")).at(0), commandLine);
 }

@@ -1,8 +1,8 @@
 // Shows the information window alone on the Win32 backend, reading 12:34,
 // "Playing" and "Wav", for a look at it and for the end-to-end tests.
 
-#include "encoding/compress.h"
 #include "platform/application.h"
+#include "windows/information/informationwindow.h"
 #include "platform/win32/win32_platform.h"
 
 int main() {
@@ -10,8 +10,8 @@ int main() {
     zelvio::Application app(win32.platform());
     zelvio::Tcompressinfo info(app);
     app.createForm(info);
-    info.setdisplay(12, 34, 0, 1);
-    info.outputmemo.addLine("Debug: a line in the output memo");
+    info.setdisplay(12, 34, zelvio::SoundSource::Wave, zelvio::Activity::Playing);
+    info.addLine("Debug: a line in the output memo");
     app.run();
     return 0;
 }

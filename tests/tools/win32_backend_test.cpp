@@ -201,14 +201,18 @@ TEST_F(Win32FileSystemTest, ShortNamesAreTheSystemsOwn) {
     EXPECT_EQ(fs_->shortName(path("A*")), std::nullopt);  // a pattern names no file
 }
 
-TEST_F(Win32FileSystemTest, StartDetachedPassesTheWholeCommandLine) {
+TEST_F(Win32FileSystemTest, StartDetachedPassesTheWholeCommandLineAndTheDirectory) {
     ProgramLauncher& launcher = platform_.platform().launcher;
-    EXPECT_LT(launcher.startDetached(path("no such program.exe"), SW_HIDE), 32u);
+    EXPECT_LT(launcher.startDetached(path("no such program.exe"), SW_HIDE, ""), 32u);
     const std::string words(300, 'w');  // longer than any old command-line limit
     const std::string out = path("echo.txt");
-    ASSERT_GE(launcher.startDetached("cmd.exe /c echo " + words + ">\"" + out + "\"", SW_HIDE), 32u);
+    ASSERT_GE(launcher.startDetached("cmd.exe /c echo " + words + ">\"" + out + "\"", SW_HIDE, ""), 32u);
     for (int i = 0; i < 200 && bytes("echo.txt").find('\n') == std::string::npos; ++i) Sleep(50);
     EXPECT_EQ(bytes("echo.txt"), words + "\r\n");
+    // The program starts in the directory it is given, whatever this one's is.
+    ASSERT_GE(launcher.startDetached("cmd.exe /c cd >where.txt", SW_HIDE, dir_), 32u);
+    for (int i = 0; i < 200 && bytes("where.txt").find('\n') == std::string::npos; ++i) Sleep(50);
+    EXPECT_EQ(bytes("where.txt"), dir_ + "\r\n");
 }
 
 // ---------------------------------------------------------------- windows
@@ -605,7 +609,7 @@ TEST_F(Win32ToolkitTest, ModalFormDisablesTheOthersUntilItCloses) {
 // in the queue would wake every later wait at once and spin a play loop.
 TEST_F(Win32ToolkitTest, AQuitSeenWhileWaitingIsNotPutBack) {
     PostQuitMessage(3);
-    app_.waitForEvents(std::chrono::milliseconds(10));
+    app_.waitUntil([] { return false; }, {.atMost = std::chrono::milliseconds(10), .throughEnding = true});
     MSG message;
     EXPECT_FALSE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }

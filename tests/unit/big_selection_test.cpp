@@ -3,10 +3,6 @@
 
 #include "program_fixture.h"
 
-#include "encoding/compress.h"
-#include "filemgmt/renamefiledlg.h"
-#include "songindex/indexedit.h"
-#include "songindex/zelvioindex.h"
 #include "wave_header.h"
 
 #include <cstdio>
@@ -78,7 +74,7 @@ TEST_F(BigSelection, EveryWaveIsListedForEncodingAndEncoded) {
     main().recfilelist.choose(all());
     toolkit().answerMessageBox(MessageResult::Yes);
     toolkit().whenShownModally("TIndexdata", [this](Form&) {
-        TIndexdata& d = *program->Indexdata;
+        const IndexDataView& d = indexData();
         ASSERT_EQ(d.FileList.count(), many);
         d.FileList.setItemIndex(static_cast<int>(many - 1));
         d.FileList.click();
@@ -96,7 +92,7 @@ TEST_F(BigSelection, EveryWaveIsListedForEncodingAndEncoded) {
     EXPECT_EQ(runs.back().commandLine,
               "command.com /c C:\\ENC.EXE \"C:\\WAVES\\wave 1999.wav\" C:\\MP3\\wave_1999.mp3 -hq");
     // Each run is told, and that it made no MP3.
-    const Texts memo = program->compressinfo->outputmemo.lines();
+    const Texts memo = information().outputmemo.lines();
     ASSERT_EQ(memo.size(), 2 * many);
     EXPECT_EQ(memo.back(), "No MP3 file was made: C:\\MP3\\wave_1999.mp3");
 }
@@ -104,7 +100,7 @@ TEST_F(BigSelection, EveryWaveIsListedForEncodingAndEncoded) {
 TEST_F(BigSelection, TheIndexEditorTakesEverySongAndWritesEveryEntry) {
     main().mpsonglist.choose(all());
     toolkit().whenShownModally("Tindexeditor", [this](Form&) {
-        Tindexeditor& e = *program->indexeditor;
+        const IndexEditorView& e = indexEditor();
         ASSERT_EQ(e.filelist.count(), many);
         EXPECT_EQ(e.filelist.items().back(), "song1999.mp3");
         for (std::size_t k = 0; k < many; ++k) {
@@ -125,7 +121,7 @@ TEST_F(BigSelection, TheIndexEditorTakesEverySongAndWritesEveryEntry) {
 TEST_F(BigSelection, EverySelectedFileIsRenamedThenDeleted) {
     for (std::size_t k = 0; k < many; ++k) {
         toolkit().whenShownModally("Trenamedialog", [this, k](Form&) {
-            Trenamedialog& d = *program->renamedialog;
+            const RenameDialogView& d = renameDialog();
             d.newnameedit.type("r" + number(k) + ".mp3");
             d.pressKey('\r');
             d.pressKey('\r');

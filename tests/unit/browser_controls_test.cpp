@@ -182,7 +182,7 @@ TEST(FixedDialogs, IgnoreTheSystemsCloseRequest) {
     HeadlessPlatform headless;
     Application app{headless.platform()};
     Form main{app, {.name = "TMain"}, {}};
-    Form dialog{app, fixedDialog("TFixed", "Fixed", {200, 100}), {}};
+    Form dialog{app, fixedDialog("TFixed", 0, "Fixed", {200, 100}), {}};
     Form tool{app, {.name = "TTool", .titleButtons = TitleButtons::CloseOnly}, {}};
     for (Form* form : {&main, &dialog, &tool}) app.createForm(*form);
     dialog.show();

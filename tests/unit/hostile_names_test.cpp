@@ -5,11 +5,7 @@
 #include "program_fixture.h"
 
 #include "common/paths.h"
-#include "encoding/compress.h"
-#include "encoding/voicerecord.h"
-#include "filemgmt/renamefiledlg.h"
 #include "install/programgroup.h"
-#include "songindex/zelvioindex.h"
 #include "wave_header.h"
 
 namespace zelvio {
@@ -71,23 +67,26 @@ std::string firstProgmanArgument(const std::string& command) {
 
 // Encodes one wave or track through the index data dialog, `inDialog` done first.
 void encodeItem(MainProgram& program, HeadlessToolkit& toolkit, std::size_t item,
-                std::function<void(TIndexdata&)> inDialog = {}) {
-    program.Form1->recfilelist.choose({item});
+                std::function<void(const IndexDataView&)> inDialog = {}) {
+    const MainWindowView main(findWindow(program.app(), "TForm1"), program.session());
+    main.recfilelist.choose({item});
     toolkit.answerMessageBox(MessageResult::Yes);
-    toolkit.whenShownModally("TIndexdata", [&program, inDialog](Form&) {
-        if (inDialog) inDialog(*program.Indexdata);
-        program.Indexdata->compresnow.click();
-        program.Indexdata->Okbutt.click();
+    toolkit.whenShownModally("TIndexdata", [inDialog](Form& form) {
+        const IndexDataView dialog(form);
+        if (inDialog) inDialog(dialog);
+        dialog.compresnow.click();
+        dialog.Okbutt.click();
     });
-    program.Form1->compilebutt.click();
+    main.compilebutt.click();
 }
 
 // Records a second in the voice recorder, which it leaves open.
-Tmpvoicerecord& recordASecond(MainProgram& program) {
-    program.Form1->Voicebutt.click();
-    Tmpvoicerecord& recorder = *program.mpvoicerecord;
+VoiceRecorderView recordASecond(MainProgram& program) {
+    const MainWindowView main(findWindow(program.app(), "TForm1"), program.session());
+    main.Voicebutt.click();
+    const VoiceRecorderView recorder(findWindow(program.app(), "Tmpvoicerecord"));
     recorder.recordvoicebutt.click();
-    program.app.waitForEvents(1s);
+    program.app().waitUntil([] { return false; }, {.atMost = 1s});
     recorder.Stopvoicebutt.click();
     return recorder;
 }
@@ -157,7 +156,7 @@ TEST_P(HostileNames, TheRipperGetsItsTrackFileAndTheEncoderTakesIt) {
     headless.media.insertCd({2s, 2s});
     startWith("D:\\", "C:\\MP3", "C:\\ENC.EXE", 1);
     headless.launcher.scriptRun({.effect = [this] { fs().putFile(zelvio + "\\temp.wav", "RIFF"); }});
-    encodeItem(*program, toolkit(), 1, [](TIndexdata& d) { d.RipCdCheck.click(); });
+    encodeItem(*program, toolkit(), 1, [](const IndexDataView& d) { d.RipCdCheck.click(); });
     ASSERT_EQ(commandLines().size(), 2u);
     EXPECT_EQ(argvAfterCommandCom(commandLines()[0]), (Texts{ripper, zelvioSeen + "\\temp.wav", "2"}));
     EXPECT_EQ(argvAfterCommandCom(commandLines()[1]),
@@ -193,7 +192,7 @@ TEST_P(HostileNames, TheMixerAndTheVoiceRecordersEncoderGetTheirPaths) {
     ASSERT_EQ(headless.launcher.starts().size(), 1u);
     EXPECT_EQ(argvOf(headless.launcher.starts()[0].commandLine), Texts{mixer});
 
-    Tmpvoicerecord& recorder = recordASecond(*program);
+    const VoiceRecorderView& recorder = recordASecond(*program);
     recorder.mpnameedit.setText(name() + ".mp3");
     recorder.Compressvoicebutt.click();
     ASSERT_EQ(commandLines().size(), 1u);
@@ -230,7 +229,7 @@ protected:
 };
 
 TEST_F(HostileTypedNames, ANameOutsideTheMp3DirectoryIsRefusedWithItsReason) {
-    encodeItem(*program, toolkit(), 0, [this](TIndexdata& d) {
+    encodeItem(*program, toolkit(), 0, [this](const IndexDataView& d) {
         for (const std::string& bad : badNames) {
             d.compressname.setText(bad);
             d.Button1.click();
@@ -243,7 +242,7 @@ TEST_F(HostileTypedNames, ANameOutsideTheMp3DirectoryIsRefusedWithItsReason) {
     ASSERT_EQ(headless.launcher.watched().size(), 1u);
     EXPECT_EQ(argvAfterCommandCom(headless.launcher.watched()[0].commandLine)[2], "C:\\MP3\\a.mp3");
 
-    Tmpvoicerecord& recorder = recordASecond(*program);
+    const VoiceRecorderView& recorder = recordASecond(*program);
     for (const std::string& bad : badNames) {
         recorder.mpnameedit.setText(bad);
         recorder.Compressvoicebutt.click();
@@ -257,7 +256,7 @@ TEST_F(HostileTypedNames, ANameOutsideTheMp3DirectoryIsRefusedWithItsReason) {
     for (const std::string& bad : badNames) {
         if (bad.empty()) continue;  // an empty new name is the dialog's Cancel
         toolkit().whenShownModally("Trenamedialog", [this, bad](Form&) {
-            Trenamedialog& d = *program->renamedialog;
+            const RenameDialogView& d = renameDialog();
             d.newnameedit.type(bad);
             d.pressKey('\r');
             d.pressKey('\r');
@@ -281,7 +280,7 @@ TEST_F(HostileTypedNames, A255CharacterNameReachesTheEncoderWholeAndAMissingMp3I
     ASSERT_EQ(headless.launcher.watched().size(), 1u);
     const Texts argv = argvAfterCommandCom(headless.launcher.watched()[0].commandLine);
     EXPECT_EQ(argv, (Texts{"C:\\ENC.EXE", "C:\\W\\" + base + ".wav", "C:\\MP3\\" + base + ".mp3"}));
-    const Texts memo = program->compressinfo->outputmemo.lines();
+    const Texts memo = information().outputmemo.lines();
     EXPECT_EQ(memo.back(), "No MP3 file was made: C:\\MP3\\" + base + ".mp3");
 }
 

@@ -3,10 +3,14 @@
 
 #include "program_fixture.h"
 
-#include "songindex/indexedit.h"
+#include "windows/indexeditor/indexeditor.h"
+
 
 namespace zelvio {
 namespace {
+
+// The editor behind its view: the index it works on, which it does not show.
+const Tindexeditor& editorOf(const IndexEditorView& view) { return dynamic_cast<const Tindexeditor&>(view.window); }
 
 using Texts = std::vector<std::string>;
 
@@ -21,15 +25,15 @@ protected:
         fs().putFile("C:\\ZELVIO\\mpzelvio.cfg", crlf({"ver 1.2", "C:\\ZELVIO", music, "", "", "-hq", "0"}));
         start();
     }
-    Tindexeditor& editor() { return *program->indexeditor; }
+    IndexEditorView editor() { return indexEditor(); }
     // Opens the editor on these song-list rows and runs `inEditor` in it.
-    void edit(const std::vector<std::size_t>& rows, std::function<void(Tindexeditor&)> inEditor) {
+    void edit(const std::vector<std::size_t>& rows, std::function<void(const IndexEditorView&)> inEditor) {
         main().mpsonglist.choose(rows);
         toolkit().whenShownModally("Tindexeditor", [this, inEditor](Form&) { inEditor(editor()); });
         main().IndexEdit1.click();
     }
     // Types a file's three fields with Enter after each, as the keyboard loop goes.
-    static void typeEntry(Tindexeditor& e, const std::string& title, const std::string& artist,
+    static void typeEntry(const IndexEditorView& e, const std::string& title, const std::string& artist,
                           const std::string& length) {
         for (const std::string* text : {&title, &artist, &length}) {
             static_cast<Edit*>(e.focusedControl())->type(*text);
@@ -47,8 +51,8 @@ TEST_F(IndexEditorTest, NoSelectionShowsTheMessageAndNoEditor) {
 
 TEST_F(IndexEditorTest, TypingIndexesFileAfterFileAndOkWritesANewIndex) {
     startIn("C:\\MUSIC");
-    edit({0, 1, 2}, [](Tindexeditor& e) {
-        EXPECT_EQ(e.indexpath, "C:\\MUSIC\\index.dat");
+    edit({0, 1, 2}, [](const IndexEditorView& e) {
+        EXPECT_EQ(editorOf(e).indexpath(), "C:\\MUSIC\\index.dat");
         EXPECT_TRUE(e.Songnameedit.focused());
         typeEntry(e, "First", "Band", "3:00");
         EXPECT_EQ(e.Filenameedit.text(), "b.mp3");  // the next file came up
@@ -65,8 +69,8 @@ TEST_F(IndexEditorTest, TypingIndexesFileAfterFileAndOkWritesANewIndex) {
 TEST_F(IndexEditorTest, AnIndexInTheDriveRootAndOkWithoutTypingWritesItEmpty) {
     fs().putFile("C:\\x.mp3", "");
     startIn("C:\\");
-    edit({0}, [](Tindexeditor& e) {
-        EXPECT_EQ(e.indexpath, "C:\\index.dat");
+    edit({0}, [](const IndexEditorView& e) {
+        EXPECT_EQ(editorOf(e).indexpath(), "C:\\index.dat");
         e.okbutt.click();
     });
     EXPECT_EQ(fs().fileBytes("C:\\index.dat"), "");
@@ -77,8 +81,8 @@ TEST_F(IndexEditorTest, TheLaterOfTwoEntriesIsEditedAndTheRestWrittenBackUnchang
                          "Song.mp3", "New", "Z", "3:00"};
     fs().putFile("C:\\MUSIC\\index.dat", crlf(index));
     startIn("C:\\MUSIC");
-    edit({1, 2}, [](Tindexeditor& e) {
-        EXPECT_EQ(e.entryline, (std::vector<int>{-1, 8}));  // "b.mp3" as another song's title never pairs
+    edit({1, 2}, [](const IndexEditorView& e) {
+        EXPECT_EQ(editorOf(e).entries().entryline(), (std::vector<int>{-1, 8}));  // "b.mp3" as another song's title never pairs
         e.filelist.choose({1});
         EXPECT_EQ(e.Songnameedit.text(), "New");
         e.Artistnameedit.type("Zed");
@@ -94,7 +98,7 @@ TEST_F(IndexEditorTest, RemoveKeepsEveryOtherFileOnItsOwnEntryAndCancelKeepsTheF
     const std::string bytes = crlf({"a.mp3", "A", "", "", "b.mp3", "B", "", "", "song.mp3", "S", "", ""});
     fs().putFile("C:\\MUSIC\\index.dat", bytes);
     startIn("C:\\MUSIC");
-    edit({0, 1, 2}, [](Tindexeditor& e) {
+    edit({0, 1, 2}, [](const IndexEditorView& e) {
         e.filelist.choose({1});
         e.Removebutt.click();
         EXPECT_EQ(e.Songnameedit.text(), "");
@@ -105,7 +109,7 @@ TEST_F(IndexEditorTest, RemoveKeepsEveryOtherFileOnItsOwnEntryAndCancelKeepsTheF
         e.cancelbutt.click();
     });
     EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\index.dat"), bytes);
-    edit({0, 1, 2}, [this](Tindexeditor& e) {
+    edit({0, 1, 2}, [this](const IndexEditorView& e) {
         fs().deleteFile("C:\\MUSIC\\index.dat");  // so that only a write brings it back
         e.okbutt.click();
     });
@@ -114,7 +118,7 @@ TEST_F(IndexEditorTest, RemoveKeepsEveryOtherFileOnItsOwnEntryAndCancelKeepsTheF
 
 TEST_F(IndexEditorTest, OkByItsLetterTakesTheFocusedFieldsText) {
     startIn("C:\\MUSIC");
-    edit({0}, [](Tindexeditor& e) {
+    edit({0}, [](const IndexEditorView& e) {
         e.Songnameedit.type("Typed");
         e.okbutt.clicked();  // Alt+O: the focus stays in the field
     });

@@ -3,7 +3,9 @@
 // program group, and every failure on the way.
 
 #include "install/copywithprogress.h"
-#include "install/installer.h"
+#include "app/installerprogram.h"
+#include "windows/installer/installwindow.h"
+#include "window_views.h"
 #include "platform/headless/headless_platform.h"
 #include "toolkit_problems.h"
 
@@ -40,7 +42,8 @@ protected:
         installer = std::make_unique<InstallerProgram>(headless.platform());
         installer->run();  // shows the window; nothing happens until the test acts
     }
-    TInstallForm& form() { return installer->InstallForm; }
+    InstallWindowView form() { return InstallWindowView(findWindow(installer->app(), "TInstallForm")); }
+    const TInstallForm& window() { return dynamic_cast<const TInstallForm&>(form().window); }
     HeadlessFileSystem& fs() { return headless.fs; }
     void press() { form().nextbutt.click(); }
     // Goes through the first two pages and chooses `directory` to install into.
@@ -70,13 +73,13 @@ protected:
 
 TEST_F(InstallerTest, FourPressesWalkThePagesInstallAndMakeTheGroup) {
     start();
-    EXPECT_EQ(form().sourcedir, "C:\\DOWNLO~1\\MP3ZEL~1");
+    EXPECT_EQ(window().packageDirectory(), "C:\\DOWNLO~1\\MP3ZEL~1");
     EXPECT_EQ(shown(), (Texts{"nextbutt", "Closebutt", "Bevel1", "Label1", "welcomememo"}));
     EXPECT_TRUE(form().nextbutt.focused());
     EXPECT_EQ(form()["Label1"].text(), "Mp Zelvio Installation V .93");
 
     press();
-    EXPECT_EQ(form().installstep, 1);
+    EXPECT_EQ(window().page(), 1);
     EXPECT_EQ(form().nextbutt.text(), "DONE");
     EXPECT_EQ(shown(), (Texts{"nextbutt", "Bevel1", "Label1", "Memo1", "Bevel2", "Label6", "Label2", "playeredit",
                               "BitBtn1", "Label3", "encoderedit", "BitBtn3", "Label4", "mixeredit", "BitBtn5", "Label5",
@@ -87,7 +90,7 @@ TEST_F(InstallerTest, FourPressesWalkThePagesInstallAndMakeTheGroup) {
                                            "Windows START button."}));
 
     press();  // nothing asked for is required
-    EXPECT_EQ(form().installstep, 2);
+    EXPECT_EQ(window().page(), 2);
     EXPECT_EQ(form().nextbutt.text(), "INSTALL!");
     EXPECT_EQ(shown(), (Texts{"nextbutt", "Bevel1", "Label1", "Memo1", "Bevel2", "Label6", "drive", "directory"}));
     EXPECT_EQ(form().Label6.text(), "Where to Install");
@@ -96,7 +99,7 @@ TEST_F(InstallerTest, FourPressesWalkThePagesInstallAndMakeTheGroup) {
     form().directory.setDirectory("C:\\Program Files");
 
     press();
-    EXPECT_EQ(form().installstep, 3);
+    EXPECT_EQ(window().page(), 3);
     EXPECT_EQ(form().nextbutt.text(), "COOL!");
     EXPECT_EQ(shown(), (Texts{"nextbutt", "Bevel1", "Label1", "Memo1", "Bevel2", "Label6", "Bevel3", "Image1"}));
     EXPECT_EQ(form().Label8.text(), "");
@@ -120,7 +123,7 @@ TEST_F(InstallerTest, FourPressesWalkThePagesInstallAndMakeTheGroup) {
                      "C:\\PROGRA~1\\MPZELVIO)]\r\n"}));
     EXPECT_FALSE(headless.dde.connected());
     EXPECT_TRUE(boxTexts().empty());
-    EXPECT_TRUE(installer->app.terminated());
+    EXPECT_TRUE(installer->app().terminated());
 }
 
 TEST_F(InstallerTest, TheProgramPathsGoIntoTheSettingsInTheirOrder) {
@@ -182,11 +185,11 @@ TEST_F(InstallerTest, HintsShowWhileARowIsEmptyAndNeverForTheRipper) {
 TEST_F(InstallerTest, TheInstallDirectoryIsTheShortFormOfTheChoiceWithMpzelvio) {
     start();
     form().directory.setDirectory("C:\\Program Files");
-    EXPECT_EQ(form().installdir(), "C:\\PROGRA~1\\MPZELVIO");
+    EXPECT_EQ(window().installdir(), "C:\\PROGRA~1\\MPZELVIO");
     form().directory.setDirectory("C:\\");
-    EXPECT_EQ(form().installdir(), "C:\\MPZELVIO");
+    EXPECT_EQ(window().installdir(), "C:\\MPZELVIO");
     // Moving about does not move where the packed files are read from.
-    EXPECT_EQ(form().sourcedir, "C:\\DOWNLO~1\\MP3ZEL~1");
+    EXPECT_EQ(window().packageDirectory(), "C:\\DOWNLO~1\\MP3ZEL~1");
 }
 
 TEST_F(InstallerTest, AnExistingInstallationIsReplacedAndGo32IsCopiedWhenThere) {
@@ -197,7 +200,7 @@ TEST_F(InstallerTest, AnExistingInstallationIsReplacedAndGo32IsCopiedWhenThere) 
     fs().putFile("C:\\MPZELVIO\\index.dat", "kept");
     reachInstallPage("C:\\");
     press();
-    EXPECT_EQ(form().installstep, 3);
+    EXPECT_EQ(window().page(), 3);
     EXPECT_EQ(fs().fileBytes("C:\\MPZELVIO\\mpzelvio.exe"), programBytes);
     EXPECT_EQ(fs().fileBytes("C:\\MPZELVIO\\go32.exe"), "go32");
     EXPECT_EQ(fs().fileBytes("C:\\MPZELVIO\\mpzelvio.cfg").substr(0, 9), "ver 1.5\r\n");
@@ -222,7 +225,7 @@ TEST_F(InstallerTest, AMissingPackedFileStopsTheInstallOnItsPage) {
         fs().makeDirectories(c.target);
         reachInstallPage(c.target);
         press();
-        EXPECT_EQ(form().installstep, 2);
+        EXPECT_EQ(window().page(), 2);
         EXPECT_EQ(form().nextbutt.text(), "DONE");
         EXPECT_EQ(form().Memo1.lines(), (Texts{"", "", "......Copying files......"}));
         EXPECT_TRUE(form().Gauge1.visible());
@@ -236,7 +239,7 @@ TEST_F(InstallerTest, AMissingPackedFileStopsTheInstallOnItsPage) {
         // Put back, the next press repeats the whole install and ends it.
         fs().putFile(packed, bytes);
         press();
-        EXPECT_EQ(form().installstep, 3);
+        EXPECT_EQ(window().page(), 3);
         EXPECT_TRUE(fs().fileExists(std::string(c.target) + "\\MPZELVIO\\mpzelvio.cfg"));
     }
 }
@@ -246,7 +249,7 @@ TEST_F(InstallerTest, ASettingsFileThatCannotBeWrittenKeepsThePageAndTheNextPres
     fs().failCreating("C:\\MPZELVIO\\mpzelvio.cfg.tmp");
     reachInstallPage("C:\\");
     press();
-    EXPECT_EQ(form().installstep, 2);
+    EXPECT_EQ(window().page(), 2);
     EXPECT_EQ(form().nextbutt.text(), "DONE");
     EXPECT_EQ(boxTexts(), Texts{"Access is denied."});
     EXPECT_EQ(fs().fileBytes("C:\\MPZELVIO\\mpzelvio.cfg"), "old settings\r\n");
@@ -255,7 +258,7 @@ TEST_F(InstallerTest, ASettingsFileThatCannotBeWrittenKeepsThePageAndTheNextPres
 
     fs().clearFaults();
     press();
-    EXPECT_EQ(form().installstep, 3);
+    EXPECT_EQ(window().page(), 3);
     EXPECT_EQ(fs().fileBytes("C:\\MPZELVIO\\mpzelvio.cfg").substr(0, 9), "ver 1.5\r\n");
 }
 
@@ -263,7 +266,7 @@ TEST_F(InstallerTest, ADirectoryThatCannotBeMadeIsReported) {
     fs().failCreating("C:\\MPZELVIO");
     reachInstallPage("C:\\");
     press();
-    EXPECT_EQ(form().installstep, 2);
+    EXPECT_EQ(window().page(), 2);
     EXPECT_EQ(boxTexts(), Texts{"Access is denied."});
 }
 
@@ -273,7 +276,7 @@ TEST_F(InstallerTest, ACopyCutShortLeavesTheOldProgramWhole) {
     fs().failWritingAfter(2, "C:\\MPZELVIO\\mpzelvio.exe.tmp");
     reachInstallPage("C:\\");
     press();
-    EXPECT_EQ(form().installstep, 2);
+    EXPECT_EQ(window().page(), 2);
     EXPECT_EQ(boxTexts(), Texts{"Cannot copy C:\\DOWNLO~1\\MP3ZEL~1\\mpzelv._xe to C:\\MPZELVIO\\mpzelvio.exe: "
                                 "There is not enough space on the disk."});
     EXPECT_EQ(fs().fileBytes("C:\\MPZELVIO\\mpzelvio.exe"), "old program");
@@ -320,7 +323,7 @@ TEST_F(ProgramGroupTest, WithoutProgramManagerBothFailuresAreToldAndTheWindowClo
     EXPECT_EQ(headless.launcher.starts()[0].commandLine, "ProgMan ");
     EXPECT_EQ(headless.launcher.starts()[0].showState, 7);
     EXPECT_EQ(boxTexts(), (Texts{"Unable to create group.", "Unable to create item."}));
-    EXPECT_TRUE(installer->app.terminated());
+    EXPECT_TRUE(installer->app().terminated());
 }
 
 TEST_F(ProgramGroupTest, AStartedProgramManagerIsAskedOnceMore) {
@@ -359,7 +362,7 @@ TEST_F(ProgramGroupTest, APathWithACommaOrParenthesisIsQuoted) {
 TEST_F(InstallerTest, TheCloseButtonAndTheCloseBoxEndTheInstallerAtOnce) {
     start();
     form().Closebutt.click();
-    EXPECT_TRUE(installer->app.terminated());
+    EXPECT_TRUE(installer->app().terminated());
     EXPECT_TRUE(headless.dde.commands().empty());
 
     installer.reset();
@@ -367,7 +370,7 @@ TEST_F(InstallerTest, TheCloseButtonAndTheCloseBoxEndTheInstallerAtOnce) {
     press();
     press();
     form().requestClose();
-    EXPECT_TRUE(installer->app.terminated());
+    EXPECT_TRUE(installer->app().terminated());
     EXPECT_FALSE(fs().directoryExists("C:\\Downloads\\Mp3 Zelvio 0.93\\MPZELVIO"));
 }
 

@@ -2,7 +2,7 @@
 
 #include "program_fixture.h"
 
-#include "shell/launcher.h"
+#include "programs/runprogram.h"
 
 namespace zelvio {
 namespace {
@@ -26,7 +26,7 @@ protected:
 
 TEST_F(LauncherTest, EachFailureCodeHasItsWarning) {
     for (unsigned code : {0u, 2u, 3u, 11u, 5u, 31u}) headless.launcher.scriptResult(code);
-    for (int i = 0; i < 6; ++i) RunProgram(program->app, "x.exe", "the player");
+    for (int i = 0; i < 6; ++i) RunProgram(program->app(), "x.exe", "the player");
     EXPECT_EQ(warnings(), (std::vector<std::string>{
                               "Error executing the player the message was :The system is out of memory or resources.",
                               "Error executing the player the message was :The specified file was not found.",
@@ -43,8 +43,8 @@ TEST_F(LauncherTest, ASuccessfulStartShowsNothingAndPassesTheWholeLine) {
     while (longLine.size() < 450) longLine += " C:\\SOME\\LONG\\PLAYLIST.M3U";
     headless.launcher.scriptResult(33);
     headless.launcher.scriptResult(32);
-    RunProgram(program->app, longLine, "the player");
-    RunProgram(program->app, "C:\\MIX.EXE", "the mixer");
+    RunProgram(program->app(), longLine, "the player");
+    RunProgram(program->app(), "C:\\MIX.EXE", "the mixer");
     EXPECT_TRUE(boxes().empty());
     ASSERT_EQ(headless.launcher.starts().size(), 2u);
     EXPECT_EQ(headless.launcher.starts()[0].commandLine, longLine);

@@ -3,7 +3,6 @@
 
 #include "program_fixture.h"
 
-#include "encoding/compress.h"
 #include "playback/songtext.h"
 
 #include <algorithm>
@@ -123,7 +122,7 @@ TEST_F(MainWindowTest, PlayingWritesThePlaylistAndStartsThePlayerInTheMusicDirec
     EXPECT_EQ(play({0, 2, 3}, false), (Texts{"ALONGS~1.MP3", "Song.MP3", "zebra.mp3"}));
     ASSERT_EQ(headless.launcher.starts().size(), 1u);
     EXPECT_EQ(headless.launcher.starts()[0].commandLine, "C:\\ZELVIO\\PLAYER.EXE C:\\ZELVIO\\mpzelv.m3u");
-    EXPECT_EQ(fs().currentDirectory(), "C:\\MP3");
+    EXPECT_EQ(headless.launcher.starts()[0].directory, "C:\\MP3");
 
     for (int round = 0; round < 5; ++round) {
         Texts shuffled = play({0, 1, 2, 3}, true);
@@ -169,9 +168,9 @@ TEST_F(MainWindowTest, ThePlaylistIsReplacedOnlyWhenComplete) {
 TEST_F(MainWindowTest, PlayingHidesTheInformationWindowAndEveryWayPlays) {
     putSongs();
     start();
-    program->compressinfo->show();
+    information().show();
     main().mpsonglist.doubleClick(1);
-    EXPECT_FALSE(program->compressinfo->visible());
+    EXPECT_FALSE(information().visible());
     toolkit().answerPopupMenu("Play2");
     main().mpsonglist.rightClick({100, 100});
     EXPECT_EQ(headless.launcher.starts().size(), 2u);
@@ -190,7 +189,7 @@ TEST_F(MainWindowTest, RefreshShowsFilesAddedSinceAndF2IsItsKey) {
 
 TEST_F(MainWindowTest, TheLayoutRuleFollowsTheWindowsSize) {
     start();
-    TForm1& w = main();
+    const MainWindowView& w = main();
     EXPECT_EQ(w.clientSize(), (Size{632, 442}));
     for (Control* c : {(Control*)&w.recdir, (Control*)&w.recdrive, (Control*)&w.recfilter, (Control*)&w.mp3dir,
                        (Control*)&w.mp3drive, (Control*)&w.mp3filter}) {

@@ -66,7 +66,7 @@ TEST_F(MediaDeviceTest, OneShotPositionsAndNotifyAreTakenByTheNextCommand) {
     EXPECT_EQ(sent(), (Texts{"open \"C:\\a.wav\" type waveaudio alias DEV wait", "play DEV from 500 to 1500",
                              "stop DEV wait", "status DEV mode wait", "status DEV position wait",
                              "status DEV length wait", "play DEV notify"}));
-    while (notes.empty() && headless.clock.now < 10s) app.waitForEvents(10s);
+    app.waitUntil([&] { return !notes.empty(); }, {.atMost = 10s});
     EXPECT_EQ(notes, Texts{"done"});  // one notification: the first play asked for none
     EXPECT_EQ(device.Position(), 2000u);
 }
@@ -74,11 +74,11 @@ TEST_F(MediaDeviceTest, OneShotPositionsAndNotifyAreTakenByTheNextCommand) {
 TEST_F(MediaDeviceTest, AWaveAtItsEndStartsOverAndAStoppedPlayIsNotifiedAsAborted) {
     device.Open();
     device.Play();
-    app.waitForEvents(5s);
+    app.waitUntil([] { return false; }, {.atMost = 5s});
     sent();
     device.Play();
     EXPECT_EQ(sent().at(3), "seek DEV to start wait");
-    app.waitForEvents(1s);
+    app.waitUntil([] { return false; }, {.atMost = 1s});
     device.Stop();
     app.processMessages();
     EXPECT_EQ(notes, (Texts{"done", "other"}));
@@ -88,7 +88,7 @@ TEST_F(MediaDeviceTest, AWaveAtItsEndStartsOverAndAStoppedPlayIsNotifiedAsAborte
 TEST_F(MediaDeviceTest, PauseTogglesAndResumeFallsBackToPlay) {
     device.Open();
     device.Play();
-    app.waitForEvents(500ms);
+    app.waitUntil([] { return false; }, {.atMost = 500ms});
     device.Pause();
     EXPECT_EQ(device.Mode(), MPMode::mpPaused);
     device.Pause();  // resumes
@@ -106,7 +106,7 @@ TEST_F(MediaDeviceTest, AClosedDeviceHearsNothingMore) {
     device.Open();
     device.Play();
     device.Close();
-    app.waitForEvents(5s);
+    app.waitUntil([] { return false; }, {.atMost = 5s});
     EXPECT_TRUE(notes.empty());
     EXPECT_FALSE(device.opened());
 }

@@ -2,7 +2,6 @@
 
 #include "program_fixture.h"
 
-#include "shell/mpconfig.h"
 
 namespace zelvio {
 namespace {
@@ -25,7 +24,7 @@ protected:
                      "C:\\RIP\\DAC.EXE\r\n%M %W\r\nC:\\WIN\\SNDVOL32.EXE\r\n0\r\n0\r\n640\r\n480\r\n");
         start();
     }
-    Tmpconfig& dialog() { return *program->mpconfig; }
+    SettingsDialogView dialog() { return settingsDialog(); }
     Settings& settings() { return main().settings; }
     // Shows the dialog the way the user opens it, with `script` acting in it.
     void open(std::function<void(Form&)> script) {

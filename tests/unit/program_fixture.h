@@ -1,10 +1,10 @@
 #pragma once
 // The whole main program on the headless backend.
 
+#include "app/mainprogram.h"
 #include "platform/headless/headless_platform.h"
-#include "playback/mpzelvio.h"
-#include "shell/mainprogram.h"
 #include "toolkit_problems.h"
+#include "window_views.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +38,18 @@ protected:
 
     void TearDown() override { expectNoToolkitProblems(headless.toolkit); }
 
-    TForm1& main() { return *program->Form1; }
+    MainWindowView main() { return {window("TForm1"), program->session()}; }
+    InformationView information() { return InformationView(window("Tcompressinfo")); }
+    IndexDataView indexData() { return IndexDataView(window("TIndexdata")); }
+    IndexEditorView indexEditor() { return IndexEditorView(window("Tindexeditor")); }
+    VoiceRecorderView recorder() { return VoiceRecorderView(window("Tmpvoicerecord")); }
+    RenameDialogView renameDialog() { return RenameDialogView(window("Trenamedialog")); }
+    SettingsDialogView settingsDialog() { return SettingsDialogView(window("Tmpconfig")); }
+    Form& window(const std::string& name) { return findWindow(program->app(), name); }
+    // The program waits for events, and virtual time passes meanwhile.
+    void passTime(std::chrono::milliseconds time) {
+        program->app().waitUntil([] { return false; }, {.atMost = time});
+    }
     HeadlessFileSystem& fs() { return headless.fs; }
     HeadlessToolkit& toolkit() { return headless.toolkit; }
     const std::vector<MessageBoxRequest>& boxes() { return headless.toolkit.messageBoxes(); }

@@ -2,7 +2,6 @@
 
 #include "program_fixture.h"
 
-#include "shell/mpconfig.h"
 
 namespace zelvio {
 namespace {
@@ -41,7 +40,7 @@ TEST_F(SettingsFileTest, TheInstallersFileLoadsCompletely) {
     EXPECT_EQ(s.encoderpath, "C:\\L3ENC\\L3ENC.EXE");
     EXPECT_EQ(s.playerpath, "C:\\WINPLAY3\\WINPLAY3.EXE");
     EXPECT_EQ(s.encodeflags, "-hq");
-    EXPECT_EQ(s.cdmode, 0);
+    EXPECT_EQ(s.cdmode, CdMode::Waves);
     EXPECT_EQ(s.ripperpath, "C:\\RIP\\DAC.EXE");
     EXPECT_EQ(s.rippercommand, "");
     EXPECT_EQ(s.mixerpath, "C:\\WINDOWS\\SNDVOL32.EXE");
@@ -52,7 +51,7 @@ TEST_F(SettingsFileTest, TheInstallersFileLoadsCompletely) {
     const std::string before = savedSettings();
     fs().deleteFile("C:\\ZELVIO\\mpzelvio.cfg");  // so that only a write brings it back
     closeMain();
-    EXPECT_TRUE(program->app.terminated());
+    EXPECT_TRUE(program->app().terminated());
     EXPECT_EQ(savedSettings(), before);
     EXPECT_EQ(fs().currentDirectory(), "C:\\ZELVIO");
 }
@@ -84,7 +83,7 @@ TEST_F(SettingsFileTest, AShortOldFileLoadsAndIsWrittenBackWhole) {
     start();
     EXPECT_TRUE(main().settingsvalid);
     EXPECT_TRUE(errors().empty());
-    EXPECT_EQ(main().settings.cdmode, 1);
+    EXPECT_EQ(main().settings.cdmode, CdMode::AudioCd);
     closeMain();
     EXPECT_EQ(savedSettings(), crlf({"ver 1.5", "C:\\WAVES", "C:\\MP3", "enc.exe", "play.exe", "-hq -m", "1", "",
                                      "", "", "116", "91", "640", "482"}));
@@ -190,14 +189,14 @@ TEST_F(SettingsFileTest, AFailedWriteKeepsTheOldFileAndTheWindowOpen) {
         toolkit().answerMessageBox(MessageResult::Ok);  // the error
         toolkit().answerMessageBox(MessageResult::No);  // not closing without the settings
         closeMain();
-        EXPECT_FALSE(program->app.terminated());
+        EXPECT_FALSE(program->app().terminated());
         EXPECT_EQ(errors(), std::vector<std::string>{"There is not enough space on the disk."});
         EXPECT_EQ(savedSettings(), before);
         EXPECT_EQ(fs().list("C:\\ZELVIO"), std::vector<std::string>{"mpzelvio.cfg"});
 
         // The next close tries again, and succeeds.
         closeMain();
-        EXPECT_TRUE(program->app.terminated());
+        EXPECT_TRUE(program->app().terminated());
         lines[4] = "C:\\NEW\\PLAYER.EXE";
         EXPECT_EQ(savedSettings(), crlf(lines));
         putSettings(installerFile);
@@ -212,7 +211,7 @@ TEST_F(SettingsFileTest, SettingsThatCannotBeSavedAskWhetherToCloseAnyway) {
     toolkit().answerMessageBox(MessageResult::Ok);
     toolkit().answerMessageBox(MessageResult::No);
     closeMain();
-    EXPECT_FALSE(program->app.terminated());
+    EXPECT_FALSE(program->app().terminated());
     EXPECT_EQ(errors(), std::vector<std::string>{"The system cannot find the file specified."});
     ASSERT_EQ(boxes().size(), 2u);
     EXPECT_EQ(boxes()[1].kind, MessageKind::PlainQuestion);
@@ -224,7 +223,7 @@ TEST_F(SettingsFileTest, SettingsThatCannotBeSavedAskWhetherToCloseAnyway) {
     toolkit().answerMessageBox(MessageResult::Ok);
     toolkit().answerMessageBox(MessageResult::Yes);
     closeMain();
-    EXPECT_TRUE(program->app.terminated());
+    EXPECT_TRUE(program->app().terminated());
     EXPECT_EQ(errors().size(), 2u);
     EXPECT_EQ(savedSettings(), crlf(installerFile));
 }

@@ -3,7 +3,6 @@
 #include "program_fixture.h"
 
 #include "common/errors.h"
-#include "shell/mpconfig.h"
 
 namespace zelvio {
 namespace {
@@ -27,11 +26,11 @@ protected:
 TEST_F(StartupTest, TheWindowsAreCreatedOnceInOrder) {
     start();
     std::vector<std::string> names;
-    for (Form* form : program->app.forms()) names.push_back(form->name());
+    for (Form* form : program->app().forms()) names.push_back(form->name());
     EXPECT_EQ(names, (std::vector<std::string>{"TForm1", "TIndexdata", "Tcompressinfo", "Tmpconfig", "Tmpvoicerecord",
                                                "Trenamedialog", "Tindexeditor", "Tmpzelvioabout"}));
-    EXPECT_EQ(program->app.mainForm(), &main());
-    EXPECT_EQ(program->app.title(), "Mp3 Zelvio");
+    EXPECT_EQ(program->app().mainForm(), &main().window);
+    EXPECT_EQ(program->app().title(), "Mp3 Zelvio");
     EXPECT_EQ(toolkit().title(), "Mp3 Zelvio");
     EXPECT_EQ(main().caption(), "Mp3 Zelvio V 0.93");
 }
@@ -61,7 +60,7 @@ TEST_F(StartupTest, AFirstStartWelcomesTheUserAndOpensTheSettingsOnce) {
 
     // Cancelled or not, the settings are written at close.
     main()["Exit1"].click();
-    EXPECT_TRUE(program->app.terminated());
+    EXPECT_TRUE(program->app().terminated());
     EXPECT_EQ(fs().fileBytes("C:\\APPS\\ZELVIO\\mpzelvio.cfg"),
               "ver 1.5\r\nC:\\APPS\\ZELVIO\r\nC:\\APPS\\ZELVIO\r\n\r\n\r\n-hq\r\n0\r\n\r\n\r\n\r\n116\r\n91\r\n640\r\n482\r\n");
 }
@@ -86,8 +85,8 @@ TEST_F(StartupTest, ACorruptFileIsReportedThenTheFirstRunFollows) {
 TEST_F(StartupTest, TheExceptionHandlerAlwaysAppendsAFullStop) {
     fs().putFile("C:\\APPS\\ZELVIO\\mpzelvio.cfg", "ver 1.2\r\n\r\n\r\n\r\n\r\n-hq\r\n0\r\n");
     start();
-    program->app.dispatch([] { throw InOutError("Disk not ready"); });
-    program->app.dispatch([] { throw MediaError("The device is busy."); });
+    program->app().dispatch([] { throw InOutError("Disk not ready"); });
+    program->app().dispatch([] { throw MediaError("The device is busy."); });
     EXPECT_EQ(errors(), (std::vector<std::string>{"Disk not ready.", "The device is busy.."}));
     for (const auto& box : boxes()) {
         EXPECT_EQ(box.title, "Mp3 Zelvio");

@@ -3,8 +3,6 @@
 
 #include "program_fixture.h"
 
-#include "encoding/compress.h"
-#include "encoding/voicerecord.h"
 #include "common/waveheader.h"
 
 namespace zelvio {
@@ -23,10 +21,9 @@ protected:
         start();
         main().Voicebutt.click();
     }
-    Tmpvoicerecord& recorder() { return *program->mpvoicerecord; }
     // Record, Stop, Playback, Encode as "RSPE", a "-" for each one disabled.
     std::string buttons() {
-        const Tmpvoicerecord& r = recorder();
+        const VoiceRecorderView r = recorder();
         std::string states;
         states += r.recordvoicebutt.enabled() ? 'R' : '-';
         states += r.Stopvoicebutt.enabled() ? 'S' : '-';
@@ -37,10 +34,10 @@ protected:
     // Records for two seconds, then stops.
     void recordTwoSeconds() {
         recorder().recordvoicebutt.click();
-        program->app.waitForEvents(2s);
+        passTime(2s);
         recorder().Stopvoicebutt.click();
     }
-    Texts memo() { return program->compressinfo->outputmemo.lines(); }
+    Texts memo() { return information().outputmemo.lines(); }
 };
 
 TEST_F(VoiceRecorderTest, TheButtonsFollowEveryEvent) {
@@ -53,13 +50,13 @@ TEST_F(VoiceRecorderTest, TheButtonsFollowEveryEvent) {
     recorder().recordvoicebutt.click();
     EXPECT_EQ(buttons(), "-S--");
     EXPECT_EQ(fs().fileBytes("C:\\ZELVIO\\voice.wav").size(), 48u);  // the template, first
-    program->app.waitForEvents(2s);
+    passTime(2s);
     recorder().Stopvoicebutt.click();
     EXPECT_EQ(buttons(), "R-PE");
     recorder().playvoicebutt.click();
     EXPECT_EQ(buttons(), "-SP-");
     // The playback ends by itself: the notification gives the buttons back.
-    while (buttons() == "-SP-" && headless.clock.now < 10s) program->app.waitForEvents(10s);
+    program->app().waitUntil([&] { return buttons() != "-SP-"; }, {.atMost = 10s});
     EXPECT_EQ(buttons(), "R-PE");
     recorder().okbutt.click();
     EXPECT_EQ(buttons(), "R---");
@@ -80,7 +77,7 @@ TEST_F(VoiceRecorderTest, EncodeRunsTheEncoderOnTheRecordingAndThrowsTheRecordin
     EXPECT_FALSE(fs().fileExists("C:\\ZELVIO\\voice.wav"));
     EXPECT_EQ(main().mpsonglist.items(), Texts{"my_talk.mp3"});
     EXPECT_TRUE(memo().empty());
-    EXPECT_TRUE(program->compressinfo->showoutputbutt.enabled());
+    EXPECT_TRUE(information().showoutputbutt.enabled());
 }
 
 TEST_F(VoiceRecorderTest, AnyNameAnyFlagsAndEvenNoEncoderPathAreRunAsTheyAre) {
@@ -127,10 +124,10 @@ TEST_F(VoiceRecorderTest, RecordAfterAPlaybackStartsOverAndEncodeTakesTheLastRec
     for (int round = 1; round <= 3; ++round) {
         SCOPED_TRACE(round);
         recorder().recordvoicebutt.click();
-        program->app.waitForEvents(std::chrono::seconds(round));
+        passTime(std::chrono::seconds(round));
         recorder().Stopvoicebutt.click();
         recorder().playvoicebutt.click();  // the device now holds "voice.wav"
-        while (buttons() == "-SP-" && headless.clock.now < 100s) program->app.waitForEvents(10s);
+        program->app().waitUntil([&] { return buttons() != "-SP-"; }, {.atMost = 10s});
         EXPECT_EQ(buttons(), "R-PE");
     }
     EXPECT_TRUE(errors().empty());
@@ -140,7 +137,7 @@ TEST_F(VoiceRecorderTest, RecordAfterAPlaybackStartsOverAndEncodeTakesTheLastRec
                                      fs().putFile("C:\\MP3\\noname.mp3", "mp3");
                                  }});
     recorder().recordvoicebutt.click();
-    program->app.waitForEvents(4s);
+    passTime(4s);
     recorder().Stopvoicebutt.click();
     recorder().Compressvoicebutt.click();
     EXPECT_TRUE(errors().empty());
@@ -161,7 +158,7 @@ TEST_F(VoiceRecorderTest, ARecordingWithoutSoundIsEmpty) {
     // The template alone, when the device never saved.
     headless.media.failSaving("The device cannot save.");
     recorder().recordvoicebutt.click();
-    program->app.waitForEvents(1s);
+    passTime(1s);
     recorder().Stopvoicebutt.click();
     recorder().Compressvoicebutt.click();
     EXPECT_EQ(boxes().at(1).text, "Error #2 Please see the output box for more info");

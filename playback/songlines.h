@@ -1,0 +1,23 @@
+#pragma once
+// What the song list shows for the MP3 files of a directory, line for line:
+// a file's last index entry, or its bare name.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zelvio {
+
+class FileSystem;
+
+struct SongLines {
+    std::vector<std::string> lines;  // one for each file, in the files' order
+    // The system's text when "index.dat" is there but cannot be read; the
+    // lines are then the bare names, as for a directory without an index.
+    std::optional<std::string> unreadableIndex;
+};
+
+// One read of the index for the whole list.
+SongLines songListLines(FileSystem& fs, const std::string& directory, const std::vector<std::string>& files);
+
+}  // namespace zelvio

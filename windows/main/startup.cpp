@@ -1,0 +1,118 @@
+// The main window's start-up, first run, close and error handler, and the
+// settings file it reads at start and writes at close.
+
+#include "common/errors.h"
+#include "common/paths.h"
+#include "platform/application.h"
+#include "platform/filesystem.h"
+#include "settings/settingsfile.h"
+#include "windows/main/mainwindow.h"
+
+namespace zelvio {
+
+namespace {
+
+const char* const settingsFileName = "mpzelvio.cfg";
+
+const char* const firstRunMessage =
+    "Thank you for taking the time to try out MP Zelvio. The next step is setting up the mp3 encoder "
+    "and player, next i will bring up the MP Zelvio config. In here you have to tell me where player "
+    "and encoder are, If you have not already installed the encoder and player do so now.";
+
+}  // namespace
+
+void TForm1::FormCreate() {
+    app().setExceptionHandler([this](const std::exception& error) { CustomException(error); });
+    session_.startdir = app().fileSystem().currentDirectory();
+    session_.programdir = ShortPath(app().fileSystem(), session_.startdir);
+    FormResize();
+    recdir.showCurrent();
+    mp3dir.showCurrent();
+    ReadSettingsFile();
+}
+
+void TForm1::FormActivate() {
+    if (session_.settingsvalid) return;
+    session_.settingsvalid = true;
+    app().messageBox(MessageKind::Information, firstRunMessage, MessageButtons::Ok);
+    links_.showSettings();
+}
+
+bool TForm1::FormCloseQuery() {
+    try {
+        WriteSettingsFile();
+        return true;
+    } catch (const std::exception& error) {
+        // The existing file is still whole; a settings file that cannot be
+        // written must not keep the user from leaving.
+        CustomException(error);
+        return app().messageBox(MessageKind::PlainQuestion, "Mp3 Zelvio could not save its settings. Close anyway?",
+                                MessageButtons::YesNo) == MessageResult::Yes;
+    }
+}
+
+void TForm1::Exit1Click() { close(); }
+
+void TForm1::CustomException(const std::exception& error) {
+    app().errorBox(std::string(error.what()) + ".");
+    if (links_.resetAllToIdle) links_.resetAllToIdle();
+}
+
+void TForm1::ReadSettingsFile() {
+    FileSystem& fs = app().fileSystem();
+    const std::string path = AddBackslash(session_.startdir) + settingsFileName;
+    if (!fs.fileExists(path)) {
+        session_.settingsvalid = false;
+        return;
+    }
+    // What was read before a failure stays in force; the failure is told
+    // once all of it is applied.
+    SettingsFile file;
+    std::exception_ptr failure;
+    try {
+        readSettingsFile(fs, path, file);
+    } catch (const std::exception&) {
+        failure = std::current_exception();
+    }
+    // A saved directory that is gone (an unplugged drive, a deleted folder)
+    // leaves its browser where it is; the rest of the file still counts.
+    std::exception_ptr missingDirectory;
+    for (auto [browser, directory] :
+         {std::pair{&recdir, &file.waveDirectory}, std::pair{&mp3dir, &file.mp3Directory}}) {
+        if (directory->empty()) continue;
+        try {
+            browser->setDirectory(*directory);
+        } catch (const InOutError&) {
+            if (!missingDirectory) missingDirectory = std::current_exception();
+        }
+    }
+    session_.settings = file.settings;
+    for (auto [bound, value] : {std::pair{&Rect::left, file.left}, std::pair{&Rect::top, file.top},
+                                std::pair{&Rect::width, file.width}, std::pair{&Rect::height, file.height}}) {
+        if (!value) continue;
+        Rect window = bounds();
+        window.*bound = *value;
+        setBounds(window);
+    }
+    if (failure) std::rethrow_exception(failure);
+    session_.settingsvalid = true;
+    if (missingDirectory) std::rethrow_exception(missingDirectory);
+}
+
+void TForm1::WriteSettingsFile() {
+    FileSystem& fs = app().fileSystem();
+    // The browsed directories are let go, whatever happens next.
+    fs.changeDirectory(session_.startdir);
+    if (!session_.settingsvalid) return;
+    const Rect window = bounds();
+    writeSettingsFile(fs, AddBackslash(session_.programdir) + settingsFileName,
+                      {.waveDirectory = recdir.directory(),
+                       .mp3Directory = mp3dir.directory(),
+                       .settings = session_.settings,
+                       .left = window.left,
+                       .top = window.top,
+                       .width = window.width,
+                       .height = window.height});
+}
+
+}  // namespace zelvio
