@@ -71,6 +71,12 @@ void selectItems(HWND list, const std::vector<int>& items) {
             const WPARAM keys = MK_LBUTTON | (i > 0 ? MK_CONTROL : 0);
             PostMessageW(list, WM_LBUTTONDOWN, keys, point);
             PostMessageW(list, WM_LBUTTONUP, keys & ~MK_LBUTTON, point);
+            // The next item's point is asked with sent messages, which would
+            // overtake this posted click: it must have selected its item first.
+            const WPARAM item = static_cast<WPARAM>(items[i]);
+            if (!pollUntil([&] { return ask(list, LB_GETSEL, item, 0) > 0; }, kDefaultTimeout))
+                throw DriverError("clicking item " + std::to_string(items[i]) + " of " + windowLabel(list) +
+                                  " did not select it");
         }
     });
 }

@@ -11,8 +11,9 @@ namespace zelvio::e2e {
 
 std::vector<std::string> listItems(HWND list);
 std::vector<int> selectedItems(HWND list);
-// Clicks the item (Ctrl held for every one after the first in a multi-select
-// list), as a mouse would, so the program hears of the new selection.
+// Clicks the items one by one (Ctrl held for every one after the first in a
+// multi-select list), as a mouse would, so the program hears of the new
+// selection; each click must have selected its item before the next.
 void selectItems(HWND list, const std::vector<int>& items);
 void doubleClickItem(HWND list, int item);
 // Presses and lets go of the right mouse button over the item.
