@@ -9,6 +9,7 @@
 #include "tests/e2e/utf8.h"
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <sstream>
 
@@ -32,6 +33,12 @@ std::string demoDirectory() {
         if (c == '/') c = '\\';
     }
     return "Z:" + unixPath;
+}
+
+// The MP3 name the index data dialog shows for a demo wave: "morning song.mp3".
+std::string mp3Name(std::string title) {
+    for (char& c : title) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return title + ".mp3";
 }
 
 int occurrences(const std::string& text, const std::string& part) {
@@ -70,6 +77,9 @@ TEST(DemoTest, TwoSpokenWavesAreEncodedByLameAndPlayedByMpg123) {
     pressButton(waitForMessageBox(program, "Confirm").window, "&Yes");
     const HWND dialog = waitForForm(program, "TIndexdata");
     for (const char* title : {"Evening", "Morning Song"}) {
+        // Typing is sent, so it would overtake the click that stores the file before.
+        ASSERT_TRUE(pollUntil([&] { return readText(findControl(dialog, "compressname")) == mp3Name(title); },
+                              kDefaultTimeout));
         typeText(findControl(dialog, "songedit"), title);
         typeText(findControl(dialog, "Artistedit"), "eSpeak");
         typeText(findControl(dialog, "Lengthedit"), "0:04");

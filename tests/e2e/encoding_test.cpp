@@ -54,7 +54,8 @@ protected:
     HWND openDialog() {
         const HWND waves = findControl(mainWindow, "recfilelist");
         selectItems(waves, {0, 1});
-        EXPECT_TRUE(pollUntil([&] { return selectedItems(waves).size() == 2u; }, kDefaultTimeout));
+        EXPECT_TRUE(pollUntil([&] { return selectedItems(waves).size() == 2u; }, kDefaultTimeout))
+            << selectedItems(waves).size() << " of " << listItems(waves).size() << " items selected";
         click(findControl(mainWindow, "compilebutt"));
         const MessageBoxView question = waitForMessageBox(*program, "Confirm");
         EXPECT_EQ(question.text, "Encode the selected 2 files?");

@@ -53,12 +53,13 @@ TEST(InformationWindowTest, ShowsTheReadOutAndFoldsItsMemo) {
     const HWND output = findControl(window, "showoutputbutt");
     const HWND memo = findControl(window, "outputmemo");
     click(output);
+    // The memo shows and the window grows in two steps.
     ASSERT_TRUE(pollUntil([&] { return isVisible(memo); }, kDefaultTimeout));
-    EXPECT_EQ(height(window), 203);
+    EXPECT_TRUE(pollUntil([&] { return height(window) == 203; }, kDefaultTimeout)) << height(window);
     EXPECT_EQ(readText(memo), "Debug: a line in the output memo");
     click(output);
     ASSERT_TRUE(pollUntil([&] { return !isVisible(memo); }, kDefaultTimeout));
-    EXPECT_EQ(height(window), 106);
+    EXPECT_TRUE(pollUntil([&] { return height(window) == 106; }, kDefaultTimeout)) << height(window);
 
     // Alone in its program, the window is the main window: Hide ends it.
     click(findControl(window, "donebutt"));

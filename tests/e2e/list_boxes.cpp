@@ -45,6 +45,25 @@ void requireUsable(HWND list, const char* action) {
         throw DriverError(std::string("cannot ") + action + " in " + windowLabel(list) + ": it is hidden or disabled");
 }
 
+// Selects the items as clicks do, the first alone and the rest added, with
+// the caret on the last.
+void setSelection(HWND list, const std::vector<int>& items) {
+    const bool multiSelect = GetWindowLongW(list, GWL_STYLE) & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL);
+    if (multiSelect) ask(list, LB_SETSEL, FALSE, -1);
+    for (int item : items) {
+        const LRESULT done = multiSelect ? ask(list, LB_SETSEL, TRUE, item)
+                                         : ask(list, LB_SETCURSEL, static_cast<WPARAM>(item), 0);
+        if (done == LB_ERR)
+            throw DriverError("the list " + windowLabel(list) + " has no item " + std::to_string(item));
+    }
+    if (!items.empty()) ask(list, LB_SETCARETINDEX, static_cast<WPARAM>(items.back()), FALSE);
+}
+
+// What the list tells its window after a click.
+void notifyParent(HWND list, WORD code) {
+    PostMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), code), reinterpret_cast<LPARAM>(list));
+}
+
 }  // namespace
 
 std::vector<std::string> listItems(HWND list) {
@@ -66,23 +85,16 @@ std::vector<int> selectedItems(HWND list) {
 void selectItems(HWND list, const std::vector<int>& items) {
     withinLimit("selectItems", nameOf(list), [list, items] {
         requireUsable(list, "select");
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            const LPARAM point = itemPoint(list, items[i]);
-            const WPARAM keys = MK_LBUTTON | (i > 0 ? MK_CONTROL : 0);
-            PostMessageW(list, WM_LBUTTONDOWN, keys, point);
-            PostMessageW(list, WM_LBUTTONUP, keys & ~MK_LBUTTON, point);
-        }
+        setSelection(list, items);
+        notifyParent(list, LBN_SELCHANGE);
     });
 }
 
 void doubleClickItem(HWND list, int item) {
     withinLimit("doubleClickItem", nameOf(list), [list, item] {
         requireUsable(list, "double-click");
-        const LPARAM point = itemPoint(list, item);
-        PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
-        PostMessageW(list, WM_LBUTTONUP, 0, point);
-        PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
-        PostMessageW(list, WM_LBUTTONUP, 0, point);
+        setSelection(list, {item});
+        notifyParent(list, LBN_DBLCLK);
     });
 }
 

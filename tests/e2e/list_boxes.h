@@ -1,6 +1,6 @@
 #pragma once
-// List boxes of a program under test, read and used from outside as a user
-// would: items, selection, clicks and double clicks on items, right clicks.
+// List boxes of a program under test, read and used from outside: items,
+// selection, choosing and double-clicking items, right clicks.
 
 #include <windows.h>
 
@@ -11,9 +11,13 @@ namespace zelvio::e2e {
 
 std::vector<std::string> listItems(HWND list);
 std::vector<int> selectedItems(HWND list);
-// Clicks the item (Ctrl held for every one after the first in a multi-select
-// list), as a mouse would, so the program hears of the new selection.
+// Selects the items as clicks do (the first alone, the rest added as
+// Ctrl+clicks add them) and tells the program as the list tells it after a
+// click (LBN_SELCHANGE). Not by posted clicks: under Wine these were seen to
+// select other items now and then, it seems by a mouse move reaching the list
+// while it held the mouse between the posted button down and up.
 void selectItems(HWND list, const std::vector<int>& items);
+// Selects the item and tells the program of a double click on it (LBN_DBLCLK).
 void doubleClickItem(HWND list, int item);
 // Presses and lets go of the right mouse button over the item.
 void rightClickItem(HWND list, int item);

@@ -55,7 +55,12 @@ void pressButton(HWND dialog, const std::string& caption) {
         std::string seen;
         for (HWND button : visibleButtons(dialog)) {
             const std::string text = readText(button);
-            if (text == caption) return click(button);
+            if (text == caption) {
+                click(button);
+                if (!waitUntilClosed(dialog))
+                    throw DriverError(windowLabel(dialog) + " stays open after \"" + caption + "\" was pressed");
+                return;
+            }
             seen += " \"" + text + "\"";
         }
         throw DriverError("no button \"" + caption + "\" in " + windowLabel(dialog) + "; its buttons:" + seen);

@@ -30,7 +30,9 @@ MessageBoxView readMessageBox(HWND box);
 // checks that a box does not come.
 bool messageBoxShows(const TestProcess& process, const std::string& title, Milliseconds watch = kQuietWatch);
 
-// Presses the dialog's visible button with exactly this caption ("&Yes").
+// Presses the box's visible button with exactly this caption ("&Yes") and
+// waits until the box is gone, as each button of a message box closes it:
+// until then the window under it takes no input.
 void pressButton(HWND dialog, const std::string& caption);
 
 }  // namespace zelvio::e2e

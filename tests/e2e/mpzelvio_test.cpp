@@ -152,14 +152,20 @@ TEST_F(MusicPaneTest, ThePanesFollowTheWindowsSize) {
         RECT r = windowRect(findControl(mainWindow, name));
         return RECT{r.left - client.left, r.top - client.top, r.right - client.left, r.bottom - client.top};
     };
-    ASSERT_TRUE(pollUntil([&] { return inClient("mpsonglist").right - inClient("mpsonglist").left == 601; },
-                          kDefaultTimeout));
-    EXPECT_EQ(inClient("mp3dir").left, 667);
-    EXPECT_EQ(inClient("recdrive").left, 667);
-    EXPECT_EQ(inClient("recfilelist").bottom - inClient("recfilelist").top, height);
-    EXPECT_EQ(inClient("mpsonglist").top, height + 68);
-    EXPECT_EQ(inClient("mp3play").top, height + 70);
-    EXPECT_EQ(inClient("configbutt").left, client.right - client.left - 91);
+    // Song list width, the columns' left edges, wave list height, song list and Play tops, Setup's left edge.
+    auto layout = [&] {
+        return std::vector<int>{inClient("mpsonglist").right - inClient("mpsonglist").left,
+                                inClient("mp3dir").left,
+                                inClient("recdrive").left,
+                                inClient("recfilelist").bottom - inClient("recfilelist").top,
+                                inClient("mpsonglist").top,
+                                inClient("mp3play").top,
+                                inClient("configbutt").left};
+    };
+    const std::vector<int> expected{601, 667, 667, height, height + 68, height + 70, client.right - client.left - 91};
+    // The program moves one control after another: wait for the last.
+    pollUntil([&] { return layout() == expected; }, kDefaultTimeout);
+    EXPECT_EQ(layout(), expected);
 }
 
 TEST_F(MusicPaneTest, TheAboutBoxClosesWithOkAndAFixedDialogIgnoresAltF4) {

@@ -21,7 +21,8 @@ std::string readText(HWND window);
 std::string waitForText(HWND window, const std::string& expected, Milliseconds timeout = kDefaultTimeout);
 
 // Replaces the text of a visible, enabled, writable edit (or combo box) so the
-// program sees the change as if typed.
+// program sees the change as if typed. The text is sent, so it overtakes
+// clicks and keys posted before: wait for their effect first when it matters.
 void typeText(HWND edit, const std::string& text);
 
 // Enabled, and usable: neither it nor its top-level window disabled.
