@@ -5,6 +5,7 @@
 #include "playback/songtext.h"
 #include "songindex/indexfile.h"
 #include "songindex/indexlookup.h"
+#include "tags/tagentry.h"
 
 namespace zelvio {
 
@@ -21,8 +22,13 @@ SongLines songListLines(FileSystem& fs, const std::string& directory, const std:
     }
     songs.lines.reserve(files.size());
     for (const std::string& name : files) {
-        const IndexEntry* entry = index.find(name);
-        songs.lines.push_back(entry != nullptr ? songtext(*entry) : name);
+        if (const IndexEntry* entry = index.find(name)) {
+            songs.lines.push_back(songtext(*entry));
+        } else if (const auto tagged = tagEntry(fs, directory, name)) {
+            songs.lines.push_back(songtext(*tagged));
+        } else {
+            songs.lines.push_back(name);
+        }
     }
     return songs;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // What the song list shows for the MP3 files of a directory, line for line:
-// a file's last index entry, or its bare name.
+// a file's last index entry; for a file the index does not name, its ID3
+// tag's title, artist and length; for a file with neither, its bare name.
 
 #include <optional>
 #include <string>
@@ -17,7 +18,8 @@ struct SongLines {
     std::optional<std::string> unreadableIndex;
 };
 
-// One read of the index for the whole list.
+// One read of the index for the whole list; a file's tag is read only when
+// the index does not name it.
 SongLines songListLines(FileSystem& fs, const std::string& directory, const std::vector<std::string>& files);
 
 }  // namespace zelvio
