@@ -21,10 +21,12 @@ namespace {
 // TagLib counts positions in a long, which is 32 bits on Windows.
 constexpr std::int64_t largestFile = LONG_MAX;
 
-// An ID3v2 tag, or an MPEG frame header (eleven bits set) where the audio begins.
-bool beginsAsMp3(const char (&start)[3]) {
+// An ID3v2 tag, or an MPEG frame header (eleven bits set) where the audio
+// begins. Anything else before them is no MP3 file of ours to read or tag.
+bool beginsAsMp3(std::string_view start) {
+    if (start.size() < 3) return false;
     const auto byte = [&](int i) { return static_cast<unsigned char>(start[i]); };
-    return (start[0] == 'I' && start[1] == 'D' && start[2] == '3') || (byte(0) == 0xFF && (byte(1) & 0xE0) == 0xE0);
+    return start.starts_with("ID3") || (byte(0) == 0xFF && (byte(1) & 0xE0) == 0xE0);
 }
 
 // A tag's text as one line: a line break or other control character would
@@ -79,7 +81,7 @@ std::optional<SongTag> readSongTag(FileSystem& fs, const std::string& path) {
         auto reader = fs.openBytes(path);
         const std::int64_t size = reader->size();
         char start[3] = {};
-        if (size > largestFile || reader->read(start, sizeof start) != sizeof start || !beginsAsMp3(start)) {
+        if (size > largestFile || !beginsAsMp3({start, reader->read(start, sizeof start)})) {
             return std::nullopt;
         }
         ReaderStream stream(std::move(reader));
@@ -97,6 +99,7 @@ std::optional<SongTag> readSongTag(FileSystem& fs, const std::string& path) {
 
 void writeSongTag(FileSystem& fs, const std::string& path, const SongTag& tag) {
     const std::string bytes = wholeFile(fs, path);
+    if (!beginsAsMp3(bytes)) throw InOutError("the file does not begin as an MP3 file does");
     TagLib::ByteVectorStream stream(TagLib::ByteVector(bytes.data(), static_cast<unsigned int>(bytes.size())));
     TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
     if (!file.isValid() || file.firstFrameOffset() < 0) throw InOutError("the file holds no MPEG audio");

@@ -152,7 +152,7 @@ TEST_F(EncodingTest, AnMp3ThatCannotBeTaggedCostsOneLineAndStaysAsMade) {
     encode({0, 1, 2}, [](const IndexDataView& d) { d.compresnow.click(); });
     const Texts lines = memo();
     ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[1], "Not tagged: C:\\MUSIC\\A_long_wave_name.mp3: the file holds no MPEG audio");
+    EXPECT_EQ(lines[1], "Not tagged: C:\\MUSIC\\A_long_wave_name.mp3: the file does not begin as an MP3 file does");
     EXPECT_EQ(lines[3], "Not tagged: C:\\MUSIC\\my_song.mp3: Access is denied");
     EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\A_long_wave_name.mp3"), "no audio");
     EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\my_song.mp3"), mpegFrames(40));

@@ -121,14 +121,20 @@ TEST_F(SongTagTest, AFileThatCannotBeTaggedStaysAsItWas) {
     EXPECT_EQ(fs.fileBytes(path), audio);
     EXPECT_EQ(fs.list("C:\\MUSIC"), std::vector<std::string>{"song.mp3"});  // no copy left behind
 
-    fs.putFile(path, "not audio at all");
-    try {
-        writeSongTag(fs, path, tag);
-        ADD_FAILURE() << "tagged a file without audio";
-    } catch (const InOutError& error) {
-        EXPECT_STREQ(error.what(), "the file holds no MPEG audio");
+    const std::pair<std::string, const char*> notMp3s[] = {
+        {id3Tag({id3Frame("TIT2", "Only a tag")}), "the file holds no MPEG audio"},
+        {"RIFF" + audio, "the file does not begin as an MP3 file does"},
+    };
+    for (const auto& [bytes, why] : notMp3s) {
+        fs.putFile(path, bytes);
+        try {
+            writeSongTag(fs, path, tag);
+            ADD_FAILURE() << "tagged " << why;
+        } catch (const InOutError& error) {
+            EXPECT_STREQ(error.what(), why);
+        }
+        EXPECT_EQ(fs.fileBytes(path), bytes);
     }
-    EXPECT_EQ(fs.fileBytes(path), "not audio at all");
     EXPECT_THROW(writeSongTag(fs, "C:\\MUSIC\\missing.mp3", tag), InOutError);
 }
 
