@@ -21,13 +21,19 @@ SongLines songListLines(FileSystem& fs, const std::string& directory, const std:
         }
     }
     songs.lines.reserve(files.size());
+    songs.columns.reserve(files.size());
+    const auto add = [&songs](const IndexEntry& entry) {
+        songs.lines.push_back(songtext(entry));
+        songs.columns.push_back(songColumns(entry));
+    };
     for (const std::string& name : files) {
         if (const IndexEntry* entry = index.find(name)) {
-            songs.lines.push_back(songtext(*entry));
+            add(*entry);
         } else if (const auto tagged = tagEntry(fs, directory, name)) {
-            songs.lines.push_back(songtext(*tagged));
+            add(*tagged);
         } else {
             songs.lines.push_back(name);
+            songs.columns.emplace_back();
         }
     }
     return songs;

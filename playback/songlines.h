@@ -13,6 +13,8 @@ class FileSystem;
 
 struct SongLines {
     std::vector<std::string> lines;  // one for each file, in the files' order
+    // For each line, where its artist and length columns begin; none for a bare name.
+    std::vector<std::vector<std::size_t>> columns;
     // The system's text when "index.dat" is there but cannot be read; the
     // lines are then the bare names, as for a directory without an index.
     std::optional<std::string> unreadableIndex;
