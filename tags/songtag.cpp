@@ -53,6 +53,29 @@ std::string lengthOf(TagLib::MPEG::File& file) {
     return audio != nullptr && audio->lengthInMilliseconds() > 0 ? lengthText(audio->lengthInMilliseconds()) : "";
 }
 
+SongTag songTagOf(const TagLib::Tag& tag) { return {oneLine(tag.title()), oneLine(tag.artist()), {}}; }
+
+// What an ID3v2 tag at the file's start says, from the tag's bytes alone:
+// most tagged files (LAME's among them) give title, artist and TLEN there,
+// and then nothing past the tag need be read. None when something is missing.
+std::optional<SongTag> fromTagAtStart(const std::string& tagBytes) {
+    TagLib::ByteVectorStream stream(TagLib::ByteVector(tagBytes.data(), static_cast<unsigned int>(tagBytes.size())));
+    TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
+    const TagLib::ID3v2::Tag* v2 = file.ID3v2Tag();
+    if (v2 == nullptr) return std::nullopt;
+    SongTag tag = songTagOf(*v2);
+    tag.length = lengthOf(file);
+    if ((tag.title.empty() && tag.artist.empty()) || tag.length.empty()) return std::nullopt;
+    return tag;
+}
+
+// The size of the ID3v2 tag the bytes begin with, header (and footer) included.
+std::size_t id3v2Size(const std::string& start) {
+    std::size_t size = 10;
+    for (int i = 6; i < 10; ++i) size += static_cast<std::size_t>(static_cast<unsigned char>(start[i]) & 0x7F) << (7 * (9 - i));
+    return (start[5] & 0x10) != 0 ? size + 10 : size;
+}
+
 std::string wholeFile(FileSystem& fs, const std::string& path) {
     auto reader = fs.openBytes(path);
     const std::int64_t size = reader->size();
@@ -79,16 +102,26 @@ void setTextFrame(TagLib::ID3v2::Tag& tag, const char* id, const std::string& te
 std::optional<SongTag> readSongTag(FileSystem& fs, const std::string& path) {
     try {
         auto reader = fs.openBytes(path);
-        const std::int64_t size = reader->size();
-        char start[3] = {};
-        if (size > largestFile || !beginsAsMp3({start, reader->read(start, sizeof start)})) {
-            return std::nullopt;
+        // One read for most files: a song list reads thousands of them.
+        std::string start(4096, '\0');
+        start.resize(reader->read(start.data(), start.size()));
+        if (!beginsAsMp3(start)) return std::nullopt;
+        if (start.starts_with("ID3") && start.size() >= 10) {
+            const std::size_t tagSize = id3v2Size(start);
+            if (tagSize > start.size() && tagSize <= static_cast<std::size_t>(largestFile)) {
+                const std::size_t had = start.size();
+                start.resize(tagSize);
+                start.resize(had + reader->read(start.data() + had, tagSize - had));
+            }
+            if (auto tag = fromTagAtStart(start.substr(0, tagSize))) return tag;
         }
+        if (reader->size() > largestFile) return std::nullopt;
+        reader->seek(0);
         ReaderStream stream(std::move(reader));
         TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), true,
                                 TagLib::AudioProperties::Fast);
         if (!file.isValid()) return std::nullopt;
-        SongTag tag{oneLine(file.tag()->title()), oneLine(file.tag()->artist()), {}};
+        SongTag tag = songTagOf(*file.tag());
         if (tag.title.empty() && tag.artist.empty()) return std::nullopt;
         tag.length = lengthOf(file);
         return tag;

@@ -85,6 +85,18 @@ TEST_F(SongTagTest, WithoutTlenTheLengthIsTheAudiosOwn) {
     EXPECT_EQ(readSongTag(fs, path), (SongTag{"Five Seconds", "", "0:05"}));
 }
 
+TEST_F(SongTagTest, ATagLongerThanTheFirstBlockIsReadWhole) {
+    // A picture-sized frame before the title, and padding after it.
+    fs.putFile(path, id3Tag({id3Frame("TXXX", std::string(6000, 'p')), id3Frame("TIT2", "Late Title"),
+                             id3Frame("TPE1", "Late Artist"), id3Frame("TLEN", "61000")},
+                            9000) +
+                         audio);
+    EXPECT_EQ(readSongTag(fs, path), (SongTag{"Late Title", "Late Artist", "1:01"}));
+    // The tag says it is longer than the file: what there is is read.
+    fs.putFile(path, id3Tag({id3Frame("TIT2", "Cut"), id3Frame("TLEN", "1000")}, 9000).substr(0, 5000));
+    EXPECT_EQ(readSongTag(fs, path), (SongTag{"Cut", "", "0:01"}));
+}
+
 TEST_F(SongTagTest, DamagedOrMissingTagsReadAsNone) {
     const std::string cases[] = {
         "",
