@@ -22,6 +22,10 @@ TEST(SongText, PadsTitleAndArtistInCharactersAndCutsNothing) {
               std::string(32, 'T') + std::string(19, 'A'));
     // "Лето" is four characters in eight bytes.
     EXPECT_EQ(songtext({"a.mp3", "Лето", "", "2:00"}), "Лето" + std::string(28 + 19, ' ') + "2:00");
+    // Where the list draws the artist's and the length's columns from, in bytes of the same text.
+    EXPECT_EQ(songColumns({"a.mp3", "Title", "Artist", "3:45"}), (std::vector<std::size_t>{32, 51}));
+    EXPECT_EQ(songColumns({"a.mp3", longTitle, "A", "1:00"}), (std::vector<std::size_t>{40, 59}));
+    EXPECT_EQ(songColumns({"a.mp3", "Лето", "", "2:00"}), (std::vector<std::size_t>{36, 55}));
 }
 
 class MainWindowTest : public ProgramTest {
