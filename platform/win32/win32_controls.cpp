@@ -147,8 +147,8 @@ void Win32Control::fitFont() {
     constexpr int smallest = 7;
     if (fonts_ == nullptr) return;
     HFONT font = fonts_->get(fontKey_);
-    if (const int room = textRoom(); room > 0 && !control_.text().empty()) {
-        const std::wstring text = wide(control_.text());
+    if (const int room = textRoom(); room > 0 && !fittedText().empty()) {
+        const std::wstring text = wide(fittedText());
         FontKey key = fontKey_;
         while (key.height > smallest && measuredWidth(font, text) > room) {
             --key.height;

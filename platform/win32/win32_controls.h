@@ -70,6 +70,10 @@ protected:
     virtual void* creationParameter() { return nullptr; }
     // The width the text has in a box of fixed size; 0 when the box follows the text.
     virtual int textRoom() const { return 0; }
+    // The text that must fit that room.
+    virtual std::string fittedText() const { return control_.text(); }
+    // The design's font, or a smaller size of its face when the text would not fit its room.
+    void fitFont();
     // Messages of a kind that listens to its window; call the default for the rest.
     virtual LRESULT subclassed(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT callDefault(UINT message, WPARAM wParam, LPARAM lParam);
@@ -98,8 +102,6 @@ private:
     bool enabledWithGroups() const;
     POINT groupOffset() const;
     void updateMembers(ControlProperty property);
-    // The design's font, or a smaller size of its face when the text would not fit its room.
-    void fitFont();
     int measuredWidth(HFONT font, const std::wstring& text) const;
 
     Win32Form& owner_;
