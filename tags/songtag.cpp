@@ -58,7 +58,7 @@ SongTag songTagOf(const TagLib::Tag& tag) { return {oneLine(tag.title()), oneLin
 // What an ID3v2 tag at the file's start says, from the tag's bytes alone:
 // most tagged files (LAME's among them) give title, artist and TLEN there,
 // and then nothing past the tag need be read. None when something is missing.
-std::optional<SongTag> fromTagAtStart(const std::string& tagBytes) {
+std::optional<SongTag> fromTagAtStart(std::string_view tagBytes) {
     TagLib::ByteVectorStream stream(TagLib::ByteVector(tagBytes.data(), static_cast<unsigned int>(tagBytes.size())));
     TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
     const TagLib::ID3v2::Tag* v2 = file.ID3v2Tag();
@@ -113,7 +113,7 @@ std::optional<SongTag> readSongTag(FileSystem& fs, const std::string& path) {
                 start.resize(tagSize);
                 start.resize(had + reader->read(start.data() + had, tagSize - had));
             }
-            if (auto tag = fromTagAtStart(start.substr(0, tagSize))) return tag;
+            if (auto tag = fromTagAtStart(std::string_view(start).substr(0, tagSize))) return tag;
         }
         if (reader->size() > largestFile) return std::nullopt;
         reader->seek(0);
