@@ -67,6 +67,12 @@ for n in 1000 10000; do
     row "index lookup, $n files: one IndexLookup" "$(fmt "$once" 2) ms" "$rounds" \
         "old: $n x lookupentry ($n reads) $(fmt "$each" 1) ms = $(awk -v a="$each" -v b="$once" 'BEGIN { printf "%.0f", a / b }')x slower"
 done
+core=$(native index_lookup_bench "BM_TaggedSongListRebuild/10000")
+row "song list, 10000 tagged files, no index, core" "$(fmt "$core" 2) ms" "$rounds" \
+    "listing, sort, one tag read per file, texts"
+runs=$(grep -E "^ *10000 tagged songs: [0-9.]+ ms" "$out/songlist.txt" | awk '{ print $4 }')
+row "song list, 10000 tagged files, no index, Wine" "$(fmt "$(median <<<"$runs")") ms" \
+    "$(count <<<"$runs")" "goal under 1000 ms; core $(fmt "$core" 2) ms"
 for what in play encode; do
     runs=$(sed -nE 's/.*processor time [0-9.]+ s \(([0-9.]+) % of one core.*/\1/p' "$out/$what.txt")
     thread=$(sed -nE 's/.*window thread [0-9.]+ s \(([0-9.]+) %\).*/\1/p' "$out/$what.txt" | median)

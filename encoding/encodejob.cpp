@@ -8,6 +8,7 @@
 #include "platform/filesystem.h"
 #include "programs/commandline.h"
 #include "programs/runandwait.h"
+#include "tags/songtag.h"
 
 namespace zelvio {
 
@@ -93,6 +94,14 @@ void EncodeJob::runEncoder(const std::string& input, const EncodeItem& item) {
     runTold(commandLine, "encoder");
 }
 
+void EncodeJob::tagMp3(const std::string& mp3, const IndexEntry& entry) {
+    try {
+        writeSongTag(app_.fileSystem(), mp3, {entry.title, entry.artist, entry.length});
+    } catch (const std::exception& error) {
+        progress_.addLine("Not tagged: " + mp3 + ": " + error.what());
+    }
+}
+
 void EncodeJob::encodeTrack(const EncodeItem& item, bool ripCd) {
     FileSystem& fs = app_.fileSystem();
     progress_.show();
@@ -139,7 +148,12 @@ void EncodeJob::run(const std::vector<EncodeItem>& items, const EncodeChoices& c
             encodeWave(item);
         }
         // An encoder that made nothing says so, unless the batch stopped before it ran.
-        if (batchstatus_ == BatchStatus::Running && !fs.fileExists(mp3)) progress_.addLine(missingOutputLine(mp3));
+        if (batchstatus_ != BatchStatus::Running) continue;
+        if (!fs.fileExists(mp3)) {
+            progress_.addLine(missingOutputLine(mp3));
+        } else if (item.entry) {
+            tagMp3(mp3, *item.entry);
+        }
     }
     if (choices.deleteTemp) fs.deleteFile(tempwave());
 }

@@ -2,13 +2,16 @@
 // The batch that "Encode Now" runs: each wave file or CD track becomes an MP3
 // file in the MP3 directory through the outside encoder; a CD track is first
 // captured into "temp.wav", by the media devices or by the direct audio
-// ripper. Progress and failures go to the information window.
+// ripper. An MP3 file made for a song with an index entry then gets an ID3
+// tag from it. Progress and failures go to the information window.
 
+#include "common/indexentry.h"
 #include "common/progress.h"
 #include "common/session.h"
 #include "playback/mediadevice.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +24,8 @@ struct EncodeItem {
     std::string file;        // as the wave pane lists it
     int track = 0;           // the CD track it stands for
     std::string outputName;  // the MP3 file's name in the MP3 directory
+    // The song's index entry: the MP3 file made for it gets its title, artist and length as a tag.
+    std::optional<IndexEntry> entry;
 };
 
 struct EncodeChoices {
@@ -54,6 +59,8 @@ private:
     void encodeTrack(const EncodeItem& item, bool ripCd);
     void capturetrack(const std::string& wavePath, int track);
     void runEncoder(const std::string& input, const EncodeItem& item);
+    // Tags the MP3 file with the entry; a file that cannot be tagged costs an output line, nothing more.
+    void tagMp3(const std::string& mp3, const IndexEntry& entry);
     // Runs a command line of the batch in the program directory, telling the output when it fails.
     void runTold(const std::string& commandLine, const std::string& what);
     // Error 1 or 2 of a capture: the box, then the output's line.

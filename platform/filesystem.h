@@ -38,6 +38,8 @@ public:
     virtual std::int64_t size() = 0;
     // Up to `count` bytes into `buffer`; fewer only at the end of the file.
     virtual std::size_t read(char* buffer, std::size_t count) = 0;
+    // The next read starts `offset` bytes from the start (at or past the end: reads give nothing).
+    virtual void seek(std::int64_t offset) = 0;
 };
 
 // Writes a file block by block.

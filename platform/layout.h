@@ -51,6 +51,7 @@ inline constexpr unsigned VScroll = 1u << 7;
 inline constexpr unsigned HScroll = 1u << 8;
 inline constexpr unsigned Checked = 1u << 9;
 inline constexpr unsigned MultiSelect = 1u << 10;
+inline constexpr unsigned Columns = 1u << 11;  // a list whose items the program lays out in columns
 }  // namespace flags
 
 struct ControlDesign {

@@ -20,7 +20,9 @@ class MenuItem;
 class PopupMenu;
 class StartedProgram;
 
-enum class ControlProperty { Text, Lines, Enabled, Visible, Checked, Bounds, Focus, Items, Selection, Position, TextSelection };
+enum class ControlProperty {
+    Text, Lines, Enabled, Visible, Checked, Bounds, Focus, Items, Selection, Position, TextSelection, Columns
+};
 enum class FormProperty { Caption, Bounds, Visible };
 
 // The backend's half of one control: told after each change of the portable

@@ -5,6 +5,7 @@
 #include "playback/songtext.h"
 #include "songindex/indexfile.h"
 #include "songindex/indexlookup.h"
+#include "tags/tagentry.h"
 
 namespace zelvio {
 
@@ -20,9 +21,20 @@ SongLines songListLines(FileSystem& fs, const std::string& directory, const std:
         }
     }
     songs.lines.reserve(files.size());
+    songs.columns.reserve(files.size());
+    const auto add = [&songs](const IndexEntry& entry) {
+        songs.lines.push_back(songtext(entry));
+        songs.columns.push_back(songColumns(entry));
+    };
     for (const std::string& name : files) {
-        const IndexEntry* entry = index.find(name);
-        songs.lines.push_back(entry != nullptr ? songtext(*entry) : name);
+        if (const IndexEntry* entry = index.find(name)) {
+            add(*entry);
+        } else if (const auto tagged = tagEntry(fs, directory, name)) {
+            add(*tagged);
+        } else {
+            songs.lines.push_back(name);
+            songs.columns.emplace_back();
+        }
     }
     return songs;
 }

@@ -22,7 +22,9 @@ void EntryEditor::showFirst() {
 void EntryEditor::showentry() {
     const auto file = current();
     if (!file) return;
-    const IndexEntry entry = shown_(files_.items()[*file], entries_.entry(*file));
+    auto stored = entries_.entry(*file);
+    if (!stored && *file < offers_.size()) stored = offers_[*file];
+    const IndexEntry entry = shown_(files_.items()[*file], stored);
     fields_.filename.setText(entry.filename);
     fields_.title.setText(entry.title);
     fields_.artist.setText(entry.artist);
@@ -32,6 +34,17 @@ void EntryEditor::showentry() {
 void EntryEditor::fileChosen() {
     showentry();
     first_.setFocus();
+}
+
+void EntryEditor::declineOffer(std::size_t file) {
+    if (file < offers_.size()) offers_[file].reset();
+}
+
+void EntryEditor::acceptOffers() {
+    for (std::size_t file = 0; file < offers_.size(); ++file) {
+        if (offers_[file] && !entries_.entry(file)) entries_.store(file, *offers_[file]);
+    }
+    offers_.clear();
 }
 
 std::optional<std::size_t> EntryEditor::current() const {

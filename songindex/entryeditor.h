@@ -1,8 +1,8 @@
 #pragma once
 // The entry editor both index dialogs are built on: a list of files, the four
 // fields of the entry of the file chosen in it, and the working copy of the
-// index they edit. Choosing a file shows its entry (or a blank one) and puts
-// the focus in the first field the user types in.
+// index they edit. Choosing a file shows its entry (or the entry offered for
+// it, or a blank one) and puts the focus in the first field the user types in.
 
 #include "common/indexentry.h"
 #include "platform/controls/edit.h"
@@ -40,6 +40,14 @@ public:
     void showentry();
     void fileChosen();
 
+    // Entries offered for files without one (what their tags say): shown in
+    // the fields, and in the working copy only once accepted.
+    void setOffers(std::vector<std::optional<IndexEntry>> offers) { offers_ = std::move(offers); }
+    // The user would rather not have the file's offer.
+    void declineOffer(std::size_t file);
+    // Each offer still standing becomes its file's entry, in file order.
+    void acceptOffers();
+
     // The file chosen in the list, if any.
     std::optional<std::size_t> current() const;
     // What the fields hold now.
@@ -54,6 +62,7 @@ private:
     Edit& first_;
     Shown shown_;
     IndexEntries entries_;
+    std::vector<std::optional<IndexEntry>> offers_;  // by file
 };
 
 }  // namespace zelvio

@@ -45,3 +45,13 @@ if [ -n "$walls" ]; then
     exit 1
 fi
 echo "house check: windows are included only by their own folder and the composition roots"
+
+# TagLib stays behind the tag service: only tags/ includes its headers.
+taglib=$(git ls-files --cached --others --exclude-standard -- '*.h' '*.cpp' | grep -v '^tags/' |
+    xargs -r grep -lE '#[[:space:]]*include[[:space:]]*[<"]taglib/' || true)
+if [ -n "$taglib" ]; then
+    echo "TagLib headers outside tags/:" >&2
+    echo "$taglib" >&2
+    exit 1
+fi
+echo "house check: TagLib is seen only by the tag service in tags/"

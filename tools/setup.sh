@@ -7,19 +7,23 @@ packages=(
     mingw-w64 g++-mingw-w64-x86-64
     wine wine64
     xvfb xauth x11-utils imagemagick pulseaudio fonts-wine
-    lame mpg123 espeak-ng
+    lame mpg123 espeak-ng python3-mutagen
     clang libclang-rt-14-dev jq
+    libtag1-dev dpkg-dev
 )
 
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
 
-echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# TagLib for the Windows build, from Debian's source package (once).
+"$(dirname "$0")/taglib-mingw.sh"

@@ -9,11 +9,25 @@ namespace zelvio {
 
 ListBox::ListBox(Form& form, ControlDesign design) : Control(form, std::move(design)) {}
 
-void ListBox::setItems(std::vector<std::string> items) {
+void ListBox::setItems(std::vector<std::string> items) { setItems(std::move(items), {}); }
+
+void ListBox::setItems(std::vector<std::string> items, std::vector<std::vector<std::size_t>> columnStarts) {
     items_ = std::move(items);
+    columnStarts_ = std::move(columnStarts);
     selected_.assign(items_.size(), false);
     itemIndex_ = -1;
     notify(ControlProperty::Items);
+}
+
+void ListBox::setColumns(std::vector<int> lefts) {
+    columnLefts_ = std::move(lefts);
+    notify(ControlProperty::Columns);
+}
+
+ItemLook ListBox::itemLook(std::size_t item) const {
+    ItemLook look;
+    if (item < columnStarts_.size()) look.columnStarts = columnStarts_[item];
+    return look;
 }
 
 void ListBox::setSelected(std::size_t index, bool selected) {

@@ -17,6 +17,9 @@ enum class ItemGlyph { None, OpenFolder, ClosedFolder };
 struct ItemLook {
     int indent = 0;  // levels of indentation
     ItemGlyph glyph = ItemGlyph::None;
+    // In a list with columns: where in the text (bytes) the second and later
+    // columns begin; none draws the text whole.
+    std::vector<std::size_t> columnStarts;
 };
 
 class ListBox : public Control {
@@ -29,6 +32,13 @@ public:
     std::size_t count() const { return items_.size(); }
     // Replaces every item; nothing is selected afterwards.
     void setItems(std::vector<std::string> items);
+    // The same, each item with the places its columns begin (see ItemLook).
+    void setItems(std::vector<std::string> items, std::vector<std::vector<std::size_t>> columnStarts);
+    // Where the columns of a list designed with flags::Columns begin, in
+    // pixels from the list's left edge; each column's text is drawn from
+    // there, or after the one before it when that reaches further.
+    void setColumns(std::vector<int> lefts);
+    const std::vector<int>& columnLefts() const { return columnLefts_; }
     void clear() { setItems({}); }
 
     bool selected(std::size_t index) const { return index < selected_.size() && selected_[index]; }
@@ -41,7 +51,7 @@ public:
     // Makes the item the current one; in a single-selection list also the selected one.
     void setItemIndex(int index);
 
-    virtual ItemLook itemLook(std::size_t) const { return {}; }
+    virtual ItemLook itemLook(std::size_t item) const;
 
     // onClick: the user changed the selection.
     std::function<void(std::size_t item)> onDoubleClick;
@@ -70,6 +80,8 @@ private:
     void select(const std::vector<std::size_t>& items, int itemIndex);
 
     std::vector<std::string> items_;
+    std::vector<std::vector<std::size_t>> columnStarts_;  // by item, or empty
+    std::vector<int> columnLefts_;
     std::vector<bool> selected_;
     int itemIndex_ = -1;
 };

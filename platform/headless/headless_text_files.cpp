@@ -5,6 +5,8 @@
 #include "platform/headless/headless_node.h"
 #include "platform/headless/headless_system_texts.h"
 
+#include <algorithm>
+
 namespace zelvio {
 
 namespace {
@@ -79,6 +81,9 @@ public:
         const std::size_t got = bytes_.copy(buffer, count, position_);
         position_ += got;
         return got;
+    }
+    void seek(std::int64_t offset) override {
+        position_ = static_cast<std::size_t>(std::clamp<std::int64_t>(offset, 0, size()));
     }
 
 private:

@@ -3,11 +3,20 @@
 #include "platform/win32/win32_glyph.h"
 #include "platform/win32/win32_unicode.h"
 
+#include <algorithm>
+
 namespace zelvio {
 
 Win32Control::WindowKind Win32Button::windowKind() const {
     const bool glyph = design().kind == ControlKind::GlyphButton;
     return {L"BUTTON", static_cast<DWORD>(WS_TABSTOP | (glyph ? BS_OWNERDRAW : BS_PUSHBUTTON))};
+}
+
+int Win32Button::textRoom() const {
+    // The frame, the focus rectangle and the one-pixel shift of a pressed or
+    // disabled caption; a glyph button's picture stands beside its caption.
+    const int margins = design().kind == ControlKind::GlyphButton ? 30 : 10;
+    return std::max(control().bounds().width - margins, 1);
 }
 
 void Win32Button::notified(WORD code) {

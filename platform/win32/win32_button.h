@@ -14,6 +14,7 @@ public:
 
 protected:
     WindowKind windowKind() const override;
+    int textRoom() const override;
     LRESULT subclassed(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 

@@ -37,8 +37,10 @@ void Win32Control::create(FontCache& fonts) {
     const FormDesign& formDesign = control_.form().design();
     std::string face = design_.fontFace.empty() ? formDesign.fontFace : design_.fontFace;
     if (design_.has(flags::FixedPitch)) face = fixedPitchFace;
-    font_ = fonts.get({face, design_.fontHeight > 0 ? design_.fontHeight : formDesign.fontHeight,
-                       design_.has(flags::Bold), design_.has(flags::Underline)});
+    fonts_ = &fonts;
+    fontKey_ = {face, design_.fontHeight > 0 ? design_.fontHeight : formDesign.fontHeight, design_.has(flags::Bold),
+                design_.has(flags::Underline)};
+    font_ = fonts.get(fontKey_);
 
     const WindowKind kind = windowKind();
     window_ = CreateWindowExW(kind.exStyle, kind.className, wide(control_.text()).c_str(),
@@ -50,7 +52,7 @@ void Win32Control::create(FontCache& fonts) {
                                  systemErrorText(GetLastError()));
     }
     setDesignName(window_, design_.name);
-    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    fitFont();
     if (listens()) {
         // The window procedure is replaced outright: the common controls'
         // subclassing looks its data up in a window property on every
@@ -124,7 +126,41 @@ POINT Win32Control::groupOffset() const {
     return offset;
 }
 
-void Win32Control::applyText() { setWindowTextQuietly(control_.text()); }
+void Win32Control::applyText() {
+    setWindowTextQuietly(control_.text());
+    fitFont();
+}
+
+int Win32Control::measuredWidth(HFONT font, const std::wstring& text) const {
+    HDC dc = GetDC(window_);
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    RECT area{0, 0, 0, 0};
+    DrawTextW(dc, text.c_str(), -1, &area, DT_CALCRECT | DT_SINGLELINE);  // "&" marks a letter, as on the control
+    SelectObject(dc, oldFont);
+    ReleaseDC(window_, dc);
+    return area.right - area.left;
+}
+
+void Win32Control::fitFont() {
+    // The stand-in a system has for a face may be wider than the face the
+    // box was designed for: the text gets the largest size that fits.
+    constexpr int smallest = 7;
+    if (fonts_ == nullptr) return;
+    HFONT font = fonts_->get(fontKey_);
+    if (const int room = textRoom(); room > 0 && !fittedText().empty()) {
+        const std::wstring text = wide(fittedText());
+        FontKey key = fontKey_;
+        while (key.height > smallest && measuredWidth(font, text) > room) {
+            --key.height;
+            font = fonts_->get(key);
+        }
+    }
+    if (font == font_ && window_ != nullptr && SendMessageW(window_, WM_GETFONT, 0, 0) == reinterpret_cast<LRESULT>(font)) {
+        return;
+    }
+    font_ = font;
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+}
 
 void Win32Control::setWindowTextQuietly(const std::string& text) {
     applying_ = true;

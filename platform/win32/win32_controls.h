@@ -6,6 +6,7 @@
 // in a class of its own file (win32_button, win32_edit, win32_list_box, ...).
 
 #include "platform/control.h"
+#include "platform/win32/win32_fonts.h"
 
 #include <windows.h>
 
@@ -67,6 +68,12 @@ protected:
     virtual void applyText();
     // What the window's creation passes to its window procedure.
     virtual void* creationParameter() { return nullptr; }
+    // The width the text has in a box of fixed size; 0 when the box follows the text.
+    virtual int textRoom() const { return 0; }
+    // The text that must fit that room.
+    virtual std::string fittedText() const { return control_.text(); }
+    // The design's font, or a smaller size of its face when the text would not fit its room.
+    void fitFont();
     // Messages of a kind that listens to its window; call the default for the rest.
     virtual LRESULT subclassed(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT callDefault(UINT message, WPARAM wParam, LPARAM lParam);
@@ -95,6 +102,7 @@ private:
     bool enabledWithGroups() const;
     POINT groupOffset() const;
     void updateMembers(ControlProperty property);
+    int measuredWidth(HFONT font, const std::wstring& text) const;
 
     Win32Form& owner_;
     Control& control_;
@@ -103,6 +111,8 @@ private:
     HWND window_ = nullptr;
     WNDPROC systemProc_ = nullptr;  // the control class's own procedure, when listening
     HFONT font_ = nullptr;
+    FontCache* fonts_ = nullptr;
+    FontKey fontKey_;  // the design's
     bool applying_ = false;  // the change under way comes from the portable side
 };
 

@@ -3,6 +3,8 @@
 #include "platform/controls/drop_down_list.h"
 #include "platform/win32/win32_unicode.h"
 
+#include <algorithm>
+
 namespace zelvio {
 
 namespace {
@@ -25,12 +27,24 @@ void Win32DropDown::updateOwn(ControlProperty property) {
     }
 }
 
+// Beside the arrow button, inside the frame: every choice fits there, so each shows whole when chosen.
+int Win32DropDown::textRoom() const { return std::max(control().bounds().width - 26, 1); }
+
+std::string Win32DropDown::fittedText() const {
+    std::string longest;
+    for (const auto& item : list().items()) {
+        if (item.size() > longest.size()) longest = item;
+    }
+    return longest;
+}
+
 void Win32DropDown::applyItems() {
     SendMessageW(window(), CB_RESETCONTENT, 0, 0);
     for (const auto& item : list().items()) {
         SendMessageW(window(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
     }
     SendMessageW(window(), CB_SETCURSEL, static_cast<WPARAM>(list().itemIndex()), 0);
+    fitFont();
 }
 
 // The window of a combo box reaches down over its dropped list.

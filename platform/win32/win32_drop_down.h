@@ -20,6 +20,8 @@ protected:
     void updateOwn(ControlProperty property) override;
     void applyText() override {}
     Rect placed(Rect bounds) const override;
+    int textRoom() const override;
+    std::string fittedText() const override;
 
 private:
     DropDownList& list() const;

@@ -170,6 +170,11 @@ public:
         }
         return done;
     }
+    void seek(std::int64_t offset) override {
+        LARGE_INTEGER to;
+        to.QuadPart = std::max<std::int64_t>(offset, 0);
+        if (!SetFilePointerEx(file_, to, nullptr, FILE_BEGIN)) throw lastSystemError();
+    }
 
 private:
     HANDLE file_;

@@ -6,6 +6,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace zelvio {
@@ -31,6 +32,7 @@ void Win32ListBox::created() { applyItems(); }
 void Win32ListBox::updateOwn(ControlProperty property) {
     if (property == ControlProperty::Items) applyItems();
     if (property == ControlProperty::Selection) applySelection();
+    if (property == ControlProperty::Columns) InvalidateRect(window(), nullptr, TRUE);
 }
 
 void Win32ListBox::applyItems() {
@@ -144,11 +146,43 @@ bool Win32ListBox::draw(const DRAWITEMSTRUCT& item) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(chosen ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     HGDIOBJ old = SelectObject(dc, font());
-    const std::wstring caption = wide(portable.items()[item.itemID]);
-    DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    const std::string& caption = portable.items()[item.itemID];
+    if (!look.columnStarts.empty() && portable.columnLefts().size() > look.columnStarts.size()) {
+        drawColumns(dc, text, caption, look.columnStarts);
+    } else {
+        DrawTextW(dc, wide(caption).c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    }
     SelectObject(dc, old);
     if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &item.rcItem);
     return true;
+}
+
+void Win32ListBox::drawColumns(HDC dc, RECT row, const std::string& text, const std::vector<std::size_t>& starts) const {
+    // The columns are given from the list's outer edge; the items lie inside its border.
+    RECT outer{};
+    GetWindowRect(window(), &outer);
+    POINT client{0, 0};
+    ClientToScreen(window(), &client);
+    const int border = client.x - outer.left;
+    SIZE space{};
+    GetTextExtentPoint32W(dc, L" ", 1, &space);
+
+    int reached = static_cast<int>(row.left);  // where the text drawn so far ends
+    for (std::size_t column = 0; column <= starts.size(); ++column) {
+        const std::size_t begin = std::min(column == 0 ? 0 : starts[column - 1], text.size());
+        const std::size_t end = std::max(begin, std::min(column < starts.size() ? starts[column] : text.size(), text.size()));
+        std::wstring piece = wide(text.substr(begin, end - begin));
+        piece.erase(piece.find_last_not_of(L' ') + 1);  // the padding the columns stand in for
+        const int columnLeft = static_cast<int>(row.left) + list().columnLefts()[column] - border;
+        const int after = column == 0 ? static_cast<int>(row.left) : reached + static_cast<int>(space.cx);
+        RECT area = row;
+        area.left = std::max(columnLeft, after);
+        const UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+        DrawTextW(dc, piece.c_str(), -1, &area, format | (column == starts.size() ? DT_END_ELLIPSIS : 0));
+        RECT measured = area;
+        DrawTextW(dc, piece.c_str(), -1, &measured, format | DT_CALCRECT);
+        reached = static_cast<int>(measured.right);
+    }
 }
 
 }  // namespace zelvio

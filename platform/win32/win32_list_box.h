@@ -6,6 +6,9 @@
 
 #include "platform/win32/win32_controls.h"
 
+#include <string>
+#include <vector>
+
 namespace zelvio {
 
 class ListBox;
@@ -27,12 +30,14 @@ protected:
 
 private:
     ListBox& list() const;
-    bool drawnItems() const { return design().kind == ControlKind::DirectoryList; }
+    bool drawnItems() const { return design().kind == ControlKind::DirectoryList || design().has(flags::Columns); }
     void applyItems();
     void applySelection();
     void reportSelection();
     // Where a context menu asked for from the keyboard appears: under the current item.
     POINT keyboardMenuPoint() const;
+    // Draws an item's text in the list's columns, from `row.left` on.
+    void drawColumns(HDC dc, RECT row, const std::string& text, const std::vector<std::size_t>& starts) const;
 };
 
 }  // namespace zelvio

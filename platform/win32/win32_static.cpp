@@ -34,6 +34,12 @@ void Win32Static::applyText() {
     if (design().kind == ControlKind::Label) applyBounds();  // a label that fits its text follows it
 }
 
+// A label given a width keeps it: its text takes a size that fits.
+int Win32Static::textRoom() const {
+    if (design().kind != ControlKind::Label || control().bounds().width <= 0) return 0;
+    return std::max(control().bounds().width - (design().has(flags::Centred) ? 4 : 1), 1);
+}
+
 Rect Win32Static::placed(Rect bounds) const {
     if (design().kind == ControlKind::Label && (bounds.width == 0 || bounds.height == 0)) {
         // A label without a width or a height takes its text's.

@@ -21,6 +21,7 @@ protected:
     void* creationParameter() override { return &shapeLook_; }
     void applyText() override;
     Rect placed(Rect bounds) const override;
+    int textRoom() const override;
     void moved(const Rect& bounds) override;
 
 private:

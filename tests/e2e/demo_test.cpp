@@ -1,15 +1,18 @@
 // The demo set-up that tools/start.sh gives a new user, made by the same
 // script (demo/prepare.sh, run by tools/run-e2e.sh into $ZELVIO_DEMO_DIR):
 // two spoken waves encoded by the real LAME through command.com and the
-// encoder bridge, listed by title, and played by mpg123 through the player
-// bridge, into the void.
+// encoder bridge, tagged from their index entries (read back by mutagen),
+// listed by title, and played by mpg123 through the player bridge, into the
+// void. And an MP3 file LAME tagged itself, in a folder without an index,
+// listed by its tag's title.
 
 #include "demo/unixbridge.h"
 #include "tests/e2e/driver.h"
+#include "tests/e2e/settings_file.h"
 #include "tests/e2e/utf8.h"
 
 #include <algorithm>
-#include <cctype>
+#include <utility>
 #include <fstream>
 #include <sstream>
 
@@ -35,12 +38,6 @@ std::string demoDirectory() {
     return "Z:" + unixPath;
 }
 
-// The MP3 name the index data dialog shows for a demo wave: "morning song.mp3".
-std::string mp3Name(std::string title) {
-    for (char& c : title) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return title + ".mp3";
-}
-
 int occurrences(const std::string& text, const std::string& part) {
     int count = 0;
     for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
@@ -57,11 +54,26 @@ int indexOf(const std::vector<std::string>& items, const std::string& item) {
 void expectPlayableMp3(const std::string& path) {
     const std::string bytes = readAll(path);
     ASSERT_GT(bytes.size(), 1000u) << path;
-    // LAME begins with a frame header (11 bits set), not with a tag.
-    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0xFF) << path;
-    EXPECT_EQ(static_cast<unsigned char>(bytes[1]) & 0xE0, 0xE0) << path;
     EXPECT_EQ(bridge::runUnixProgram({"mpg123", "--test", "--quiet", bridge::unixPathOf(toWide(path))}, true), 0)
         << path;
+}
+
+// The file's ID3v2.3 tag as mutagen, a reader we did not write, sees it (Debian's python3-mutagen:
+// the python3 of the system, whatever else is on the PATH).
+void expectTag(const std::string& path, const std::string& title, const std::string& artist,
+               const std::string& milliseconds) {
+    const char* check =
+        "import sys\n"
+        "from mutagen.id3 import ID3\n"
+        "tag = ID3(sys.argv[1])\n"
+        "got = (tag.version[1], str(tag['TIT2']), str(tag['TPE1']), str(tag['TLEN']))\n"
+        "want = (3, sys.argv[2], sys.argv[3], sys.argv[4])\n"
+        "print(got, file=sys.stderr)\n"
+        "sys.exit(0 if got == want else 1)\n";
+    EXPECT_EQ(bridge::runUnixProgram({"/usr/bin/python3", "-c", check, bridge::unixPathOf(toWide(path)), title, artist, milliseconds},
+                                      true),
+              0)
+        << path << " should hold the tag " << title << " / " << artist;
 }
 
 TEST(DemoTest, TwoSpokenWavesAreEncodedByLameAndPlayedByMpg123) {
@@ -76,10 +88,12 @@ TEST(DemoTest, TwoSpokenWavesAreEncodedByLameAndPlayedByMpg123) {
     click(findControl(mainWindow, "compilebutt"));
     pressButton(waitForMessageBox(program, "Confirm").window, "&Yes");
     const HWND dialog = waitForForm(program, "TIndexdata");
-    for (const char* title : {"Evening", "Morning Song"}) {
+    const std::pair<const char*, const char*> entries[] = {{"evening.mp3", "Café Ölçek"},
+                                                           {"morning song.mp3", "Morning Song"}};
+    for (const auto& [file, title] : entries) {
         // Typing is sent, so it would overtake the click that stores the file before.
-        ASSERT_TRUE(pollUntil([&] { return readText(findControl(dialog, "compressname")) == mp3Name(title); },
-                              kDefaultTimeout));
+        ASSERT_TRUE(
+            pollUntil([&] { return readText(findControl(dialog, "compressname")) == file; }, kDefaultTimeout));
         typeText(findControl(dialog, "songedit"), title);
         typeText(findControl(dialog, "Artistedit"), "eSpeak");
         typeText(findControl(dialog, "Lengthedit"), "0:04");
@@ -97,12 +111,15 @@ TEST(DemoTest, TwoSpokenWavesAreEncodedByLameAndPlayedByMpg123) {
     EXPECT_EQ(occurrences(log, "lame ended with exit code 0\r\n"), 2) << log;
     expectPlayableMp3(demo + "\\mp3\\evening.mp3");
     expectPlayableMp3(demo + "\\mp3\\morning_song.mp3");
+    // Tagged from the index: "0:04" is 4000 ms.
+    expectTag(demo + "\\mp3\\evening.mp3", "Café Ölçek", "eSpeak", "4000");
+    expectTag(demo + "\\mp3\\morning_song.mp3", "Morning Song", "eSpeak", "4000");
 
     click(findControl(dialog, "Okbutt"));
     ASSERT_TRUE(waitUntilClosed(dialog));
     const HWND songs = findControl(mainWindow, "mpsonglist");
     ASSERT_TRUE(pollUntil([&] { return listItems(songs).size() == 2u; }, kDefaultTimeout));
-    EXPECT_EQ(listItems(songs).at(0).substr(0, 7), "Evening");
+    EXPECT_TRUE(listItems(songs).at(0).starts_with("Café Ölçek  ")) << listItems(songs).at(0);
     EXPECT_EQ(listItems(songs).at(1).substr(0, 12), "Morning Song");
 
     selectItems(songs, {0, 1});
@@ -117,6 +134,26 @@ TEST(DemoTest, TwoSpokenWavesAreEncodedByLameAndPlayedByMpg123) {
     const std::string inOrder = "mpg123 -o test " + evening + " " + morning + "\r\n" + ended;
     const std::string shuffled = "mpg123 -o test " + morning + " " + evening + "\r\n" + ended;
     EXPECT_TRUE(played.ends_with(inOrder) || played.ends_with(shuffled)) << played;
+}
+
+TEST(DemoTest, AnMp3TaggedByLameIsListedByItsTagWhereNoIndexIs) {
+    const std::string demo = demoDirectory();
+    WorkDirectory dir;
+    dir.createDirectory("peers");
+    const std::string mp3 = dir.pathOf("peers\\peer song.mp3");
+    ASSERT_EQ(bridge::runUnixProgram({"lame", "--quiet", "--tt", "Peer Title", "--ta", "Peer Artist",
+                                      bridge::unixPathOf(toWide(demo + "\\waves\\evening.wav")),
+                                      bridge::unixPathOf(toWide(mp3))},
+                                     true),
+              0);
+    dir.writeFile("mpzelvio.cfg", joinLines({"ver 1.5", dir.path(), dir.pathOf("peers"), "", "", "-hq", "0", "", "", "",
+                                             "100", "80", "640", "482"}));
+    TestProcess program(programBeside("mpzelvio.exe"), dir.path());
+    const HWND songs = findControl(waitForWindow(program, "Mp3 Zelvio V 0.93"), "mpsonglist");
+    ASSERT_TRUE(pollUntil([&] { return listItems(songs).size() == 1u; }, kDefaultTimeout));
+    EXPECT_TRUE(listItems(songs)[0].starts_with("Peer Title" + std::string(22, ' ') + "Peer Artist"))
+        << listItems(songs)[0];
+    EXPECT_FALSE(dir.exists("peers\\index.dat"));  // nothing written
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // Stands in for an MP3 encoder: "test_encoder INPUT.WAV OUTPUT.MP3 [FLAGS]".
 // Every start first adds its command line to "<its name>.log" beside itself
 // (UTF-8, one line each, ended by CR LF), then it "encodes": it checks that
-// the input is there and writes a few bytes to the output.
+// the input is there and writes a few frames of MPEG audio silence to the
+// output, so that the program can tag it as it tags a real encoder's file.
 //
 // Flags, from the third argument on; any other (-hq, ...) is ignored:
 //   --sleep=N     wait N milliseconds first, so a test can stop it midway
@@ -11,6 +12,7 @@
 // missing, 4 when the output cannot be written.
 
 #include "tests/e2e/utf8.h"
+#include "tests/unit/mp3_bytes.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -82,7 +84,7 @@ int main() {
         complain(L"test_encoder: cannot write " + output);
         return 4;
     }
-    const std::string content = "fake mp3 of " + zelvio::e2e::toUtf8(input);
+    const std::string content = zelvio::mpegFrames(4);
     DWORD written = 0;
     WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
     CloseHandle(file);

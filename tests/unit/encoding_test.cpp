@@ -6,6 +6,8 @@
 #include "windows/indexdata/indexdata.h"
 
 #include "encoding/wavetemplate.h"
+#include "mp3_bytes.h"
+#include "tags/songtag.h"
 #include "wave_header.h"
 
 namespace zelvio {
@@ -52,9 +54,10 @@ protected:
         });
         main().compilebutt.click();
     }
-    // An encoder run that makes its MP3 file after `lasts`.
-    void encoderMakes(const std::string& mp3, std::chrono::milliseconds lasts = 1s) {
-        headless.launcher.scriptRun({.lasts = lasts, .effect = [this, mp3] { fs().putFile(mp3, "mp3"); }});
+    // An encoder run that makes its MP3 file (`bytes`, or a second of audio) after `lasts`.
+    void encoderMakes(const std::string& mp3, std::chrono::milliseconds lasts = 1s, std::string bytes = {}) {
+        if (bytes.empty()) bytes = mpegFrames(40);
+        headless.launcher.scriptRun({.lasts = lasts, .effect = [this, mp3, bytes] { fs().putFile(mp3, bytes); }});
     }
     Texts commandLines() {
         Texts lines;
@@ -108,6 +111,10 @@ TEST_F(EncodingTest, WavesBecomeMp3FilesNamedByTheirEntriesOrTheirFileNames) {
     EXPECT_EQ(headless.launcher.watched().at(0).directory, "C:\\ZELVIO");
     EXPECT_EQ(memo().at(0), "Debug:" + commandLines().at(0));
     EXPECT_EQ(memo().size(), 3u);
+    // Each song with an entry is tagged with it; the one without is left as the encoder made it.
+    EXPECT_EQ(readSongTag(fs(), "C:\\MUSIC\\A_long_wave_name.mp3"), (SongTag{"Long", "Artist", "3:00"}));
+    EXPECT_EQ(readSongTag(fs(), "C:\\MUSIC\\take1.mp3"), (SongTag{"Best", "Artist", "3:00"}));
+    EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\my_song.mp3"), mpegFrames(40));
     // The button shows the new files at once; the one entry named as its file pairs.
     EXPECT_EQ(main().mpsonglist.items().at(2), std::string("Best") + std::string(28, ' ') + "Artist" +
                                                    std::string(13, ' ') + "3:00");
@@ -130,6 +137,28 @@ TEST_F(EncodingTest, EmptyFlagsEndTheLineInASpaceAndFailuresAreTold) {
     EXPECT_EQ(lines[2], "No MP3 file was made: C:\\MUSIC\\A_long_wave_name.mp3");
     EXPECT_EQ(lines[4].substr(0, 42), "The encoder ended with exit code 5: comman");
     EXPECT_EQ(lines[5], "No MP3 file was made: C:\\MUSIC\\my_song.mp3");
+}
+
+TEST_F(EncodingTest, AnMp3ThatCannotBeTaggedCostsOneLineAndStaysAsMade) {
+    startWith("C:\\WAVES", "-hq", 0);
+    fs().putFile("C:\\MUSIC\\index.dat", crlf({"A long wave name.mp3", "Long", "Artist", "3:00", "my song.mp3", "Mine",
+                                              "Me", "1:00", "take1.mp3", "Best", "Artist", "3:00"}));
+    encoderMakes("C:\\MUSIC\\A_long_wave_name.mp3", 1s, "no audio");
+    headless.launcher.scriptRun({.lasts = 1s, .effect = [this] {
+                                     fs().putFile("C:\\MUSIC\\my_song.mp3", mpegFrames(40));
+                                     fs().setReadOnly("C:\\MUSIC\\my_song.mp3", true);
+                                 }});
+    encoderMakes("C:\\MUSIC\\take1.mp3");
+    encode({0, 1, 2}, [](const IndexDataView& d) { d.compresnow.click(); });
+    const Texts lines = memo();
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[1], "Not tagged: C:\\MUSIC\\A_long_wave_name.mp3: the file does not begin as an MP3 file does");
+    EXPECT_EQ(lines[3], "Not tagged: C:\\MUSIC\\my_song.mp3: Access is denied");
+    EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\A_long_wave_name.mp3"), "no audio");
+    EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\my_song.mp3"), mpegFrames(40));
+    EXPECT_EQ(readSongTag(fs(), "C:\\MUSIC\\take1.mp3"), (SongTag{"Best", "Artist", "3:00"}));  // the batch went on
+    EXPECT_EQ(boxes().size(), 1u);  // the question before it, and no more
+    EXPECT_EQ(fs().list("C:\\MUSIC").size(), 4u);  // no half-written copy beside them
 }
 
 TEST_F(EncodingTest, StopEndsTheRunningEncoderAndSkipsTheRest) {

@@ -5,6 +5,7 @@
 
 #include "windows/indexeditor/indexeditor.h"
 
+#include "mp3_bytes.h"
 
 namespace zelvio {
 namespace {
@@ -123,6 +124,70 @@ TEST_F(IndexEditorTest, OkByItsLetterTakesTheFocusedFieldsText) {
         e.okbutt.clicked();  // Alt+O: the focus stays in the field
     });
     EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\index.dat"), crlf({"a.mp3", "Typed", "", ""}));
+}
+
+class TagOfferTest : public IndexEditorTest {
+protected:
+    void SetUp() override {
+        IndexEditorTest::SetUp();
+        fs().putFile("C:\\MUSIC\\a.mp3", tagged("Tag A", "Artist A"));
+        fs().putFile("C:\\MUSIC\\b.mp3", tagged("Tag B", "Artist B"));
+        fs().putFile("C:\\MUSIC\\index.dat", crlf({"b.mp3", "Entry B", "X", "1:00"}));
+        startIn("C:\\MUSIC");
+    }
+    static std::string tagged(const std::string& title, const std::string& artist) {
+        return id3Tag({id3Frame("TIT2", title), id3Frame("TPE1", artist), id3Frame("TLEN", "200000")}) +
+               mpegFrames(4);
+    }
+    static Texts fields(const IndexEditorView& e) {
+        return {e.Filenameedit.text(), e.Songnameedit.text(), e.Artistnameedit.text(), e.lengthedit.text()};
+    }
+    void expectMp3sUntouched() {
+        EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\a.mp3"), tagged("Tag A", "Artist A"));
+        EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\b.mp3"), tagged("Tag B", "Artist B"));
+    }
+};
+
+TEST_F(TagOfferTest, AFileWithoutAnEntryIsOfferedItsTagAndOneOkStoresIt) {
+    edit({0, 1, 2}, [](const IndexEditorView& e) {
+        EXPECT_EQ(fields(e), (Texts{"a.mp3", "Tag A", "Artist A", "3:20"}));
+        e.filelist.choose({1});
+        EXPECT_EQ(fields(e), (Texts{"b.mp3", "Entry B", "X", "1:00"}));  // the index beats the tag
+        e.filelist.choose({2});
+        EXPECT_EQ(fields(e), (Texts{"SONG.MP3", "", "", ""}));  // no tag: blank
+        e.okbutt.click();
+    });
+    EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\index.dat"),
+              crlf({"b.mp3", "Entry B", "X", "1:00", "a.mp3", "Tag A", "Artist A", "3:20"}));
+    expectMp3sUntouched();
+}
+
+TEST_F(TagOfferTest, NothingIsWrittenUnlessSavedAndADeclinedOfferStaysOut) {
+    const std::string index = fs().fileBytes("C:\\MUSIC\\index.dat");
+    edit({0, 1}, [](const IndexEditorView& e) { e.cancelbutt.click(); });
+    EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\index.dat"), index);
+
+    // The offered title emptied, or the entry removed: the tag is not taken.
+    edit({0}, [](const IndexEditorView& e) {
+        e.Songnameedit.type("");
+        e.Artistnameedit.setFocus();
+        e.okbutt.click();
+    });
+    EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\index.dat"), index);
+    edit({0}, [](const IndexEditorView& e) {
+        e.Removebutt.click();
+        EXPECT_EQ(fields(e), (Texts{"a.mp3", "", "", ""}));
+        e.okbutt.click();
+    });
+    EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\index.dat"), index);
+
+    // Edited before OK: what the fields hold is stored, once.
+    edit({0}, [](const IndexEditorView& e) {
+        e.Artistnameedit.type("Someone Else");
+        e.okbutt.click();
+    });
+    EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\index.dat"), index + crlf({"a.mp3", "Tag A", "Someone Else", "3:20"}));
+    expectMp3sUntouched();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "program_fixture.h"
 
+#include "mp3_bytes.h"
 #include "playback/songtext.h"
 
 #include <algorithm>
@@ -21,6 +22,10 @@ TEST(SongText, PadsTitleAndArtistInCharactersAndCutsNothing) {
               std::string(32, 'T') + std::string(19, 'A'));
     // "Лето" is four characters in eight bytes.
     EXPECT_EQ(songtext({"a.mp3", "Лето", "", "2:00"}), "Лето" + std::string(28 + 19, ' ') + "2:00");
+    // Where the list draws the artist's and the length's columns from, in bytes of the same text.
+    EXPECT_EQ(songColumns({"a.mp3", "Title", "Artist", "3:45"}), (std::vector<std::size_t>{32, 51}));
+    EXPECT_EQ(songColumns({"a.mp3", longTitle, "A", "1:00"}), (std::vector<std::size_t>{40, 59}));
+    EXPECT_EQ(songColumns({"a.mp3", "Лето", "", "2:00"}), (std::vector<std::size_t>{36, 55}));
 }
 
 class MainWindowTest : public ProgramTest {
@@ -114,6 +119,24 @@ TEST_F(MainWindowTest, TheSongListShowsEachFileByItsLastIndexEntryOrItsName) {
     main().mp3filter.choose(1);
     EXPECT_EQ(main().mpsonglist.count(), 6u);
     EXPECT_EQ(main().mpsonglist.items()[3], "notes.txt");
+}
+
+TEST_F(MainWindowTest, WhereTheIndexIsSilentTheTagSpeaksAndOnlyThen) {
+    const auto tagged = [](const std::string& title, const std::string& artist) {
+        return id3Tag({id3Frame("TIT2", title), id3Frame("TPE1", artist), id3Frame("TLEN", "200000")}) + mpegFrames(4);
+    };
+    fs().putFile("C:\\MP3\\a.mp3", tagged("Tag Title", "Tag Artist"));
+    fs().putFile("C:\\MP3\\b.mp3", tagged("Peer Title", "Peer Artist"));
+    fs().putFile("C:\\MP3\\c.mp3", mpegFrames(4));
+    fs().putFile("C:\\MP3\\d.mp3", "ID3\x03\0\0\x7F\x7F\x7F\x7F");  // a tag cut short in its header
+    fs().putFile("C:\\MP3\\index.dat", crlf({"A.MP3", "Index Title", "Index Artist", "3:00"}));
+    start();
+    EXPECT_EQ(main().mpsonglist.items(), (Texts{songtext({"", "Index Title", "Index Artist", "3:00"}),
+                                               songtext({"", "Peer Title", "Peer Artist", "3:20"}), "c.mp3", "d.mp3"}));
+    // Without an index at all, every tag is shown.
+    fs().deleteFile("C:\\MP3\\index.dat");
+    main().Refresh1.click();
+    EXPECT_EQ(main().mpsonglist.items()[0], songtext({"", "Tag Title", "Tag Artist", "3:20"}));
 }
 
 TEST_F(MainWindowTest, PlayingWritesThePlaylistAndStartsThePlayerInTheMusicDirectory) {

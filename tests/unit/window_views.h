@@ -134,6 +134,7 @@ struct IndexEditorView : WindowView {
     Edit& Filenameedit = control<Edit>("Filenameedit");
     Edit& Songnameedit = control<Edit>("Songnameedit");
     Edit& Artistnameedit = control<Edit>("Artistnameedit");
+    Edit& lengthedit = control<Edit>("lengthedit");
     ListBox& filelist = control<ListBox>("filelist");
     Button& okbutt = control<Button>("okbutt");
     Button& cancelbutt = control<Button>("cancelbutt");

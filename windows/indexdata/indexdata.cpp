@@ -191,7 +191,7 @@ void TIndexdata::compresnowClick() {
     std::vector<EncodeItem> items;
     for (std::size_t k = 0; k < FileList.count(); ++k) {
         const int track = k < tracknumbers.size() ? tracknumbers[k] : static_cast<int>(k) + 1;
-        items.push_back({FileList.items()[k], track, outputname(k)});
+        items.push_back({FileList.items()[k], track, outputname(k), editor_.entries().entry(k)});
     }
     batch_.run(items, {.ripCd = RipCdCheck.checked(), .deleteTemp = KillTempcheck.checked()});
 

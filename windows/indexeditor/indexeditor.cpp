@@ -1,6 +1,7 @@
 #include "windows/indexeditor/indexeditor.h"
 
 #include "platform/application.h"
+#include "tags/tagentry.h"
 
 namespace zelvio {
 
@@ -72,8 +73,18 @@ void Tindexeditor::editFiles(std::vector<std::string> files, const std::string& 
 }
 
 void Tindexeditor::loadindex() {
+    FileSystem& fs = app().fileSystem();
     indexpath_ = indexfilename(directory_);
-    editor_.load(app().fileSystem(), indexpath_, [](const std::string& file) { return file; });
+    editor_.load(fs, indexpath_, [](const std::string& file) { return file; });
+    // A file the index does not know is offered what its tag says, when that
+    // has a title: an entry never goes without one.
+    std::vector<std::optional<IndexEntry>> offers(filelist.count());
+    for (std::size_t file = 0; file < offers.size(); ++file) {
+        if (editor_.entries().entry(file)) continue;
+        offers[file] = tagEntry(fs, directory_, filelist.items()[file]);
+        if (offers[file] && offers[file]->title.empty()) offers[file].reset();
+    }
+    editor_.setOffers(std::move(offers));
 }
 
 void Tindexeditor::FormShow() {
@@ -86,10 +97,15 @@ void Tindexeditor::FormKeyPress(char& key) { enterMovesOn(key); }
 
 void Tindexeditor::filelistClick() { editor_.fileChosen(); }
 
-// Nothing is stored for a file whose title field is empty: an entry always has a title.
+// Nothing is stored for a file whose title field is empty: an entry always
+// has a title. An offered title emptied is an offer declined.
 void Tindexeditor::store(IndexField field) {
     const auto file = editor_.current();
-    if (!file || Songnameedit.text().empty()) return;
+    if (!file) return;
+    if (Songnameedit.text().empty()) {
+        editor_.declineOffer(*file);
+        return;
+    }
     editor_.entries().storeField(*file, field, editor_.typed());
 }
 
@@ -106,7 +122,10 @@ void Tindexeditor::lengtheditExit() {
 }
 
 void Tindexeditor::RemovebuttClick() {
-    if (const auto file = editor_.current()) editor_.entries().remove(*file);
+    if (const auto file = editor_.current()) {
+        editor_.entries().remove(*file);
+        editor_.declineOffer(*file);
+    }
     editor_.showentry();
 }
 
@@ -117,6 +136,7 @@ void Tindexeditor::okbuttClick() {
     if (focused == &Songnameedit) store(IndexField::title);
     if (focused == &Artistnameedit) store(IndexField::artist);
     if (focused == &lengthedit) store(IndexField::length);
+    editor_.acceptOffers();
     editor_.entries().save(app().fileSystem(), indexpath_);
     close();
 }

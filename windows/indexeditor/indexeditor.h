@@ -1,6 +1,7 @@
 #pragma once
 // The index editor: title, artist and length of MP3 files that exist, kept
-// in a working copy of the directory's index until OK writes it back.
+// in a working copy of the directory's index until OK writes it back. A file
+// without an entry is offered its ID3 tag's, which OK stores unless declined.
 
 #include "platform/controls/button.h"
 #include "platform/controls/edit.h"

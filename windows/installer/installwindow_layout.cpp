@@ -26,7 +26,10 @@ ControlDesign hidden(ControlDesign design) {
 // One program's row: its label, its read-only field and its browse button.
 void addProgramRow(std::vector<ControlDesign>& layout, int top, const char* labelName, int labelLeft,
                    const char* caption, const char* field, const char* button, const char* hint) {
-    layout.push_back(label(labelName, labelLeft, top + 3, caption));
+    // The label ends before its field: a text wider than that takes a smaller size.
+    ControlDesign name = label(labelName, labelLeft, top + 3, caption);
+    name.bounds.width = 144 - labelLeft;
+    layout.push_back(std::move(name));
     layout.push_back(hidden({.name = field, .kind = K::Edit, .bounds = {144, top, 225, 21}, .flags = flags::ReadOnly}));
     layout.push_back(hidden({.name = button, .kind = K::GlyphButton, .bounds = {374, top, 22, 22}, .hint = hint}));
 }

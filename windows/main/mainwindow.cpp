@@ -35,6 +35,9 @@ TForm1::TForm1(Application& app, Session& session, Progress& information, Links 
     mp3dir.link(mp3drive);
     mp3dir.link(mp3list);
     mp3filter.link(mp3list);
+    // Title, artist and length each start under their column head.
+    mpsonglist.setColumns({Label1.bounds().left - listLeft, Label2.bounds().left - listLeft,
+                           Label3.bounds().left - listLeft});
 
     onCreate = [this] { FormCreate(); };
     onActivate = [this] { FormActivate(); };

@@ -93,7 +93,12 @@ std::vector<ControlDesign> controls() {
     layout.push_back(button("mp3back", {4, 335, 57, 27}, "Back", flags::Disabled));
     layout.push_back(button("mp3fowrd", {4, 364, 57, 28}, "Fwd", flags::Disabled));
     layout.push_back(button("Mp3pause", {4, 394, 57, 28}, "Puse", flags::Disabled));
-    addPane(layout, {.name = "mpsonglist", .kind = K::ListBox, .hint = "List of mp3's", .popup = "PopupMenu2"},
+    addPane(layout,
+            {.name = "mpsonglist",
+             .kind = K::ListBox,
+             .hint = "List of mp3's",
+             .flags = flags::Columns,
+             .popup = "PopupMenu2"},
             {.name = "mp3drive"}, "mp3dir", "mp3filter", "Mp3 Files (*.mp3)|*.mp3|All files (*.*)|*.*", 248);
     layout.push_back(
         {.name = "mp3list", .kind = K::FileList, .flags = flags::Hidden | flags::MultiSelect, .filter = "*.mp3"});

@@ -16,7 +16,7 @@ namespace zelvio {
 void TForm1::BuildSongList() {
     SongLines songs = songListLines(app().fileSystem(), mp3list.directory(), mp3list.items());
     songFiles_ = mp3list.items();
-    mpsonglist.setItems(std::move(songs.lines));
+    mpsonglist.setItems(std::move(songs.lines), std::move(songs.columns));
     // Told once the list stands for today's files.
     if (songs.unreadableIndex) throw InOutError(*songs.unreadableIndex);
 }

@@ -33,7 +33,8 @@ std::vector<ControlDesign> windowLayout() {
         glyphButton("Stopvoicebutt", {88, 8, 75, 41}, "Stop", Glyph::Stop, flags::Disabled),
         glyphButton("playvoicebutt", {168, 8, 81, 41}, "Playback", Glyph::Play, flags::Disabled),
         glyphButton("Compressvoicebutt", {256, 8, 75, 41}, "Encode", Glyph::Encode, flags::Disabled),
-        label("Label1", {2, 58}, "Compress As:", flags::Bold),
+        // As wide as the room before the name field: the text fits in it.
+        {.name = "Label1", .kind = K::Label, .bounds = {2, 58, 76, 0}, .caption = "Compress As:", .flags = flags::Bold},
         {.name = "mpnameedit", .kind = K::Edit, .bounds = {80, 56, 249, 21}, .caption = "noname.mp3"},
         {.name = "Bevel1", .kind = K::Bevel, .bounds = {8, 80, 321, 2}, .bevel = BevelKind::TopLine},
         button("okbutt", {256, 88, 75, 25}, "Ok", flags::Bold),

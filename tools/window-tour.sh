@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Screenshots of every window of both programs under Wine, one PNG each in
+# OUT_DIR: the main window (its song list showing the MP3 files of
+# SONG_DIR, a Linux folder), the voice recorder, the settings dialog, the
+# about box, the index editor, the rename dialog, the index data dialog, the
+# information window folded and unfolded (also with "PLEASE WAIT") and the
+# installer's four pages. Build for Windows first.
+#
+#   tools/window-tour.sh OUT_DIR [SONG_DIR]
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+if [[ ${1-} == --inside-session ]]; then
+    out=$2 songs=$3
+    cd "$root/build/windows"
+    wine window_tour.exe "$songs" | while read -r word name; do
+        name=${name%$'\r'}
+        [[ $word == shot ]] && import -window root "$out/$name.png" && echo "$out/$name.png"
+    done
+    exit "${PIPESTATUS[0]}"
+fi
+
+[[ $# -ge 1 && $# -le 2 ]] || { echo "usage: $0 OUT_DIR [SONG_DIR]" >&2; exit 2; }
+out=$(realpath -m "$1")
+mkdir -p "$out"
+songs=Z:\\
+if [[ $# == 2 ]]; then songs="Z:$(realpath "$2" | tr / '\\')"; fi
+"$root/tools/wine-session.sh" "$0" --inside-session "$out" "$songs"
