@@ -27,7 +27,7 @@ WorkDirectory::WorkDirectory() {
     throw DriverError("cannot find a free work directory name like " + base + "N");
 }
 
-static bool removeTree(const std::wstring& directory) {
+bool removeTree(const std::wstring& directory) {
     WIN32_FIND_DATAW found = {};
     HANDLE search = FindFirstFileW((directory + L"\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
@@ -73,10 +73,12 @@ void WorkDirectory::writeFile(const std::string& relative, const std::string& co
     if (!wrote || written != contents.size()) throw DriverError("cannot write " + pathOf(relative));
 }
 
-std::string WorkDirectory::readFile(const std::string& relative) const {
-    HANDLE file = CreateFileW(toWide(pathOf(relative)).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) throw DriverError("cannot read " + pathOf(relative) + ": " + lastErrorText());
+std::string WorkDirectory::readFile(const std::string& relative) const { return readFileAt(pathOf(relative)); }
+
+std::string readFileAt(const std::string& path) {
+    HANDLE file = CreateFileW(toWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw DriverError("cannot read " + path + ": " + lastErrorText());
     std::string contents;
     char chunk[4096];
     DWORD got = 0;

@@ -8,6 +8,11 @@
 
 namespace zelvio::e2e {
 
+// Removes the directory with everything in it; false when something stays.
+bool removeTree(const std::wstring& directory);
+// A file's bytes, whatever its directory.
+std::string readFileAt(const std::string& path);
+
 class WorkDirectory {
 public:
     WorkDirectory();
