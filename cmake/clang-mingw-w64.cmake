@@ -19,12 +19,15 @@ if(NOT EXISTS "${zelvio_gcc}/include/c++")
   message(FATAL_ERROR "No MinGW-w64 C++ library (posix threads) under /usr/lib/gcc/${zelvio_triple}: "
                       "install g++-mingw-w64-x86-64")
 endif()
-set(CMAKE_CXX_FLAGS_INIT "-nostdinc++ -isystem ${zelvio_gcc}/include/c++ -isystem ${zelvio_gcc}/include/c++/${zelvio_triple} -isystem ${zelvio_gcc}/include/c++/backward")
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-fuse-ld=lld -L${zelvio_gcc}")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-fuse-ld=lld -L${zelvio_gcc}")
-# GCC's posix flavour adds its threads library itself; clang must be told.
-set(CMAKE_CXX_STANDARD_LIBRARIES_INIT "-lpthread")
-set(CMAKE_C_STANDARD_LIBRARIES_INIT "-lpthread")
+# Not the Linux C++ headers in /usr/include/c++: GCC's MinGW-w64 ones.
+set(CMAKE_CXX_FLAGS_INIT "-nostdinc++")
+set(CMAKE_CXX_STANDARD_INCLUDE_DIRECTORIES
+    "${zelvio_gcc}/include/c++" "${zelvio_gcc}/include/c++/${zelvio_triple}" "${zelvio_gcc}/include/c++/backward")
+# GCC's posix flavour links its threads library itself; clang must be told.
+# lld finds an archive's symbols wherever it stands on the line.
+set(zelvio_link "-fuse-ld=lld -L${zelvio_gcc} -lpthread -Wno-unused-command-line-argument")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "${zelvio_link}")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "${zelvio_link}")
 
 set(CMAKE_FIND_ROOT_PATH /usr/${zelvio_triple})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
