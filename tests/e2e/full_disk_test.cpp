@@ -56,8 +56,7 @@ TEST_F(FullDiskTest, AFullMusicDirectoryKeepsItsSongIndexWhole) {
     mounts.back()->fill("filler");
     dir.writeFile("mpzelvio.cfg", joinLines({"ver 1.5", dir.path(), dir.pathOf("music"), "", "", "-hq", "0", "", "",
                                              "", "100", "80", "640", "482"}));
-    ASSERT_TRUE(CopyFileW(toWide(programBeside("mpzelvio.exe")).c_str(), toWide(dir.pathOf("mpzelvio.exe")).c_str(),
-                          FALSE));
+    dir.copyBuilt("mpzelvio.exe", "mpzelvio.exe");
     start(dir.path());
     selectFirstSong();
     chooseMenuItem(mainWindow, {"&File", "&Index Edit"});
@@ -72,9 +71,7 @@ TEST_F(FullDiskTest, AFullMusicDirectoryKeepsItsSongIndexWhole) {
 TEST_F(FullDiskTest, AFullPerUserDirectoryKeepsTheSettingsAndThePlaylistWhole) {
     const std::string programDir = dir.pathOf("program");
     if (!mount(programDir, "8m")) GTEST_SKIP() << "no read-only program directory: " << refused;
-    for (const char* file : {"mpzelvio.exe", "command.com"}) {
-        ASSERT_TRUE(CopyFileW(toWide(programBeside(file)).c_str(), toWide(programDir + "\\" + file).c_str(), FALSE));
-    }
+    for (const char* file : {"mpzelvio.exe", "command.com"}) dir.copyBuilt(file, std::string("program\\") + file);
     mounts.back()->makeReadOnly();
     if (!mount(perUser.path(), "64k")) GTEST_SKIP() << "no full disk to test on: " << refused;
     dir.createDirectory("music");
@@ -82,16 +79,8 @@ TEST_F(FullDiskTest, AFullPerUserDirectoryKeepsTheSettingsAndThePlaylistWhole) {
     const std::string oldSettings = joinLines({"ver 1.5", dir.path(), dir.pathOf("music"), "", "C:\\PLAYER.EXE",
                                                "-old", "0", "", "", "", "100", "80", "640", "482"});
     const std::string oldPlaylist = "old.mp3\r\n";
-    auto writeAt = [](const std::string& path, const std::string& bytes) {
-        HANDLE file = CreateFileW(toWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        const bool wrote = file != INVALID_HANDLE_VALUE &&
-                           WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(file);
-        if (!wrote) throw DriverError("cannot write " + path);
-    };
-    writeAt(perUser.pathOf("mpzelvio.cfg"), oldSettings);
-    writeAt(perUser.pathOf("mpzelv.m3u"), oldPlaylist);
+    writeFileAt(perUser.pathOf("mpzelvio.cfg"), oldSettings);
+    writeFileAt(perUser.pathOf("mpzelv.m3u"), oldPlaylist);
     mounts.back()->fill("filler");
 
     start(programDir);

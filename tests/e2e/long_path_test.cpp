@@ -19,7 +19,8 @@ protected:
     void SetUp() override {
         // Names of more than 8 characters, each with an 8.3 form.
         for (int level = 1; music.size() < dir.path().size() + 300; ++level) {
-            music += (music.empty() ? "" : "\\") + std::string("A folder deep down, level ") + std::to_string(level);
+            if (!music.empty()) music += '\\';
+            music += "A folder deep down, level " + std::to_string(level);
             dir.createDirectory(music);
         }
         ASSERT_GT(dir.pathOf(music).size(), 300u);
@@ -28,12 +29,13 @@ protected:
         dir.writeFile(music + "\\index.dat", joinLines({"b.mp3", "Bee", "Band", "2:00"}));
         dir.createDirectory("waves");
         dir.writeFile("waves\\take1.wav", waveHeader(1, 8000, 8, 8000) + std::string(8000, '\x80'));
-        for (const auto& [tool, name] : {std::pair{"outside_program.exe", "player.exe"},
-                                         std::pair{"test_encoder.exe", "encoder.exe"}}) {
-            ASSERT_TRUE(CopyFileW(toWide(programBeside(tool)).c_str(), toWide(dir.pathOf(name)).c_str(), FALSE));
-        }
+        dir.copyBuilt("outside_program.exe", "player.exe");
+        dir.copyBuilt("test_encoder.exe", "encoder.exe");
+    }
+    // Starts the program with the wave pane on `waves` and the MP3 pane deep down.
+    void start(const std::string& waves) {
         dir.writeFile("mpzelvio.cfg",
-                      joinLines({"ver 1.5", dir.pathOf("waves"), dir.pathOf(music), dir.pathOf("encoder.exe"),
+                      joinLines({"ver 1.5", dir.pathOf(waves), dir.pathOf(music), dir.pathOf("encoder.exe"),
                                  dir.pathOf("player.exe"), "-hq", "0", "", "", "", "100", "80", "640", "482"}));
         program = std::make_unique<TestProcess>(programBeside("mpzelvio.exe"), dir.path());
         mainWindow = waitForWindow(*program, "Mp3 Zelvio V 0.93");
@@ -52,6 +54,7 @@ protected:
 };
 
 TEST_F(LongPathTest, TheSongsAreListedPlayedAndIndexed) {
+    start("waves");
     const std::string bee = "Bee" + std::string(29, ' ') + "Band" + std::string(15, ' ') + "2:00";
     ASSERT_TRUE(pollUntil([&] { return listItems(songs) == std::vector<std::string>{"A Long Song Name.mp3", bee}; },
                           kDefaultTimeout))
@@ -88,6 +91,7 @@ TEST_F(LongPathTest, TheSongsAreListedPlayedAndIndexed) {
 }
 
 TEST_F(LongPathTest, AWaveIsEncodedIntoIt) {
+    start("waves");
     const HWND waves = findControl(mainWindow, "recfilelist");
     select(waves, {0});
     click(findControl(mainWindow, "compilebutt"));
@@ -103,6 +107,20 @@ TEST_F(LongPathTest, AWaveIsEncodedIntoIt) {
     click(findControl(dialog, "Okbutt"));
     ASSERT_TRUE(waitUntilClosed(dialog));
     EXPECT_TRUE(pollUntil([&] { return listItems(songs).size() == 3u; }, kDefaultTimeout));
+}
+
+// The wave device opens no name this long: it gets the 8.3 form.
+TEST_F(LongPathTest, AWaveInItPlays) {
+    dir.writeFile(music + "\\deep.wav", waveHeader(1, 8000, 8, 16000) + std::string(16000, '\x80'));
+    start(music);
+    const HWND waves = findControl(mainWindow, "recfilelist");
+    ASSERT_TRUE(pollUntil([&] { return listItems(waves) == std::vector<std::string>{"deep.wav"}; }, kDefaultTimeout));
+    select(waves, {0});
+    click(findControl(mainWindow, "recplay"));
+    EXPECT_TRUE(pollUntil([&] { return isEnabled(findControl(mainWindow, "recstop")); }, kDefaultTimeout));
+    EXPECT_FALSE(messageBoxShows(*program, "Mp3 Zelvio", Milliseconds(500)));
+    // Played to its end: Play is back.
+    EXPECT_TRUE(pollUntil([&] { return isEnabled(findControl(mainWindow, "recplay")); }, Milliseconds(6000)));
 }
 
 }  // namespace

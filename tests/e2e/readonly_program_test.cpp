@@ -19,16 +19,11 @@ protected:
     void SetUp() override {
         dir.createDirectory("music");
         for (const char* song : {"First Song Of All.mp3", "b.mp3"}) dir.writeFile(std::string("music\\") + song, "x");
-        for (const auto& [tool, name] : {std::pair{"outside_program.exe", "player.exe"},
-                                         std::pair{"test_encoder.exe", "encoder.exe"}}) {
-            ASSERT_TRUE(CopyFileW(toWide(programBeside(tool)).c_str(), toWide(dir.pathOf(name)).c_str(), FALSE));
-        }
+        dir.copyBuilt("outside_program.exe", "player.exe");
+        dir.copyBuilt("test_encoder.exe", "encoder.exe");
         mount = std::make_unique<TmpfsMount>(programDir(), "8m");
         if (!mount->refused().empty()) GTEST_SKIP() << "no read-only directory to test in: " << mount->refused();
-        for (const char* file : {"mpzelvio.exe", "command.com"}) {
-            ASSERT_TRUE(CopyFileW(toWide(programBeside(file)).c_str(), toWide(dir.pathOf("program\\") + file).c_str(),
-                                  FALSE));
-        }
+        for (const char* file : {"mpzelvio.exe", "command.com"}) dir.copyBuilt(file, std::string("program\\") + file);
         // The first settings, as the installer writes them.
         dir.writeFile("program\\mpzelvio.cfg", installersSettings);
         mount->makeReadOnly();
@@ -109,7 +104,7 @@ TEST_F(ReadOnlyProgramTest, SelectedSongsPlayFromTheUsersPlaylistAndARecordingIs
     click(findControl(recorder, "Stopvoicebutt"));
     ASSERT_TRUE(pollUntil([&] { return isEnabled(findControl(recorder, "Compressvoicebutt")); }, kDefaultTimeout));
     click(findControl(recorder, "Compressvoicebutt"));
-    ASSERT_TRUE(pollUntil([&] { return dir.exists("music\\noname.mp3"); }, kDefaultTimeout));
+    ASSERT_TRUE(pollUntil([&] { return dir.exists("music\\noname.mp3"); }, Milliseconds(15000)));
     EXPECT_FALSE(messageBoxShows(*program, "Mp3 Zelvio", Milliseconds(0)));
     EXPECT_EQ(splitLines(dir.readFile("encoder.log")).at(0), shortPathOf(dir.pathOf("encoder.exe")) + " " +
                                                                    shortPathOf(perUser.path()) + "\\voice.wav " +

@@ -3,6 +3,7 @@
 #include "tests/e2e/driver_error.h"
 #include "tests/e2e/polling.h"
 #include "tests/e2e/system_error.h"
+#include "tests/e2e/test_process.h"
 #include "tests/e2e/utf8.h"
 
 #include <windows.h>
@@ -64,13 +65,22 @@ void WorkDirectory::createDirectory(const std::string& relative) const {
 }
 
 void WorkDirectory::writeFile(const std::string& relative, const std::string& contents) const {
-    HANDLE file = CreateFileW(toWide(pathOf(relative)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) throw DriverError("cannot write " + pathOf(relative) + ": " + lastErrorText());
+    writeFileAt(pathOf(relative), contents);
+}
+
+void WorkDirectory::copyBuilt(const std::string& fileName, const std::string& relative) const {
+    if (!CopyFileW(toWide(programBeside(fileName)).c_str(), toWide(pathOf(relative)).c_str(), FALSE))
+        throw DriverError("cannot copy " + fileName + " to " + pathOf(relative) + ": " + lastErrorText());
+}
+
+void writeFileAt(const std::string& path, const std::string& contents) {
+    HANDLE file =
+        CreateFileW(toWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw DriverError("cannot write " + path + ": " + lastErrorText());
     DWORD written = 0;
     const BOOL wrote = WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
     CloseHandle(file);
-    if (!wrote || written != contents.size()) throw DriverError("cannot write " + pathOf(relative));
+    if (!wrote || written != contents.size()) throw DriverError("cannot write " + path);
 }
 
 std::string WorkDirectory::readFile(const std::string& relative) const { return readFileAt(pathOf(relative)); }
