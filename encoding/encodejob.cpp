@@ -1,6 +1,7 @@
 #include "encoding/encodejob.h"
 
 #include "common/paths.h"
+#include "common/workdir.h"
 #include "encoding/capturedwave.h"
 #include "encoding/encoderline.h"
 #include "encoding/wavetemplate.h"
@@ -34,7 +35,7 @@ EncodeJob::EncodeJob(Application& app, const Session& session, Progress& progres
     cdPlayer_.OnNotify = [this] { capturedone_ = true; };
 }
 
-std::string EncodeJob::tempwave() const { return AddBackslash(session_.programdir) + "temp.wav"; }
+std::string EncodeJob::tempwave() const { return AddBackslash(session_.workdir) + "temp.wav"; }
 
 SoundSource EncodeJob::source() const {
     return session_.settings.cdmode == CdMode::AudioCd ? SoundSource::Cd : SoundSource::Wave;
@@ -48,7 +49,9 @@ void EncodeJob::stop() {
 }
 
 void EncodeJob::runTold(const std::string& commandLine, const std::string& what) {
-    const RunOutcome outcome = runTellingFailures(app_, progress_, commandLine, what, session_.programdir);
+    // In the work directory, where the program's own files may be written.
+    const RunOutcome outcome =
+        runTellingFailures(app_, progress_, commandLine, what, madeWorkdir(app_.fileSystem(), session_.workdir));
     if (outcome.stopped || outcome.programEnding) batchstatus_ = BatchStatus::Stopped;
 }
 
@@ -105,6 +108,7 @@ void EncodeJob::tagMp3(const std::string& mp3, const IndexEntry& entry) {
 void EncodeJob::encodeTrack(const EncodeItem& item, bool ripCd) {
     FileSystem& fs = app_.fileSystem();
     progress_.show();
+    madeWorkdir(fs, session_.workdir);
     // The previous track's capture must never pass for this one's.
     fs.deleteFile(tempwave());
     if (fs.fileExists(tempwave())) {
@@ -114,7 +118,7 @@ void EncodeJob::encodeTrack(const EncodeItem& item, bool ripCd) {
     if (!ripCd) {
         capturetrack(tempwave(), item.track);
     } else {
-        const RipperPlaces places{session_.mp3Directory, tempwave(), session_.waveDirectory, session_.programdir};
+        const RipperPlaces places{session_.mp3Directory, tempwave(), session_.waveDirectory, session_.workdir};
         runTold("command.com /c " + commandArgument(ShortPath(fs, session_.settings.ripperpath)) + " " +
                     expandripper(fs, session_.settings.rippercommand, places, item.track),
                 "ripper");

@@ -49,7 +49,7 @@ public:
     // Before a capture error's box: the batch's stop button goes.
     std::function<void()> onCaptureError;
 
-    // AddBackslash(programdir) + "temp.wav": where a CD track is captured.
+    // AddBackslash(workdir) + "temp.wav": where a CD track is captured.
     std::string tempwave() const;
     // What the batch encodes from, as the settings say.
     SoundSource source() const;

@@ -34,7 +34,7 @@ std::string expandripper(FileSystem& fs, const std::string& command, const Rippe
                 expanded += std::to_string(track);
                 break;
             case 'W':
-                expanded += AddBackslash(places.programdir);
+                expanded += commandArgument(AddBackslash(ShortPath(fs, places.workdir)));
                 break;
             default:
                 break;  // any other letter goes, with its "%"

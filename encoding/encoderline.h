@@ -21,11 +21,12 @@ struct RipperPlaces {
     std::string mp3Directory;   // %M
     std::string tempwave;       // %O, where the capture goes
     std::string waveDirectory;  // %R
-    std::string programdir;     // %W
+    std::string workdir;        // %W, where the program keeps its own files
 };
 
 // The ripper's command text with "%M", "%O", "%R" and "%W" replaced by their
-// places (in 8.3 form, "%W" with its "\") and "%T" by the track number. Any
+// places (in 8.3 form, "%W" with its "\"; quoted when a name has no 8.3 form
+// and holds a blank) and "%T" by the track number. Any
 // other "%" goes with the character after it; one at the very end goes alone.
 std::string expandripper(FileSystem& fs, const std::string& command, const RipperPlaces& places, int track);
 

@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const RipperPlaces places{.mp3Directory = mp3.path,
                               .tempwave = "C:\\ZELVIO\\temp.wav",
                               .waveDirectory = "D:\\",
-                              .programdir = "C:\\ZELVIO"};
+                              .workdir = "C:\\ZELVIO"};
     const std::map<char, std::string> values = {
         {'M', mp3.expanded}, {'O', "C:\\ZELVIO\\temp.wav"}, {'R', "D:\\"}, {'T', "7"}, {'W', "C:\\ZELVIO\\"}};
     FUZZ_CHECK(expandripper(fs, command, places, 7) == expected(command, values));

@@ -35,7 +35,7 @@ void CopyWithProgress(FileSystem& fs, const std::string& source, const std::stri
             reader.reset();  // closed before the replace: the source may be the destination itself
         });
     } catch (const InOutError& error) {
-        throw InOutError("Cannot copy " + source + " to " + destination + ": " + error.what());
+        throw InOutError("Cannot copy " + source + " to " + destination + ": " + error.what(), error.accessDenied());
     }
 }
 

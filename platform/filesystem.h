@@ -118,6 +118,10 @@ public:
     virtual std::vector<DirectoryEntry> listDirectory(const std::string& path) = 0;
     // The drives there are, by letter.
     virtual std::vector<Drive> drives() = 0;
+
+    // The user's own folder for program data kept on this machine
+    // (%LOCALAPPDATA%), for a program that may not write where it is installed.
+    virtual std::string localAppData() = 0;
 };
 
 }  // namespace zelvio

@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 #include "common/numbers.h"
+#include "common/paths.h"
 #include "platform/application.h"
 
 #include <atomic>
@@ -40,10 +41,16 @@ std::uint32_t positionOf(const std::string& reply) {
     return packed;
 }
 
-// The element of an open command: quoted, as a path may hold blanks.
-std::string quoted(const std::string& path) { return "\"" + path + "\""; }
+// The longest file name the wave device opens, long paths or not (mmioOpen).
+constexpr std::size_t longestElement = 259;
 
 }  // namespace
+
+// Quoted, as a path may hold blanks; a longer name than the device opens by its 8.3 form.
+std::string MediaDevice::element() const {
+    const std::string path = FileName.size() > longestElement ? ShortPath(app_.fileSystem(), FileName) : FileName;
+    return "\"" + path + "\"";
+}
 
 MediaDevice::MediaDevice(Application& app) : app_(app), alias_(nextAlias()) {}
 
@@ -83,7 +90,7 @@ void MediaDevice::requireOpen() const {
 void MediaDevice::Open() {
     if (open_) Close();
     const bool cd = DeviceType == MPDeviceType::dtCDAudio;
-    const std::string what = cd ? "cdaudio" : quoted(FileName) + " type waveaudio";
+    const std::string what = cd ? "cdaudio" : element() + " type waveaudio";
     send("open " + what + " alias " + alias_ + waitOrNotify(false));
     open_ = true;
     if (cd) send("set " + alias_ + " time format tmsf wait");
@@ -155,7 +162,7 @@ void MediaDevice::StartRecording() {
 void MediaDevice::Save() {
     requireOpen();
     if (FileName.empty()) return;
-    send("save " + alias_ + " " + quoted(FileName) + waitOrNotify(false));
+    send("save " + alias_ + " " + element() + waitOrNotify(false));
 }
 
 MPMode MediaDevice::Mode() {

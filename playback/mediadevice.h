@@ -70,6 +70,8 @@ private:
     std::string waitOrNotify(bool notifies);
     // " from S to E" of the one-shot positions.
     std::string range();
+    // FileName as the device takes it, in quotes.
+    std::string element() const;
     void requireOpen() const;
     std::uint32_t length();
 

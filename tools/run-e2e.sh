@@ -46,6 +46,8 @@ run_inside_session() {
     local failed=() program status started
     # The demo a new user gets from tools/start.sh, for the test that tries it.
     export ZELVIO_DEMO_DIR=$ZELVIO_WINE_SESSION/demo
+    # Read-only directories and full disks for the tests that need them.
+    export ZELVIO_MOUNT_HELPER=$root/tools/e2e-mount.sh
     "$root/demo/prepare.sh" "$ZELVIO_DEMO_DIR"
     for program in "$@"; do
         echo "=== $(basename "$program")"

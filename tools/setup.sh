@@ -8,7 +8,7 @@ packages=(
     wine wine64
     xvfb xauth x11-utils imagemagick pulseaudio fonts-wine
     lame mpg123 espeak-ng python3-mutagen
-    clang libclang-rt-14-dev jq
+    clang lld libclang-rt-14-dev jq icoutils
     libtag1-dev dpkg-dev
 )
 

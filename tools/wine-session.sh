@@ -46,6 +46,9 @@ cleanup() {
         wineserver -k 2>/dev/null
         wineserver -w 2>/dev/null
     fi
+    # What the end-to-end tests mounted inside the session (tools/e2e-mount.sh)
+    # goes before the session's files.
+    "$(dirname "${BASH_SOURCE[0]}")/e2e-mount.sh" unmount-all >/dev/null 2>&1
     if [[ $pulse_started == 1 ]]; then
         pulseaudio --kill 2>/dev/null
     fi

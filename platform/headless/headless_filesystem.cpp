@@ -13,7 +13,7 @@ namespace zelvio {
 
 namespace {
 
-[[noreturn]] void fail(const char* text) { throw InOutError(text); }
+[[noreturn]] void fail(const char* text) { throw InOutError(text, text == systemtext::AccessDenied); }
 
 // The longest directory CreateDirectory makes: room is left for an 8.3 name.
 constexpr std::size_t longestNewDirectory = 247;
@@ -76,6 +76,7 @@ bool HeadlessFileSystem::directoryExists(const std::string& path) {
 bool HeadlessFileSystem::deleteFile(const std::string& path) {
     const Resolved r = resolve(path);
     if (r.path.error || r.tooLong() || !r.isFile() || r.node->readOnly || r.node->inUse()) return false;
+    if (r.parent->writeDenied) return false;
     remove(r);
     return true;
 }
@@ -120,6 +121,7 @@ bool HeadlessFileSystem::renameFile(const std::string& from, const std::string& 
     if (!source.node || source.root() || (!source.node->directory && source.path.trailingSeparator)) return false;
     if (target.root() || !target.parent) return false;
     if (target.node && target.node != source.node) return false;  // MoveFile never replaces
+    if (source.parent->writeDenied || target.parent->writeDenied) return false;
     if (whyNotMovable(source, target)) return false;
     move(source, target);
     return true;
@@ -137,6 +139,7 @@ void HeadlessFileSystem::replaceFile(const std::string& from, const std::string&
     if (!source.node->directory && source.path.trailingSeparator) fail(systemtext::InvalidName);
     if (!target.parent) fail(systemtext::PathNotFound);
     if (listed(failCreate_, target.key)) fail(systemtext::AccessDenied);
+    if ((source.parent && source.parent->writeDenied) || target.parent->writeDenied) fail(systemtext::AccessDenied);
     const bool replacing = target.node && target.node != source.node;
     if (replacing) {
         if (target.node->directory || source.node->directory || target.node->readOnly) fail(systemtext::AccessDenied);
@@ -155,7 +158,7 @@ void HeadlessFileSystem::createDirectory(const std::string& path) {
     if (r.tooLong(longestNewDirectory)) fail(systemtext::NameTooLong);
     if (r.root() || r.node) fail(r.root() ? systemtext::AccessDenied : systemtext::AlreadyExists);
     if (!r.parent) fail(systemtext::PathNotFound);
-    if (listed(failCreate_, r.key)) fail(systemtext::AccessDenied);
+    if (listed(failCreate_, r.key) || r.parent->writeDenied) fail(systemtext::AccessDenied);
     r.parent->add(r.name(), true);
 }
 
@@ -206,6 +209,7 @@ std::unique_ptr<LineWriter> HeadlessFileSystem::createText(const std::string& pa
     if (!r.node && !r.parent) fail(systemtext::PathNotFound);
     if (r.path.trailingSeparator && !r.isDirectory()) fail(systemtext::InvalidName);
     if (listed(failCreate_, r.key)) fail(systemtext::AccessDenied);
+    if (r.parent && r.parent->writeDenied) fail(systemtext::AccessDenied);
     std::shared_ptr<Node> file = r.node;
     if (file) {
         if (file->directory || file->readOnly) fail(systemtext::AccessDenied);

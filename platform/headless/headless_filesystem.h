@@ -41,6 +41,7 @@ public:
     std::optional<std::string> shortName(const std::string& path) override;
     std::vector<DirectoryEntry> listDirectory(const std::string& path) override;
     std::vector<Drive> drives() override;
+    std::string localAppData() override { return localAppData_; }
 
     // Setting the scene. Paths may be relative to the current directory.
     void addDrive(char letter);
@@ -49,8 +50,14 @@ public:
     std::string fileBytes(const std::string& path);                 // throws InOutError when missing
     void setShortName(const std::string& path, const std::string& shortName);
     void setReadOnly(const std::string& path, bool readOnly);
+    // The directory's entries cannot be made, written, replaced, renamed or
+    // deleted, as on a read-only medium or where the user has no rights:
+    // "Access is denied".
+    void denyWriting(const std::string& directory);
     void setHidden(const std::string& path, bool hidden);
     void setVolumeLabel(char drive, const std::string& label);
+    // What localAppData() answers; the folder is not made.
+    void setLocalAppData(const std::string& path) { localAppData_ = path; }
     // The names in a directory, in the order they were created.
     std::vector<std::string> list(const std::string& directory);
 
@@ -88,6 +95,7 @@ private:
     std::map<char, std::shared_ptr<Node>> drives_;   // by upper-case letter
     std::map<char, std::string> labels_;
     std::string current_ = "C:\\";                  // as the path was written when it was made current
+    std::string localAppData_ = "C:\\Users\\Tester\\AppData\\Local";
     std::vector<std::string> failOpen_;              // keys of Resolved
     std::vector<std::string> failCreate_;
     std::optional<std::pair<std::size_t, std::string>> failWrite_;  // lines, key or "" for any file

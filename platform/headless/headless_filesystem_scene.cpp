@@ -93,6 +93,12 @@ void HeadlessFileSystem::setReadOnly(const std::string& path, bool readOnly) {
     existing(path, "setReadOnly").readOnly = readOnly;
 }
 
+void HeadlessFileSystem::denyWriting(const std::string& directory) {
+    Node& node = existing(directory, "denyWriting");
+    if (!node.directory) mistake("denyWriting", directory, "not a directory");
+    node.writeDenied = true;
+}
+
 void HeadlessFileSystem::setHidden(const std::string& path, bool hidden) { existing(path, "setHidden").hidden = hidden; }
 
 void HeadlessFileSystem::setVolumeLabel(char drive, const std::string& label) {

@@ -17,6 +17,7 @@ struct HeadlessFileSystem::Node {
     std::string shortName;  // the 8.3 alias a test gave it; empty for none
     bool directory = false;
     bool readOnly = false;
+    bool writeDenied = false;  // a directory that takes no new, changed or removed entries
     bool hidden = false;
     int openWriters = 0;    // a file being written cannot be replaced, moved or deleted
     int holders = 0;        // nor one that a device or another program holds open

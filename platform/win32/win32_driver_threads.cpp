@@ -1,5 +1,7 @@
 #include "platform/win32/win32_driver_threads.h"
 
+#include "platform/win32/win32_module_path.h"
+
 #include <tlhelp32.h>
 #include <winternl.h>
 
@@ -37,9 +39,8 @@ bool startsInDriver(DWORD threadId) {
                             static_cast<LPCWSTR>(start), &module)) {
         return false;
     }
-    wchar_t path[MAX_PATH] = {};
-    if (GetModuleFileNameW(module, path, MAX_PATH) == 0) return false;
-    std::wstring name = path;
+    std::wstring name = modulePath(module);
+    if (name.empty()) return false;
     name = name.substr(name.find_last_of(L"\\/") + 1);
     std::transform(name.begin(), name.end(), name.begin(), [](wchar_t c) { return std::towlower(c); });
     return name.starts_with(L"mci");

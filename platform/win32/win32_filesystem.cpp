@@ -2,12 +2,14 @@
 
 #include "platform/win32/win32_line_writer.h"
 #include "platform/win32/win32_lines.h"
+#include "platform/win32/win32_short_path.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/win32_unicode.h"
 
 #include "common/textencoding.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <vector>
@@ -27,6 +29,8 @@ public:
 private:
     HANDLE handle_;
 };
+
+constexpr DWORD volumeLabelBuffer = 261;
 
 bool isMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
@@ -65,21 +69,63 @@ private:
 
 }  // namespace
 
-std::string Win32FileSystem::currentDirectory() {
-    std::wstring path(MAX_PATH, L'\0');
+namespace {
+
+// Asked for its length first: with long paths allowed it has no fixed limit.
+std::wstring systemCurrentDirectory() {
+    std::wstring path;
     for (;;) {
         const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(path.size()), path.data());
         if (length == 0) throw lastSystemError();
         if (length < path.size()) {
             path.resize(length);
-            return utf8(path);
+            return path;
         }
         path.resize(length);  // the size asked for, terminating NUL included
     }
 }
 
+std::wstring fullPathOf(const std::wstring& path) {
+    std::wstring full;
+    for (;;) {
+        const DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (length == 0) throw lastSystemError();
+        if (length < full.size()) {
+            full.resize(length);
+            return full;
+        }
+        full.resize(length);  // the size asked for, terminating NUL included
+    }
+}
+
+}  // namespace
+
+std::string Win32FileSystem::currentDirectory() {
+    const std::wstring current = systemCurrentDirectory();
+    // A long directory set in its 8.3 form is still the one the program chose.
+    if (!longCurrent_.empty() && current == shortCurrent_) return utf8(longCurrent_);
+    return utf8(current);
+}
+
 void Win32FileSystem::changeDirectory(const std::string& path) {
-    if (!SetCurrentDirectoryW(wide(path).c_str())) throw lastSystemError();
+    const std::wstring asked = wide(path);
+    std::wstring full = fullPathOf(asked);
+    if (fitsCurrentDirectory(full)) {
+        if (!SetCurrentDirectoryW(asked.c_str())) throw lastSystemError();
+        longCurrent_.clear();
+        return;
+    }
+    // Longer than a current directory may be where long paths are not
+    // allowed, and more than Wine's holds without harm: the 8.3 form serves.
+    const DWORD attributes = GetFileAttributesW(full.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) throw lastSystemError();
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) throw InOutError(systemErrorText(ERROR_DIRECTORY));
+    const std::wstring shortened = workingDirectoryFor(full);
+    if (!fitsCurrentDirectory(shortened)) throw InOutError(systemErrorText(ERROR_FILENAME_EXCED_RANGE));
+    if (!SetCurrentDirectoryW(shortened.c_str())) throw lastSystemError();
+    if (full.back() == L'\\') full.pop_back();
+    longCurrent_ = full;
+    shortCurrent_ = systemCurrentDirectory();
 }
 
 bool Win32FileSystem::fileExists(const std::string& path) {
@@ -248,16 +294,27 @@ std::vector<Drive> Win32FileSystem::drives() {
         const std::wstring root = {static_cast<wchar_t>(L'A' + i), L':', L'\\'};
         // A floppy is never asked: its motor would spin up for a label.
         if (GetDriveTypeW(root.c_str()) != DRIVE_REMOVABLE) {
-            wchar_t label[MAX_PATH + 1] = {};
+            // A label is 32 characters at most; the call takes no larger buffer than this.
+            std::wstring label(volumeLabelBuffer, L'\0');
             const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);  // no "insert a disc" box for an empty drive
-            if (GetVolumeInformationW(root.c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0)) {
-                drive.label = utf8(label);
+            if (GetVolumeInformationW(root.c_str(), label.data(), volumeLabelBuffer, nullptr, nullptr, nullptr, nullptr,
+                                      0)) {
+                drive.label = utf8(label.c_str());
             }
             SetErrorMode(oldMode);
         }
         found.push_back(std::move(drive));
     }
     return found;
+}
+
+std::string Win32FileSystem::localAppData() {
+    PWSTR folder = nullptr;
+    const HRESULT result = SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DEFAULT, nullptr, &folder);
+    std::string path = SUCCEEDED(result) ? utf8(folder) : std::string();
+    CoTaskMemFree(folder);
+    if (!SUCCEEDED(result)) throw InOutError(systemErrorText(static_cast<unsigned long>(HRESULT_CODE(result))));
+    return path;
 }
 
 }  // namespace zelvio

@@ -26,6 +26,13 @@ public:
     std::optional<std::string> shortName(const std::string& path) override;
     std::vector<DirectoryEntry> listDirectory(const std::string& path) override;
     std::vector<Drive> drives() override;
+    std::string localAppData() override;
+
+private:
+    // A current directory too long to set as it is: the long form the
+    // program asked for, and the 8.3 form the system holds instead.
+    std::wstring longCurrent_;
+    std::wstring shortCurrent_;
 };
 
 }  // namespace zelvio

@@ -2,6 +2,7 @@
 
 #include "platform/application.h"
 #include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_icon.h"
 #include "platform/win32/win32_menu_bar.h"
 #include "platform/win32/win32_names.h"
 #include "platform/win32/win32_text.h"
@@ -62,7 +63,8 @@ void registerFormClass(const std::wstring& name, bool dialog, WNDPROC procedure)
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     // A dialog frame shows no icon in its caption.
-    windowClass.hIcon = dialog ? nullptr : LoadIconW(nullptr, IDI_APPLICATION);
+    windowClass.hIcon = dialog ? nullptr : programIcon(false);
+    windowClass.hIconSm = dialog ? nullptr : programIcon(true);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = name.c_str();

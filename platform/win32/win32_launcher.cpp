@@ -1,5 +1,6 @@
 #include "platform/win32/win32_launcher.h"
 
+#include "platform/win32/win32_short_path.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/win32_unicode.h"
 
@@ -36,7 +37,7 @@ unsigned Win32Launcher::startDetached(const std::string& commandLine, int showSt
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(showState);
     PROCESS_INFORMATION process{};
-    const std::wstring workingDirectory = wide(directory);
+    const std::wstring workingDirectory = workingDirectoryFor(wide(directory));
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, orNull(workingDirectory), &startup,
                         &process)) {
         return winExecCode(GetLastError());
@@ -65,7 +66,7 @@ ProgramStart Win32Launcher::start(const std::string& commandLine, int showState,
     startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_FORCEONFEEDBACK;
     startup.wShowWindow = static_cast<WORD>(showState);
     PROCESS_INFORMATION process{};
-    const std::wstring workingDirectory = wide(directory);
+    const std::wstring workingDirectory = workingDirectoryFor(wide(directory));
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr,
                         orNull(workingDirectory), &startup, &process)) {
         const DWORD error = GetLastError();

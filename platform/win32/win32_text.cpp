@@ -20,7 +20,7 @@ std::string systemErrorText(unsigned long code) {
 
 InOutError lastSystemError() {
     const DWORD code = GetLastError();
-    return InOutError(systemErrorText(code));
+    return InOutError(systemErrorText(code), code == ERROR_ACCESS_DENIED);
 }
 
 }  // namespace zelvio

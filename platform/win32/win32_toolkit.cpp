@@ -3,7 +3,9 @@
 #include "platform/controls/popup_menu.h"
 #include "platform/form.h"
 #include "platform/win32/win32_form_window.h"
+#include "platform/win32/win32_icon.h"
 #include "platform/win32/win32_message_box.h"
+#include "platform/win32/win32_module_path.h"
 #include "platform/win32/win32_open_dialog.h"
 #include "platform/win32/win32_popup_menu.h"
 #include "platform/win32/win32_unicode.h"
@@ -24,8 +26,7 @@ constexpr UINT activateFormMessage = WM_APP + 2;
 
 // The executable's name without its folder and extension.
 std::wstring executableBaseName() {
-    std::wstring name(32 * 1024, L'\0');
-    name.resize(GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size())));
+    std::wstring name = modulePath(nullptr);
     if (const auto slash = name.find_last_of(L"\\/"); slash != std::wstring::npos) name.erase(0, slash + 1);
     if (const auto dot = name.rfind(L'.'); dot != std::wstring::npos && dot > 0) name.erase(dot);
     return name;
@@ -52,7 +53,9 @@ void Win32Toolkit::createApplicationWindow() {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = applicationProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    // The task bar shows this window's icon for the program.
+    windowClass.hIcon = programIcon(false);
+    windowClass.hIconSm = programIcon(true);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = applicationClass;
     RegisterClassExW(&windowClass);

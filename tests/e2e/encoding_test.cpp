@@ -5,6 +5,7 @@
 #include "common/waveheader.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/settings_file.h"
+#include "tests/e2e/short_path_of.h"
 #include "tests/e2e/utf8.h"
 
 #include <tlhelp32.h>
@@ -25,12 +26,6 @@ bool running(const wchar_t* fileName) {
     }
     CloseHandle(snapshot);
     return found;
-}
-
-std::string shortPathOf(const std::string& path) {
-    wchar_t shortPath[MAX_PATH] = {};
-    GetShortPathNameW(toWide(path).c_str(), shortPath, MAX_PATH);
-    return toUtf8(shortPath);
 }
 
 class EncodingTest : public ::testing::Test {

@@ -3,6 +3,7 @@
 // and the installed program starting from what was written.
 
 #include "tests/e2e/driver.h"
+#include "tests/e2e/mounts.h"
 #include "tests/e2e/settings_file.h"
 #include "tests/e2e/utf8.h"
 
@@ -79,6 +80,7 @@ std::string startMenuPrograms() {
 struct Shortcut {
     std::string program;
     std::string workingDirectory;
+    std::string iconFile;  // empty: the program's own icon
 };
 
 // What a shell link starts, and where.
@@ -88,17 +90,20 @@ Shortcut readShortcut(const std::string& path) {
     IPersistFile* file = nullptr;
     wchar_t program[MAX_PATH] = {};
     wchar_t directory[MAX_PATH] = {};
+    wchar_t icon[MAX_PATH] = {};
+    int iconIndex = 0;
     HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                       reinterpret_cast<void**>(&link));
     if (SUCCEEDED(result)) result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
     if (SUCCEEDED(result)) result = file->Load(toWide(path).c_str(), STGM_READ);
     if (SUCCEEDED(result)) result = link->GetPath(program, MAX_PATH, nullptr, 0);
     if (SUCCEEDED(result)) result = link->GetWorkingDirectory(directory, MAX_PATH);
+    if (SUCCEEDED(result)) result = link->GetIconLocation(icon, MAX_PATH, &iconIndex);
     if (file != nullptr) file->Release();
     if (link != nullptr) link->Release();
     CoUninitialize();
     if (FAILED(result)) throw DriverError("cannot read the shortcut " + path);
-    return {toUtf8(program), toUtf8(directory)};
+    return {toUtf8(program), toUtf8(directory), toUtf8(icon)};
 }
 
 class InstallerTest : public ::testing::Test {
@@ -119,6 +124,16 @@ protected:
             pressButton(hint.window, "OK");
         }
         chooseFile(waitForOpenDialog(*installer), program);
+    }
+    // On the where-to-install page: drive C:, then down to `directory`.
+    void chooseInstallDirectory(const std::string& directory) {
+        const HWND drives = control("drive");
+        const auto driveItems = comboItems(drives);
+        const auto c = std::find_if(driveItems.begin(), driveItems.end(),
+                                    [](const std::string& d) { return d.starts_with("c:"); });
+        if (c == driveItems.end()) throw DriverError("no drive C: in the drive box");
+        chooseComboItem(drives, static_cast<int>(c - driveItems.begin()));
+        openDirectory(control("directory"), directory);
     }
 
     WorkDirectory dir;
@@ -147,13 +162,7 @@ TEST_F(InstallerTest, InstallsFromThePackageIntoALongNamedDirectoryAndMakesTheSt
 
     next();
     EXPECT_EQ(waitForText(control("nextbutt"), "INSTALL!"), "INSTALL!");
-    const HWND drives = control("drive");
-    const auto driveItems = comboItems(drives);
-    const auto c =
-        std::find_if(driveItems.begin(), driveItems.end(), [](const std::string& d) { return d.starts_with("c:"); });
-    ASSERT_NE(c, driveItems.end());
-    chooseComboItem(drives, static_cast<int>(c - driveItems.begin()));
-    openDirectory(control("directory"), dir.pathOf(target));
+    chooseInstallDirectory(dir.pathOf(target));
 
     next();
     EXPECT_EQ(waitForText(control("nextbutt"), "COOL!"), "COOL!");
@@ -176,6 +185,11 @@ TEST_F(InstallerTest, InstallsFromThePackageIntoALongNamedDirectoryAndMakesTheSt
         << shortcut.program;
     EXPECT_EQ(lstrcmpiW(toWide(shortcut.workingDirectory).c_str(), toWide(installed).c_str()), 0)
         << shortcut.workingDirectory;
+    // The entry shows the program's icon: the program's own, which it carries.
+    EXPECT_TRUE(shortcut.iconFile.empty() ||
+                lstrcmpiW(toWide(shortcut.iconFile).c_str(), toWide(shortcut.program).c_str()) == 0)
+        << shortcut.iconFile;
+    EXPECT_EQ(ExtractIconExW(toWide(shortcut.program).c_str(), -1, nullptr, nullptr, 0), 1u);
 
     // Started as the shortcut starts it, the installed program reads its
     // settings: no first-start greeting, and the bounds the installer wrote.
@@ -198,6 +212,28 @@ TEST_F(InstallerTest, TheCloseBoxEndsTheInstallerOnAnyPage) {
     next();
     next();
     EXPECT_EQ(waitForText(control("nextbutt"), "INSTALL!"), "INSTALL!");
+    pressCloseBox(window);
+    EXPECT_EQ(installer->waitForExit(), 0u);
+}
+
+// A directory the user may not write in (a read-only tmpfs under Wine, where
+// everyone is an administrator): the error box says so, and how to go on.
+TEST_F(InstallerTest, ADirectoryOnlyAnAdministratorMayWriteInIsToldAsSuch) {
+    TmpfsMount locked(dir.pathOf("Locked"), "8m");
+    if (!locked.refused().empty()) GTEST_SKIP() << "no read-only directory to test in: " << locked.refused();
+    locked.makeReadOnly();
+    start();
+    next();
+    next();
+    EXPECT_EQ(waitForText(control("nextbutt"), "INSTALL!"), "INSTALL!");
+    chooseInstallDirectory(dir.pathOf("Locked"));
+    next();
+    const MessageBoxView error = waitForMessageBox(*installer, "install");
+    EXPECT_EQ(error.text, systemMessage(ERROR_ACCESS_DENIED) + " Installing in " + dir.pathOf("Locked") +
+                              " needs administrator rights: start install.exe from a command prompt opened with "
+                              "\"Run as administrator\", or choose a directory of your own.");
+    pressButton(error.window, "OK");
+    EXPECT_EQ(waitForText(control("nextbutt"), "DONE"), "DONE");  // still on its page, for another try
     pressCloseBox(window);
     EXPECT_EQ(installer->waitForExit(), 0u);
 }

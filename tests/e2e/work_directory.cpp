@@ -3,6 +3,7 @@
 #include "tests/e2e/driver_error.h"
 #include "tests/e2e/polling.h"
 #include "tests/e2e/system_error.h"
+#include "tests/e2e/test_process.h"
 #include "tests/e2e/utf8.h"
 
 #include <windows.h>
@@ -27,7 +28,7 @@ WorkDirectory::WorkDirectory() {
     throw DriverError("cannot find a free work directory name like " + base + "N");
 }
 
-static bool removeTree(const std::wstring& directory) {
+bool removeTree(const std::wstring& directory) {
     WIN32_FIND_DATAW found = {};
     HANDLE search = FindFirstFileW((directory + L"\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
@@ -64,19 +65,30 @@ void WorkDirectory::createDirectory(const std::string& relative) const {
 }
 
 void WorkDirectory::writeFile(const std::string& relative, const std::string& contents) const {
-    HANDLE file = CreateFileW(toWide(pathOf(relative)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) throw DriverError("cannot write " + pathOf(relative) + ": " + lastErrorText());
+    writeFileAt(pathOf(relative), contents);
+}
+
+void WorkDirectory::copyBuilt(const std::string& fileName, const std::string& relative) const {
+    if (!CopyFileW(toWide(programBeside(fileName)).c_str(), toWide(pathOf(relative)).c_str(), FALSE))
+        throw DriverError("cannot copy " + fileName + " to " + pathOf(relative) + ": " + lastErrorText());
+}
+
+void writeFileAt(const std::string& path, const std::string& contents) {
+    HANDLE file =
+        CreateFileW(toWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw DriverError("cannot write " + path + ": " + lastErrorText());
     DWORD written = 0;
     const BOOL wrote = WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
     CloseHandle(file);
-    if (!wrote || written != contents.size()) throw DriverError("cannot write " + pathOf(relative));
+    if (!wrote || written != contents.size()) throw DriverError("cannot write " + path);
 }
 
-std::string WorkDirectory::readFile(const std::string& relative) const {
-    HANDLE file = CreateFileW(toWide(pathOf(relative)).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) throw DriverError("cannot read " + pathOf(relative) + ": " + lastErrorText());
+std::string WorkDirectory::readFile(const std::string& relative) const { return readFileAt(pathOf(relative)); }
+
+std::string readFileAt(const std::string& path) {
+    HANDLE file = CreateFileW(toWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw DriverError("cannot read " + path + ": " + lastErrorText());
     std::string contents;
     char chunk[4096];
     DWORD got = 0;

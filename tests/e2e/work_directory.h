@@ -8,6 +8,13 @@
 
 namespace zelvio::e2e {
 
+// Removes the directory with everything in it; false when something stays.
+bool removeTree(const std::wstring& directory);
+// A file's bytes, whatever its directory.
+std::string readFileAt(const std::string& path);
+// Writes the bytes as they are, whatever the directory.
+void writeFileAt(const std::string& path, const std::string& contents);
+
 class WorkDirectory {
 public:
     WorkDirectory();
@@ -25,6 +32,8 @@ public:
     // Writes the bytes as they are: line ends are the caller's.
     void writeFile(const std::string& relative, const std::string& contents) const;
     std::string readFile(const std::string& relative) const;
+    // Copies a program built beside the test program to `relative`.
+    void copyBuilt(const std::string& fileName, const std::string& relative) const;
 
 private:
     std::string path_;

@@ -20,6 +20,12 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
+std::string needsAdministrator(const std::string& chosen) {
+    return "Installing in " + chosen +
+           " needs administrator rights: start install.exe from a command prompt opened with \"Run as "
+           "administrator\", or choose a directory of your own.";
+}
+
 const char* const packageDir = "C:\\Downloads\\Mp3 Zelvio 0.93";
 const char* const programBytes = "MZ the packed main program";
 
@@ -251,7 +257,7 @@ TEST_F(InstallerTest, ASettingsFileThatCannotBeWrittenKeepsThePageAndTheNextPres
     press();
     EXPECT_EQ(window().page(), 2);
     EXPECT_EQ(form().nextbutt.text(), "DONE");
-    EXPECT_EQ(boxTexts(), Texts{"Access is denied."});
+    EXPECT_EQ(boxTexts(), Texts{"Access is denied. " + needsAdministrator("C:\\")});
     EXPECT_EQ(fs().fileBytes("C:\\MPZELVIO\\mpzelvio.cfg"), "old settings\r\n");
     EXPECT_EQ(fs().fileBytes("C:\\MPZELVIO\\mpzelvio.exe"), programBytes);  // a copy made stays
     EXPECT_TRUE(form()["Label7"].visible());
@@ -267,7 +273,27 @@ TEST_F(InstallerTest, ADirectoryThatCannotBeMadeIsReported) {
     reachInstallPage("C:\\");
     press();
     EXPECT_EQ(window().page(), 2);
-    EXPECT_EQ(boxTexts(), Texts{"Access is denied."});
+    EXPECT_EQ(boxTexts(), Texts{"Access is denied. " + needsAdministrator("C:\\")});
+}
+
+// Program Files, for a user who is not an administrator: the box says how to go on.
+TEST_F(InstallerTest, ADirectoryOnlyAnAdministratorMayWriteInIsToldAsSuch) {
+    fs().denyWriting("C:\\Program Files");
+    reachInstallPage("C:\\Program Files");
+    press();
+    EXPECT_EQ(window().page(), 2);
+    EXPECT_EQ(boxTexts(), Texts{"Access is denied. " + needsAdministrator("C:\\Program Files")});
+    EXPECT_FALSE(fs().directoryExists("C:\\Program Files\\MPZELVIO"));
+
+    // Where it already stands, the copies are the first to be refused.
+    fs().makeDirectories("C:\\Elsewhere\\MPZELVIO");
+    fs().denyWriting("C:\\Elsewhere\\MPZELVIO");
+    headless.toolkit.clearRecords();
+    form().directory.setDirectory("C:\\Elsewhere");
+    press();
+    EXPECT_EQ(boxTexts(), Texts{"Cannot copy C:\\DOWNLO~1\\MP3ZEL~1\\mpzelv._xe to C:\\Elsewhere\\MPZELVIO\\mpzelvio.exe: "
+                                "Access is denied. " + needsAdministrator("C:\\Elsewhere")});
+    EXPECT_EQ(window().page(), 2);
 }
 
 TEST_F(InstallerTest, ACopyCutShortLeavesTheOldProgramWhole) {

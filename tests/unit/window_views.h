@@ -63,6 +63,7 @@ struct MainWindowView : WindowView {
     bool& settingsvalid = session.settingsvalid;
     std::string& startdir = session.startdir;
     std::string& programdir = session.programdir;
+    std::string& workdir = session.workdir;
 
     Control& Bevel1 = control<Control>("Bevel1");
     Control& Label1 = control<Control>("Label1");

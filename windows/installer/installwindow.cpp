@@ -1,5 +1,6 @@
 #include "windows/installer/installwindow.h"
 
+#include "common/errors.h"
 #include "common/paths.h"
 #include "install/copywithprogress.h"
 #include "settings/settingsfile.h"
@@ -36,6 +37,12 @@ const char* const encoderHint = "If you do not know how to find the encoder, the
 const char* const mixerHint =
     "If you do not know what your mixer is called, you can use \"SNDVOL32.EXE\" located in your windows "
     "directory  EG : \"C:\\WINDOWS\\SNDVOL32.exe\".";
+
+std::string needsAdministrator(const std::string& chosen) {
+    return "Installing in " + chosen +
+           " needs administrator rights: start install.exe from a command prompt opened with \"Run as "
+           "administrator\", or choose a directory of your own";
+}
 
 const char* const go32Missing = "(There was no go32._xe to copy: only a DOS encoder needs it.)";
 
@@ -118,16 +125,23 @@ void TInstallForm::install() {
     show({"Label7", "Label8", "Label9", "Label10", "Gauge1"}, true);
 
     FileSystem& fs = app().fileSystem();
-    const std::string target = installdir();
-    if (!fs.directoryExists(target)) fs.createDirectory(target);
+    bool go32 = false;
+    try {
+        const std::string target = installdir();
+        if (!fs.directoryExists(target)) fs.createDirectory(target);
 
-    copyPacked("mpzelv._xe", "mpzelvio.exe");
-    // Only a DOS encoder needs go32; the package may well be without it.
-    const bool go32 = fs.fileExists(AddBackslash(sourcedir) + "go32._xe");
-    if (go32) copyPacked("go32._xe", "go32.exe");
-    // The encoders' command lines go through command.com, which newer systems lack.
-    copyPacked("command.com", "command.com");
-    writeConfigFile();
+        copyPacked("mpzelv._xe", "mpzelvio.exe");
+        // Only a DOS encoder needs go32; the package may well be without it.
+        go32 = fs.fileExists(AddBackslash(sourcedir) + "go32._xe");
+        if (go32) copyPacked("go32._xe", "go32.exe");
+        // The encoders' command lines go through command.com, which newer systems lack.
+        copyPacked("command.com", "command.com");
+        writeConfigFile();
+    } catch (const InOutError& error) {
+        if (!error.accessDenied()) throw;
+        // Where only an administrator may write (Program Files): the user is told how to go on.
+        throw InOutError(std::string(error.what()) + ". " + needsAdministrator(directory.directory()), true);
+    }
 
     Label8.setText("");
     show({"Label7", "Label8", "Label9", "Label10", "Gauge1"}, false);

@@ -3,6 +3,7 @@
 
 #include "common/paths.h"
 #include "common/errors.h"
+#include "common/workdir.h"
 #include "platform/application.h"
 #include "platform/controls/menu_item.h"
 #include "playback/playlist.h"
@@ -37,7 +38,7 @@ void TForm1::PlaySongs() {
     information_.hide();
     std::vector<std::string> playlist;
     for (std::size_t k : playOrder(selected->size(), sortmenu.checked())) playlist.push_back((*selected)[k]);
-    const std::string playlistPath = session_.programdir + "\\mpzelv.m3u";
+    const std::string playlistPath = madeWorkdir(fs, session_.workdir) + "\\mpzelv.m3u";
     writePlaylist(fs, playlistPath, mp3dir.directory(), playlist);
     const std::string player = commandArgument(ShortPath(fs, session_.settings.playerpath));
     RunProgram(app(), player + " " + commandArgument(ShortPath(fs, playlistPath)), "the player", mp3dir.directory());

@@ -3,16 +3,16 @@
 
 #include "common/errors.h"
 #include "common/paths.h"
+#include "common/workdir.h"
 #include "platform/application.h"
 #include "platform/filesystem.h"
 #include "settings/settingsfile.h"
+#include "settings/settingslocation.h"
 #include "windows/main/mainwindow.h"
 
 namespace zelvio {
 
 namespace {
-
-const char* const settingsFileName = "mpzelvio.cfg";
 
 const char* const firstRunMessage =
     "Thank you for taking the time to try out MP Zelvio. The next step is setting up the mp3 encoder "
@@ -25,6 +25,7 @@ void TForm1::FormCreate() {
     app().setExceptionHandler([this](const std::exception& error) { CustomException(error); });
     session_.startdir = app().fileSystem().currentDirectory();
     session_.programdir = ShortPath(app().fileSystem(), session_.startdir);
+    session_.workdir = chooseWorkdir(app().fileSystem(), session_.programdir);
     FormResize();
     recdir.showCurrent();
     mp3dir.showCurrent();
@@ -60,7 +61,7 @@ void TForm1::CustomException(const std::exception& error) {
 
 void TForm1::ReadSettingsFile() {
     FileSystem& fs = app().fileSystem();
-    const std::string path = AddBackslash(session_.startdir) + settingsFileName;
+    const std::string path = settingsFileToRead(fs, session_.startdir, session_.workdir);
     if (!fs.fileExists(path)) {
         session_.settingsvalid = false;
         return;
@@ -105,7 +106,7 @@ void TForm1::WriteSettingsFile() {
     fs.changeDirectory(session_.startdir);
     if (!session_.settingsvalid) return;
     const Rect window = bounds();
-    writeSettingsFile(fs, AddBackslash(session_.programdir) + settingsFileName,
+    writeSettingsFile(fs, settingsFileToWrite(fs, session_.workdir),
                       {.waveDirectory = recdir.directory(),
                        .mp3Directory = mp3dir.directory(),
                        .settings = session_.settings,

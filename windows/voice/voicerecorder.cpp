@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 #include "common/paths.h"
+#include "common/workdir.h"
 #include "encoding/capturedwave.h"
 #include "encoding/encoderline.h"
 #include "encoding/wavetemplate.h"
@@ -70,7 +71,7 @@ Tmpvoicerecord::Tmpvoicerecord(Application& app, const Session& session, Progres
     MediaPlayer1.OnNotify = [this] { MediaPlayer1Notify(); };
 }
 
-std::string Tmpvoicerecord::voicefile() const { return AddBackslash(session_.programdir) + "voice.wav"; }
+std::string Tmpvoicerecord::voicefile() const { return AddBackslash(session_.workdir) + "voice.wav"; }
 
 void Tmpvoicerecord::buttons(bool record, bool stop, bool playback, bool encode) {
     recordvoicebutt.setEnabled(record);
@@ -84,6 +85,7 @@ void Tmpvoicerecord::recordvoicebuttClick() {
     // A playback left the device holding "voice.wav": let go of it before it is written.
     MediaPlayer1.Close();
     unsaved_ = false;
+    madeWorkdir(fs, session_.workdir);
     writeWaveTemplate(fs, voicefile());
     MediaPlayer1.FileName = voicefile();
     MediaPlayer1.OpenForRecording();

@@ -25,7 +25,7 @@ public:
     // After an encode: the MP3 directory may hold a new file.
     std::function<void()> onEncoded;
 
-    // AddBackslash(programdir) + "voice.wav": the one recording.
+    // AddBackslash(workdir) + "voice.wav": the one recording.
     std::string voicefile() const;
 
 private:
