@@ -122,8 +122,11 @@ public:
         line_.add("listDirectory " + lastName(path) + " (" + std::to_string(entries.size()) + ")", start);
         return entries;
     }
-    std::vector<Drive> drives() override {
-        return line_.time("drives", [&] { return inner_.drives(); });
+    std::vector<char> driveLetters() override {
+        return line_.time("driveLetters", [&] { return inner_.driveLetters(); });
+    }
+    std::string volumeLabel(char letter) override {
+        return line_.time(std::string("volumeLabel ") + letter, [&] { return inner_.volumeLabel(letter); });
     }
 
 private:

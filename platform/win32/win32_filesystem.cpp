@@ -234,25 +234,24 @@ std::vector<DirectoryEntry> Win32FileSystem::listDirectory(const std::string& pa
     return entries;
 }
 
-std::vector<Drive> Win32FileSystem::drives() {
-    std::vector<Drive> found;
+std::vector<char> Win32FileSystem::driveLetters() {
+    std::vector<char> letters;
     const DWORD present = GetLogicalDrives();
     for (int i = 0; i < 26; ++i) {
-        if ((present & (1u << i)) == 0) continue;
-        Drive drive{static_cast<char>('A' + i), {}};
-        const std::wstring root = {static_cast<wchar_t>(L'A' + i), L':', L'\\'};
-        // A floppy is never asked: its motor would spin up for a label.
-        if (GetDriveTypeW(root.c_str()) != DRIVE_REMOVABLE) {
-            wchar_t label[MAX_PATH + 1] = {};
-            const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);  // no "insert a disc" box for an empty drive
-            if (GetVolumeInformationW(root.c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0)) {
-                drive.label = utf8(label);
-            }
-            SetErrorMode(oldMode);
-        }
-        found.push_back(std::move(drive));
+        if ((present & (1u << i)) != 0) letters.push_back(static_cast<char>('A' + i));
     }
-    return found;
+    return letters;
+}
+
+std::string Win32FileSystem::volumeLabel(char letter) {
+    const std::wstring root = {static_cast<wchar_t>(letter), L':', L'\\'};
+    // A floppy is never asked: its motor would spin up for a label.
+    if (GetDriveTypeW(root.c_str()) == DRIVE_REMOVABLE) return {};
+    wchar_t label[MAX_PATH + 1] = {};
+    const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);  // no "insert a disc" box for an empty drive
+    const bool known = GetVolumeInformationW(root.c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0);
+    SetErrorMode(oldMode);
+    return known ? utf8(label) : std::string();
 }
 
 }  // namespace zelvio
