@@ -11,8 +11,9 @@
 //   tools/wine-session.sh wine build/windows/startup_profile.exe [ROUNDS]
 //
 // For each case (an empty directory; an MP3 directory of 10,000 files with
-// an index) it prints every step with the medians of its start, its length
-// and the time spent before it since the previous step ended.
+// an index) it prints every step with the medians of its start and its
+// length, its longest length, and the median time spent before it since the
+// previous step ended.
 
 #include "app/mainprogram.h"
 #include "platform/controls/list_box.h"
@@ -273,10 +274,10 @@ void profileCase(const std::string& title, const std::string& directory, int rou
         }
     }
     std::printf("\n%s: medians of %d rounds, ms since the process was created\n", title.c_str(), rounds);
-    std::printf("%9s %9s %9s  %s\n", "start", "length", "before", "step");
+    std::printf("%9s %9s %9s %9s  %s\n", "start", "length", "longest", "before", "step");
     for (const auto& row : rows) {
-        std::printf("%9.1f %9.1f %9.1f  %s\n", median(row.starts), median(row.lengths), median(row.gaps),
-                    row.name.c_str());
+        std::printf("%9.1f %9.1f %9.1f %9.1f  %s\n", median(row.starts), median(row.lengths),
+                    *std::max_element(row.lengths.begin(), row.lengths.end()), median(row.gaps), row.name.c_str());
     }
 }
 
