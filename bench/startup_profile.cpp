@@ -16,13 +16,13 @@
 // previous step ended.
 
 #include "app/mainprogram.h"
+#include "bench/startup_cases.h"
 #include "platform/controls/list_box.h"
 #include "platform/filesystem.h"
 #include "platform/form.h"
 #include "platform/toolkit.h"
 #include "platform/win32/win32_platform.h"
 #include "tests/e2e/driver.h"
-#include "tests/e2e/settings_file.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -230,16 +230,6 @@ namespace {
 
 using namespace zelvio::e2e;
 
-std::string settingsFor(const std::string& waves, const std::string& mp3s) {
-    return joinLines({"ver 1.5", waves, mp3s, "", "", "-hq", "0", "", "", "", "100", "80", "640", "482"});
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 struct Row {
     std::string name;
     std::vector<double> starts, lengths, gaps;
@@ -292,14 +282,7 @@ int main(int argc, char** argv) {
         profileCase("empty directory", empty.path(), rounds);
 
         WorkDirectory big;
-        big.createDirectory("songs");
-        std::string index;
-        for (int i = 0; i < 10000; ++i) {
-            const std::string song = "song_" + std::to_string(i) + ".mp3";
-            big.writeFile("songs\\" + song, "");
-            index += song + "\r\nTitle of song " + std::to_string(i) + "\r\nSome Artist\r\n3:45\r\n";
-        }
-        big.writeFile("songs\\index.dat", index);
+        makeSongDirectory(big, "songs", bigDirectoryFiles);
         big.writeFile("mpzelvio.cfg", settingsFor(big.path(), big.pathOf("songs")));
         profileCase("MP3 directory of 10,000 files", big.path(), rounds);
         return 0;

@@ -7,8 +7,8 @@
 // there. Prints each time, the medians and the program's ratio to the floor.
 //   tools/wine-session.sh wine build/windows/startup_wine_bench.exe [ROUNDS]
 
+#include "bench/startup_cases.h"
 #include "tests/e2e/driver.h"
-#include "tests/e2e/settings_file.h"
 
 #include <algorithm>
 #include <chrono>
@@ -20,8 +20,6 @@
 using namespace zelvio::e2e;
 
 namespace {
-
-constexpr int bigDirectoryFiles = 10000;
 
 struct Search {
     DWORD process;
@@ -56,16 +54,6 @@ double startAndWait(const std::string& program, const std::string& directory, co
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
-std::string settingsFor(const std::string& waves, const std::string& mp3s) {
-    return joinLines({"ver 1.5", waves, mp3s, "", "", "-hq", "0", "", "", "", "100", "80", "640", "482"});
-}
-
-double median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    const std::size_t n = times.size();
-    return n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -75,14 +63,7 @@ int main(int argc, char** argv) {
         const std::string program = programBeside("mpzelvio.exe");
 
         WorkDirectory big;
-        big.createDirectory("songs");
-        std::string index;
-        for (int i = 0; i < bigDirectoryFiles; ++i) {
-            const std::string song = "song_" + std::to_string(i) + ".mp3";
-            big.writeFile("songs\\" + song, "");
-            index += song + "\r\nTitle of song " + std::to_string(i) + "\r\nSome Artist\r\n3:45\r\n";
-        }
-        big.writeFile("songs\\index.dat", index);
+        makeSongDirectory(big, "songs", bigDirectoryFiles);
         big.writeFile("mpzelvio.cfg", settingsFor(big.path(), big.pathOf("songs")));
 
         std::vector<double> bareTimes, emptyTimes, bigTimes;
