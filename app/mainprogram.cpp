@@ -39,11 +39,14 @@ MainProgram::MainProgram(Platform platform) : app_(platform) {
     indexEditor_ = std::make_unique<Tindexeditor>(app_);
     about_ = std::make_unique<Tmpzelvioabout>(app_);
 
-    // The order the program has always made its windows in: the main window
-    // first, so that it is the application's main window.
-    for (Form* window : std::initializer_list<Form*>{main_.get(), indexData_.get(), information_.get(), settings_.get(),
-                                                     voice_.get(), rename_.get(), indexEditor_.get(), about_.get()}) {
-        app_.createForm(*window);
+    // The main window first, so that it is the application's main window.
+    // The others, in the order the program has always listed them, get their
+    // windows when the user first opens them: hidden until then, they show
+    // nothing, and the main window comes up without waiting for them.
+    app_.createForm(*main_);
+    for (Form* window : std::initializer_list<Form*>{indexData_.get(), information_.get(), settings_.get(), voice_.get(),
+                                                     rename_.get(), indexEditor_.get(), about_.get()}) {
+        app_.createFormWhenShown(*window);
     }
 }
 

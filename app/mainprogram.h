@@ -1,7 +1,8 @@
 #pragma once
 // The main program's composition root: the application, the session and the
-// eight windows, created once in a fixed order, wired to each other here and
-// nowhere else, and kept to the end.
+// eight windows, taken in once in a fixed order (the main window's made at
+// once, each other's when first shown), wired to each other here and nowhere
+// else, and kept to the end.
 
 #include "common/session.h"
 #include "platform/application.h"

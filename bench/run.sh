@@ -81,9 +81,16 @@ for what in play encode; do
     row "$label" "$(fmt "$(median <<<"$runs")" 2) % core" "$(count <<<"$runs")" \
         "over $(fmt "$wall") s wall time; window thread $(fmt "$thread" 2) %"
 done
-runs=$(sed -nE 's/^window shown after ([0-9.]+) ms/\1/p' "$out/startup.txt")
-row "start to main window shown (Wine)" "$(fmt "$(median <<<"$runs")") ms" "$(count <<<"$runs")" \
-    "CreateProcess until the visible captioned window"
+bare=$(sed -nE 's/^bare window shown after ([0-9.]+) ms/\1/p' "$out/startup.txt")
+empty=$(sed -nE 's/^window shown after ([0-9.]+) ms/\1/p' "$out/startup.txt")
+big=$(sed -nE 's/^window shown with 10000 songs after ([0-9.]+) ms/\1/p' "$out/startup.txt")
+ratio() { [[ $1 == n/a || $2 == n/a ]] && echo n/a || awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+row "start to bare Win32 window shown (Wine)" "$(fmt "$(median <<<"$bare")") ms" "$(count <<<"$bare")" \
+    "class, captioned 640 x 480 window, menu: the floor"
+row "start to main window shown (Wine)" "$(fmt "$(median <<<"$empty")") ms" "$(count <<<"$empty")" \
+    "$(ratio "$(median <<<"$empty")" "$(median <<<"$bare")") x the bare window; CreateProcess until visible"
+row "start to main window shown, 10000 MP3 files" "$(fmt "$(median <<<"$big")") ms" "$(count <<<"$big")" \
+    "$(ratio "$(median <<<"$big")" "$(median <<<"$empty")") x the empty directory, with an index"
 copy=$(native copy_bench BM_CopyWithProgress/real_time bytes_per_second)
 row "installer copy of 20 MB, core (headless)" "$(fmt "$(awk -v b="$copy" 'BEGIN { print b / 1e6 }')") MB/s" \
     "$rounds" "4097-byte blocks, as the old installer; memory only"

@@ -6,7 +6,7 @@
 //   tools/wine-session.sh wine build/windows/songlist_wine_bench.exe [ROUNDS]
 
 #include "tests/e2e/driver.h"
-#include "tests/e2e/settings_file.h"
+#include "bench/startup_cases.h"
 #include "tests/e2e/utf8.h"
 #include "tests/unit/mp3_bytes.h"
 
@@ -20,17 +20,6 @@
 using namespace zelvio::e2e;
 
 namespace {
-
-void makeSongDirectory(const WorkDirectory& dir, const std::string& name, int count) {
-    dir.createDirectory("lib\\" + name);
-    std::string index;
-    for (int i = 0; i < count; ++i) {
-        const std::string song = "song_" + std::to_string(i) + ".mp3";
-        dir.writeFile("lib\\" + name + "\\" + song, "");
-        index += song + "\r\nTitle of song " + std::to_string(i) + "\r\nSome Artist\r\n3:45\r\n";
-    }
-    dir.writeFile("lib\\" + name + "\\index.dat", index);
-}
 
 // As LAME tags a file: encoder, title, artist and length, with padding, before the audio.
 void makeTaggedDirectory(const WorkDirectory& dir, const std::string& name, int count) {
@@ -70,8 +59,8 @@ int main(int argc, char** argv) {
         const int rounds = argc > 1 ? std::atoi(argv[1]) : 5;
         WorkDirectory dir;
         dir.createDirectory("lib");
-        makeSongDirectory(dir, "small", 1000);
-        makeSongDirectory(dir, "big", 10000);
+        makeSongDirectory(dir, "lib\\small", 1000);
+        makeSongDirectory(dir, "lib\\big", 10000);
         makeTaggedDirectory(dir, "tagged", 10000);
         dir.writeFile("mpzelvio.cfg", joinLines({"ver 1.5", dir.path(), dir.pathOf("lib"), "", "", "-hq", "0", "", "",
                                                  "", "100", "80", "640", "482"}));

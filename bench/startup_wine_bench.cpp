@@ -1,16 +1,20 @@
-// How long the real program under Wine takes from being started until its
-// main window is shown: from CreateProcess until a visible top-level window
-// of that process bears the main window's caption. Each round starts a fresh
-// process in a fresh directory and ends it once the window is there.
+// How long a program under Wine takes from being started until its main
+// window is shown: from CreateProcess until a visible top-level window of
+// that process bears the main window's caption. Each round starts, in turn,
+// the bare window (bare_window.exe, the floor), the real program on an empty
+// directory and the real program on an MP3 directory of 10,000 files with an
+// index of as many entries; each is a fresh process, ended once its window is
+// there. Prints each time, the medians and the program's ratio to the floor.
 //   tools/wine-session.sh wine build/windows/startup_wine_bench.exe [ROUNDS]
 
+#include "bench/startup_cases.h"
 #include "tests/e2e/driver.h"
-#include "tests/e2e/settings_file.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 using namespace zelvio::e2e;
@@ -19,6 +23,7 @@ namespace {
 
 struct Search {
     DWORD process;
+    const wchar_t* caption;
     bool found;
 };
 
@@ -28,20 +33,17 @@ BOOL CALLBACK findMainWindow(HWND window, LPARAM parameter) {
     GetWindowThreadProcessId(window, &owner);
     wchar_t caption[64] = {};
     GetWindowTextW(window, caption, 64);
-    if (owner == search.process && IsWindowVisible(window) && std::wstring(caption) == L"Mp3 Zelvio V 0.93") {
+    if (owner == search.process && IsWindowVisible(window) && std::wstring(caption) == search.caption) {
         search.found = true;
         return FALSE;
     }
     return TRUE;
 }
 
-double startAndWait(const std::string& program) {
-    WorkDirectory dir;
-    dir.writeFile("mpzelvio.cfg", joinLines({"ver 1.5", dir.path(), dir.path(), "", "", "-hq", "0", "", "", "", "100",
-                                             "80", "640", "482"}));
+double startAndWait(const std::string& program, const std::string& directory, const wchar_t* caption) {
     const auto start = std::chrono::steady_clock::now();
-    TestProcess process(program, dir.path());
-    Search search{process.id(), false};
+    TestProcess process(program, directory);
+    Search search{process.id(), caption, false};
     while (true) {
         EnumWindows(findMainWindow, reinterpret_cast<LPARAM>(&search));
         if (search.found) break;
@@ -56,15 +58,32 @@ double startAndWait(const std::string& program) {
 
 int main(int argc, char** argv) {
     try {
-        const int rounds = argc > 1 ? std::atoi(argv[1]) : 5;
+        const int rounds = argc > 1 ? std::max(std::atoi(argv[1]), 1) : 5;
+        const std::string bare = programBeside("bare_window.exe");
         const std::string program = programBeside("mpzelvio.exe");
-        std::vector<double> times;
+
+        WorkDirectory big;
+        makeSongDirectory(big, "songs", bigDirectoryFiles);
+        big.writeFile("mpzelvio.cfg", settingsFor(big.path(), big.pathOf("songs")));
+
+        std::vector<double> bareTimes, emptyTimes, bigTimes;
         for (int round = 0; round < rounds; ++round) {
-            times.push_back(startAndWait(program));
-            std::printf("window shown after %.1f ms\n", times.back());
+            WorkDirectory empty;
+            empty.writeFile("mpzelvio.cfg", settingsFor(empty.path(), empty.path()));
+            bareTimes.push_back(startAndWait(bare, empty.path(), L"Bare Window"));
+            std::printf("bare window shown after %.1f ms\n", bareTimes.back());
+            emptyTimes.push_back(startAndWait(program, empty.path(), L"Mp3 Zelvio V 0.93"));
+            std::printf("window shown after %.1f ms\n", emptyTimes.back());
+            bigTimes.push_back(startAndWait(program, big.path(), L"Mp3 Zelvio V 0.93"));
+            std::printf("window shown with %d songs after %.1f ms\n", bigDirectoryFiles, bigTimes.back());
         }
-        std::sort(times.begin(), times.end());
-        std::printf("window shown: median %.1f ms of %d\n", times[times.size() / 2], rounds);
+        const double floor = median(bareTimes);
+        std::printf("bare window shown: median %.1f ms of %d\n", floor, rounds);
+        std::printf("window shown: median %.1f ms of %d, %.2f x the bare window\n", median(emptyTimes), rounds,
+                    median(emptyTimes) / floor);
+        std::printf("window shown with %d songs: median %.1f ms of %d, %.2f x the bare window, %.2f x the empty one\n",
+                    bigDirectoryFiles, median(bigTimes), rounds, median(bigTimes) / floor,
+                    median(bigTimes) / median(emptyTimes));
         return 0;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "startup_wine_bench: %s\n", error.what());

@@ -61,8 +61,18 @@ void Application::handleException(const std::exception& error) noexcept {
 }
 
 void Application::createForm(Form& form) {
-    toolkit().createWindow(form);
+    createFormWhenShown(form);
+    createWindow(form);
+}
+
+void Application::createFormWhenShown(Form& form) {
     forms_.push_back(&form);
+    form.windowWhenShown_ = true;
+}
+
+void Application::createWindow(Form& form) {
+    toolkit().createWindow(form);
+    form.windowWhenShown_ = false;
     if (form.onCreate) dispatch(form.onCreate);
 }
 

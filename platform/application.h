@@ -53,6 +53,10 @@ public:
     // Creates the form's window (hidden) and runs its onCreate. The first form
     // created is the main window.
     void createForm(Form& form);
+    // Takes the form in as createForm does, but creates its window (and runs
+    // its onCreate) only when it is first shown: a dialog the user never
+    // opens costs the start nothing.
+    void createFormWhenShown(Form& form);
     Form* mainForm() const { return forms_.empty() ? nullptr : forms_.front(); }
     const std::vector<Form*>& forms() const { return forms_; }
 
@@ -73,6 +77,9 @@ public:
     std::optional<std::string> openFileDialog(const OpenFileRequest& request);
 
 private:
+    friend class Form;
+    void createWindow(Form& form);
+
     Platform platform_;
     std::string title_;
     ExceptionHandler onException_;

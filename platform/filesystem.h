@@ -63,12 +63,6 @@ struct DirectoryEntry {
 // character the code page lacks becomes "?").
 enum class TextEncoding { Utf8, Ansi };
 
-// A drive as the drive box shows it.
-struct Drive {
-    char letter = 'C';   // upper case
-    std::string label;   // the volume label; empty when there is none or no medium
-};
-
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -116,8 +110,11 @@ public:
 
     // The entries of a directory, "." and ".." left out, in no set order.
     virtual std::vector<DirectoryEntry> listDirectory(const std::string& path) = 0;
-    // The drives there are, by letter.
-    virtual std::vector<Drive> drives() = 0;
+    // The letters of the drives there are, upper case, in order. No drive is
+    // asked anything: that may spin up a disc.
+    virtual std::vector<char> driveLetters() = 0;
+    // The drive's volume label; empty when it has none or holds no medium.
+    virtual std::string volumeLabel(char letter) = 0;
 
     // The user's own folder for program data kept on this machine
     // (%LOCALAPPDATA%), for a program that may not write where it is installed.

@@ -9,6 +9,9 @@ namespace zelvio {
 
 Form::Form(Application& app, FormDesign design, std::vector<ControlDesign> controls)
     : app_(app), design_(std::move(design)), caption_(design_.caption), bounds_(design_.bounds) {
+    // Until a window gives it a frame, a form designed by its client area is that area.
+    if (design_.client.width > 0) bounds_.width = design_.client.width;
+    if (design_.client.height > 0) bounds_.height = design_.client.height;
     controls_.reserve(controls.size());
     for (auto& c : controls) controls_.push_back(makeControl(*this, std::move(c)));
 }
@@ -64,6 +67,7 @@ void Form::attach(FormPeer* peer) {
 }
 
 void Form::show() {
+    if (windowWhenShown_) app_.createWindow(*this);
     if (!visible_ && onShow) onShow();
     visible_ = true;
     if (focused_ == nullptr || !focused_->canFocus()) {

@@ -53,7 +53,8 @@ public:
 
     bool visible() const { return visible_; }
     bool modal() const { return modal_; }
-    // Runs onShow (when hidden), then shows the window and brings it to the front.
+    // Runs onShow (when hidden), then shows the window and brings it to the
+    // front; a form whose window waits for its first show gets it first.
     void show();
     // Asks onCloseQuery, then runs onClose; a refusal or an error keeps the
     // window open. Then hides the window, which ends a modal showing; closing
@@ -103,6 +104,7 @@ private:
     Rect bounds_;
     bool visible_ = false;
     bool modal_ = false;
+    bool windowWhenShown_ = false;  // the window is still to be created, at the first show
     Control* focused_ = nullptr;
     FormPeer* peer_ = nullptr;
 };

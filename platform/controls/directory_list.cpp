@@ -69,9 +69,11 @@ void DirectoryList::update() {
 
 void DirectoryList::show(const std::string& directory) {
     FileSystem& fs = form().app().fileSystem();
+    // One listing serves the folders here and the files of the linked list.
+    std::vector<DirectoryEntry> entries = fs.listDirectory(directory);
     std::vector<std::string> subdirectories;
-    for (auto& entry : fs.listDirectory(directory)) {
-        if (entry.directory && !entry.hidden) subdirectories.push_back(std::move(entry.name));
+    for (const auto& entry : entries) {
+        if (entry.directory && !entry.hidden) subdirectories.push_back(entry.name);
     }
     sortFileNames(subdirectories);
 
@@ -85,7 +87,7 @@ void DirectoryList::show(const std::string& directory) {
     setItemIndex(static_cast<int>(openPaths_.size()) - 1);
 
     if (drives_ != nullptr) drives_->showDrive(drive());
-    if (files_ != nullptr) files_->setDirectory(directory_);
+    if (files_ != nullptr) files_->setDirectory(directory_, std::move(entries));
 }
 
 std::string DirectoryList::pathOf(std::size_t item) const {

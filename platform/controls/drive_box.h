@@ -1,10 +1,13 @@
 #pragma once
 // The drives, shown as "c: [LABEL]"; choosing one takes the linked directory
-// list to that drive's current directory.
+// list to that drive's current directory. A drive is asked for its label
+// (which may spin up a disc) only when it is shown: the chosen one at once,
+// the others when the user comes to the box to choose.
 
 #include "platform/controls/drop_down_list.h"
-#include "platform/filesystem.h"
 
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace zelvio {
@@ -24,9 +27,20 @@ public:
     void link(DirectoryList& directories) { directories_ = &directories; }
 
 protected:
+    void beforeChoice() override;
     void chosen(std::size_t item) override;
 
 private:
+    struct Drive {
+        char letter;
+        std::optional<std::string> label;  // none until the drive was asked
+    };
+    void readLetters();
+    int indexOf(char letter) const;
+    // Shows the drives with `index` chosen, asking for the labels not known
+    // yet of the chosen drive, or of all of them.
+    void showDrives(int index, bool allLabels);
+
     std::vector<Drive> drives_;
     DirectoryList* directories_ = nullptr;
 };

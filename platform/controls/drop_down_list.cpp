@@ -16,8 +16,13 @@ void DropDownList::setItemIndex(int itemIndex) {
 void DropDownList::choose(std::size_t item) {
     if (!canFocus() || item >= items_.size()) return;
     setFocus();
+    approached();
     setItemIndex(static_cast<int>(item));
     itemChosen(static_cast<int>(item));
+}
+
+void DropDownList::approached() {
+    if (usable()) dispatch([this] { beforeChoice(); });
 }
 
 void DropDownList::itemChosen(int item) {

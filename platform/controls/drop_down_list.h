@@ -24,9 +24,14 @@ public:
     // What a user does, and the backend's report of it.
     void choose(std::size_t item);
     void itemChosen(int item);
+    // The backend's report that the user came to the box (it took the focus
+    // or dropped its list down): a choice may follow.
+    void approached();
 
 protected:
     bool takesFocus() const override { return true; }
+    // Makes ready what choosing needs and the closed box did without.
+    virtual void beforeChoice() {}
     void setItems(std::vector<std::string> items, int itemIndex);
     void setItemIndex(int itemIndex);
     // What choosing the item means; the item index is already set.

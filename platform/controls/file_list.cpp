@@ -5,7 +5,6 @@
 #include "platform/filesystem.h"
 #include "platform/form.h"
 
-
 namespace zelvio {
 
 FileList::FileList(Form& form, ControlDesign design)
@@ -16,6 +15,11 @@ void FileList::setDirectory(std::string directory) {
     update();
 }
 
+void FileList::setDirectory(std::string directory, std::vector<DirectoryEntry> entries) {
+    directory_ = std::move(directory);
+    showFiles(std::move(entries));
+}
+
 void FileList::setMask(std::string mask) {
     mask_ = std::move(mask);
     update();
@@ -24,8 +28,12 @@ void FileList::setMask(std::string mask) {
 void FileList::update() {
     FileSystem& fs = form().app().fileSystem();
     if (directory_.empty()) directory_ = fs.currentDirectory();
+    showFiles(fs.listDirectory(directory_));
+}
+
+void FileList::showFiles(std::vector<DirectoryEntry> entries) {
     std::vector<std::string> names;
-    for (auto& entry : fs.listDirectory(directory_)) {
+    for (auto& entry : entries) {
         if (!entry.directory && !entry.hidden && matchesFileMask(entry.name, mask_)) names.push_back(std::move(entry.name));
     }
     sortFileNames(names);

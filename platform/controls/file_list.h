@@ -3,8 +3,10 @@
 // regard to letter case. Hidden and system files are left out.
 
 #include "platform/controls/list_box.h"
+#include "platform/filesystem.h"
 
 #include <string>
+#include <vector>
 
 namespace zelvio {
 
@@ -16,12 +18,16 @@ public:
     const std::string& directory() const { return directory_; }
     // Shows the files of the directory.
     void setDirectory(std::string directory);
+    // Shows the files of the directory from a listing of it just made.
+    void setDirectory(std::string directory, std::vector<DirectoryEntry> entries);
     const std::string& mask() const { return mask_; }
     void setMask(std::string mask);
     // Reads the directory again; before any directory was set, the working one.
     void update();
 
 private:
+    void showFiles(std::vector<DirectoryEntry> entries);
+
     std::string directory_;
     std::string mask_;
 };

@@ -235,6 +235,7 @@ std::optional<std::string> HeadlessFileSystem::shortName(const std::string& path
 }
 
 std::vector<DirectoryEntry> HeadlessFileSystem::listDirectory(const std::string& path) {
+    ++listings_;
     const Resolved r = resolve(path);
     if (r.path.error) fail(r.path.error);
     if (r.tooLong()) fail(systemtext::NameTooLong);
@@ -247,13 +248,16 @@ std::vector<DirectoryEntry> HeadlessFileSystem::listDirectory(const std::string&
     return entries;
 }
 
-std::vector<Drive> HeadlessFileSystem::drives() {
-    std::vector<Drive> found;
-    for (const auto& [letter, root] : drives_) {
-        const auto label = labels_.find(letter);
-        found.push_back({letter, label == labels_.end() ? std::string() : label->second});
-    }
-    return found;
+std::vector<char> HeadlessFileSystem::driveLetters() {
+    std::vector<char> letters;
+    for (const auto& drive : drives_) letters.push_back(drive.first);
+    return letters;
+}
+
+std::string HeadlessFileSystem::volumeLabel(char letter) {
+    labelsAsked_.push_back(letter);
+    const auto label = labels_.find(letter);
+    return label == labels_.end() ? std::string() : label->second;
 }
 
 }  // namespace zelvio

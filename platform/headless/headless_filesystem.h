@@ -40,7 +40,8 @@ public:
     bool ansiCodePageHolds(const std::string& text) override;
     std::optional<std::string> shortName(const std::string& path) override;
     std::vector<DirectoryEntry> listDirectory(const std::string& path) override;
-    std::vector<Drive> drives() override;
+    std::vector<char> driveLetters() override;
+    std::string volumeLabel(char letter) override;
     std::string localAppData() override { return localAppData_; }
 
     // Setting the scene. Paths may be relative to the current directory.
@@ -60,6 +61,10 @@ public:
     void setLocalAppData(const std::string& path) { localAppData_ = path; }
     // The names in a directory, in the order they were created.
     std::vector<std::string> list(const std::string& directory);
+    // The drives asked for their labels so far, in order.
+    const std::vector<char>& labelsAsked() const { return labelsAsked_; }
+    // How many directory listings were asked for so far.
+    std::size_t listings() const { return listings_; }
 
     // Faults.
     void failOpening(const std::string& path);   // opening for reading, or listing a directory, fails
@@ -94,6 +99,8 @@ private:
 
     std::map<char, std::shared_ptr<Node>> drives_;   // by upper-case letter
     std::map<char, std::string> labels_;
+    std::vector<char> labelsAsked_;
+    std::size_t listings_ = 0;
     std::string current_ = "C:\\";                  // as the path was written when it was made current
     std::string localAppData_ = "C:\\Users\\Tester\\AppData\\Local";
     std::vector<std::string> failOpen_;              // keys of Resolved

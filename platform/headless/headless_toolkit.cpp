@@ -74,6 +74,7 @@ Size HeadlessToolkit::frameExtra(const Form& form) {
 }
 
 void HeadlessToolkit::createWindow(Form& form) {
+    windowsCreated_.push_back(form.name());
     peers_.push_back(std::make_unique<FormPeerImpl>(form));
     form.attach(peers_.back().get());
 }

@@ -73,6 +73,8 @@ public:
     const std::vector<MessageBoxRequest>& messageBoxes() const { return boxes_; }
     const std::vector<OpenFileRequest>& openDialogs() const { return openDialogs_; }
     const std::vector<std::string>& modalShows() const { return modalShows_; }
+    // The forms whose windows were created, by name, in the order they were.
+    const std::vector<std::string>& windowsCreated() const { return windowsCreated_; }
     struct PopupShown {
         std::string menu;
         Point at;
@@ -114,6 +116,7 @@ private:
     std::vector<MessageBoxRequest> boxes_;
     std::vector<OpenFileRequest> openDialogs_;
     std::vector<std::string> modalShows_;
+    std::vector<std::string> windowsCreated_;
     std::vector<std::string> problems_;
     std::string title_;
     Size screen_{800, 600};

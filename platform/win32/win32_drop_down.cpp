@@ -54,6 +54,7 @@ Rect Win32DropDown::placed(Rect bounds) const {
 }
 
 void Win32DropDown::notified(WORD code) {
+    if (code == CBN_SETFOCUS || code == CBN_DROPDOWN) report([&] { list().approached(); });
     if (code != CBN_SELCHANGE) return;
     const int chosen = static_cast<int>(SendMessageW(window(), CB_GETCURSEL, 0, 0));
     report([&] { list().itemChosen(chosen); });

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_filesystem.h"
 
+#include "platform/win32/win32_late_library.h"
 #include "platform/win32/win32_line_writer.h"
 #include "platform/win32/win32_lines.h"
 #include "platform/win32/win32_short_path.h"
@@ -285,34 +286,37 @@ std::vector<DirectoryEntry> Win32FileSystem::listDirectory(const std::string& pa
     return entries;
 }
 
-std::vector<Drive> Win32FileSystem::drives() {
-    std::vector<Drive> found;
+std::vector<char> Win32FileSystem::driveLetters() {
+    std::vector<char> letters;
     const DWORD present = GetLogicalDrives();
     for (int i = 0; i < 26; ++i) {
-        if ((present & (1u << i)) == 0) continue;
-        Drive drive{static_cast<char>('A' + i), {}};
-        const std::wstring root = {static_cast<wchar_t>(L'A' + i), L':', L'\\'};
-        // A floppy is never asked: its motor would spin up for a label.
-        if (GetDriveTypeW(root.c_str()) != DRIVE_REMOVABLE) {
-            // A label is 32 characters at most; the call takes no larger buffer than this.
-            std::wstring label(volumeLabelBuffer, L'\0');
-            const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);  // no "insert a disc" box for an empty drive
-            if (GetVolumeInformationW(root.c_str(), label.data(), volumeLabelBuffer, nullptr, nullptr, nullptr, nullptr,
-                                      0)) {
-                drive.label = utf8(label.c_str());
-            }
-            SetErrorMode(oldMode);
-        }
-        found.push_back(std::move(drive));
+        if ((present & (1u << i)) != 0) letters.push_back(static_cast<char>('A' + i));
     }
-    return found;
+    return letters;
+}
+
+std::string Win32FileSystem::volumeLabel(char letter) {
+    const std::wstring root = {static_cast<wchar_t>(letter), L':', L'\\'};
+    // A floppy is never asked: its motor would spin up for a label.
+    if (GetDriveTypeW(root.c_str()) == DRIVE_REMOVABLE) return {};
+    wchar_t label[volumeLabelBuffer] = {};
+    const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);  // no "insert a disc" box for an empty drive
+    const bool known =
+        GetVolumeInformationW(root.c_str(), label, volumeLabelBuffer, nullptr, nullptr, nullptr, nullptr, 0);
+    SetErrorMode(oldMode);
+    return known ? utf8(label) : std::string();
 }
 
 std::string Win32FileSystem::localAppData() {
+    // Asked only where the program's own directory is read-only, so the
+    // shell is not loaded at every start.
+    static LateLibrary shell(L"shell32.dll");
+    static LateLibrary com(L"ole32.dll");
     PWSTR folder = nullptr;
-    const HRESULT result = SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DEFAULT, nullptr, &folder);
+    const HRESULT result = shell.function<decltype(SHGetKnownFolderPath)>("SHGetKnownFolderPath")(
+        FOLDERID_LocalAppData, KF_FLAG_DEFAULT, nullptr, &folder);
     std::string path = SUCCEEDED(result) ? utf8(folder) : std::string();
-    CoTaskMemFree(folder);
+    com.function<decltype(CoTaskMemFree)>("CoTaskMemFree")(folder);
     if (!SUCCEEDED(result)) throw InOutError(systemErrorText(static_cast<unsigned long>(HRESULT_CODE(result))));
     return path;
 }

@@ -25,7 +25,8 @@ public:
     bool ansiCodePageHolds(const std::string& text) override;
     std::optional<std::string> shortName(const std::string& path) override;
     std::vector<DirectoryEntry> listDirectory(const std::string& path) override;
-    std::vector<Drive> drives() override;
+    std::vector<char> driveLetters() override;
+    std::string volumeLabel(char letter) override;
     std::string localAppData() override;
 
 private:

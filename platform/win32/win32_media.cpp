@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 #include "platform/win32/win32_driver_threads.h"
+#include "platform/win32/win32_late_library.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/win32_unicode.h"
 
@@ -18,10 +19,17 @@ namespace {
 
 constexpr const wchar_t* windowClass = L"ZelvioMediaNotifications";
 
+LateLibrary mediaLibrary(L"winmm.dll");
+
+MCIERROR sendString(const wchar_t* command, wchar_t* reply, UINT replySize, HWND notify) {
+    return mediaLibrary.function<decltype(mciSendStringW)>("mciSendStringW")(command, reply, replySize, notify);
+}
+
 // The system's text for an MCI error.
 std::string errorText(MCIERROR error) {
     wchar_t text[512] = {};
-    if (!mciGetErrorStringW(error, text, static_cast<UINT>(std::size(text))) || text[0] == L'\0') {
+    auto* getErrorString = mediaLibrary.function<decltype(mciGetErrorStringW)>("mciGetErrorStringW");
+    if (!getErrorString(error, text, static_cast<UINT>(std::size(text))) || text[0] == L'\0') {
         return "Unknown error code";
     }
     return utf8(text);
@@ -75,14 +83,15 @@ Win32Media::Win32Media() {
 Win32Media::~Win32Media() {
     listeners_.clear();
     for (auto& [alias, threads] : workers_) settle(alias);
-    mciSendStringW(L"close all wait", nullptr, 0, nullptr);
+    // No device was ever opened when the library was never loaded.
+    if (mediaLibrary.loaded()) sendString(L"close all wait", nullptr, 0, nullptr);
     if (window_ != nullptr) DestroyWindow(window_);
 }
 
 void Win32Media::settle(const std::wstring& alias) {
     std::vector<HANDLE>& threads = workers_[alias];
     if (threads.empty()) return;
-    mciSendStringW((L"stop " + alias + L" wait").c_str(), nullptr, 0, nullptr);
+    sendString((L"stop " + alias + L" wait").c_str(), nullptr, 0, nullptr);
     waitForThreadsAndClose(threads, driverThreadLimit);
 }
 
@@ -93,15 +102,15 @@ std::string Win32Media::send(const std::string& command, MediaListener* listener
     const bool starts = waitsForDriverThreads_ && (verb == "play" || verb == "record");
     const std::vector<DWORD> before = starts ? driverThreadIds() : std::vector<DWORD>{};
     wchar_t reply[512] = {};
-    const MCIERROR error = mciSendStringW(wide(command).c_str(), reply, static_cast<UINT>(std::size(reply)),
-                                          listener != nullptr ? window_ : nullptr);
+    const MCIERROR error = sendString(wide(command).c_str(), reply, static_cast<UINT>(std::size(reply)),
+                                      listener != nullptr ? window_ : nullptr);
     if (error != 0) throw MediaError(errorText(error));
     if (starts) {
         std::vector<HANDLE>& threads = workers_[alias];
         for (HANDLE thread : openNewThreads(before, driverThreadIds())) threads.push_back(thread);
     }
     if (listener != nullptr) {
-        const UINT device = mciGetDeviceIDW(alias.c_str());
+        const UINT device = mediaLibrary.function<decltype(mciGetDeviceIDW)>("mciGetDeviceIDW")(alias.c_str());
         if (device != 0) listeners_[device] = listener;
     }
     return utf8(reply);

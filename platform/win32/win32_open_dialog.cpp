@@ -1,5 +1,6 @@
 #include "platform/win32/win32_open_dialog.h"
 
+#include "platform/win32/win32_late_library.h"
 #include "platform/win32/win32_unicode.h"
 
 #include <cderr.h>
@@ -21,9 +22,13 @@ std::wstring dialogFilter(const std::string& filter) {
     return parts;
 }
 
+LateLibrary commonDialogs(L"comdlg32.dll");
+
 }  // namespace
 
 std::optional<std::string> showOpenDialog(HWND owner, const OpenFileRequest& request) {
+    auto* getOpenFileName = commonDialogs.function<decltype(GetOpenFileNameW)>("GetOpenFileNameW");
+    auto* extendedError = commonDialogs.function<decltype(CommDlgExtendedError)>("CommDlgExtendedError");
     const std::wstring filter = dialogFilter(request.filter);
     std::wstring startName = wide(request.fileName);
     for (;;) {
@@ -40,9 +45,9 @@ std::optional<std::string> showOpenDialog(HWND owner, const OpenFileRequest& req
         dialog.nMaxFile = static_cast<DWORD>(file.size());
         // The working directory belongs to the program: the dialog must leave it be.
         dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_ENABLESIZING;
-        if (GetOpenFileNameW(&dialog)) return utf8(file.data());
+        if (getOpenFileName(&dialog)) return utf8(file.data());
 
-        const DWORD error = CommDlgExtendedError();
+        const DWORD error = extendedError();
         if (error == 0) return std::nullopt;  // cancelled
         if (error == FNERR_INVALIDFILENAME && !startName.empty()) {
             // A stored name the dialog rejects: open it on no name instead.

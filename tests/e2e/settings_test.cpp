@@ -111,6 +111,30 @@ TEST_F(SettingsTest, ACorruptFileIsReportedOnceThenTheFirstStartFollows) {
     EXPECT_EQ(savedSettings().size(), 14u);
 }
 
+TEST_F(SettingsTest, AMissingDirectoryIsReportedBeforeTheWindowAndTheRestOfTheFileStands) {
+    dir.createDirectory("waves");
+    const std::vector<std::string> lines = {"ver 1.5", dir.pathOf("waves"), dir.pathOf("gone"), "", "", "-hq", "0",
+                                            "", "", "C:\\MIXER\\SNDVOL32.EXE", "100", "80", "640", "482"};
+    dir.writeFile("mpzelvio.cfg", joinLines(lines));
+    launch();
+    // Reported while the main window is being created, before it shows.
+    const MessageBoxView error = waitForMessageBox(*program, "Mp3 Zelvio", kStartTimeout);
+    EXPECT_FALSE(findTopLevel(*program, [](HWND w) { return windowCaption(w) == "Mp3 Zelvio V 0.93"; }));
+    EXPECT_GT(error.text.size(), 1u);
+    EXPECT_EQ(error.text.back(), '.');
+    pressButton(error.window, "OK");
+
+    waitForMainWindow();
+    // The settings were read: no greeting, the window where it was, the MP3 pane where it started.
+    EXPECT_FALSE(messageBoxShows(*program, "Information"));
+    EXPECT_EQ(windowRect(mainWindow).left, 100);
+    EXPECT_EQ(listItems(findControl(mainWindow, "recdir")).back(), "waves");
+    exitProgram();
+    std::vector<std::string> saved = lines;
+    saved[2] = dir.path();
+    EXPECT_EQ(savedSettings(), saved);
+}
+
 TEST_F(SettingsTest, SavedSettingsAndWindowBoundsComeBack) {
     dir.writeFile("mpzelvio.cfg", settingsWithMixer(dir.path(), "C:\\MIXER\\SNDVOL32.EXE"));
     start();

@@ -84,7 +84,7 @@ TEST_F(BrowserControlsTest, ADirectoryShowsItsPathItsFoldersAndItsFilesInOrder) 
     EXPECT_EQ(folders.itemLook(3).glyph, ItemGlyph::ClosedFolder);
     // Sorted without regard to case, whatever order the files were made in; hidden ones left out.
     EXPECT_EQ(files.items(), (Texts{"A.WAV", "b.wav", "Track01.cda"}));
-    EXPECT_EQ(drives.items(), (Texts{"c:", "d: [AUDIO CD]"}));
+    EXPECT_EQ(drives.items(), (Texts{"c:", "d:"}));  // D: is asked for its label when the box opens
     EXPECT_EQ(drives.drive(), 'C');
     EXPECT_EQ(events, Texts{"change C:\\Music"});
 
@@ -96,6 +96,15 @@ TEST_F(BrowserControlsTest, ADirectoryShowsItsPathItsFoldersAndItsFilesInOrder) 
     form.pressKey('\r');  // back up to the root
     EXPECT_EQ(folders.directory(), "C:\\");
     EXPECT_EQ(events.back(), "change C:\\");
+}
+
+// A directory of thousands of files is read once for its folders and files.
+TEST_F(BrowserControlsTest, OneListingServesTheFoldersAndTheFiles) {
+    const std::size_t before = fs.listings();
+    folders.setDirectory("C:\\Music");
+    EXPECT_EQ(fs.listings(), before + 1);
+    EXPECT_EQ(folders.items().back(), "rock");
+    EXPECT_EQ(files.items(), (Texts{"A.WAV", "b.wav", "Track01.cda"}));
 }
 
 TEST_F(BrowserControlsTest, AFolderThatCannotBeEnteredLeavesEverythingWhereItWas) {
@@ -122,6 +131,37 @@ TEST_F(BrowserControlsTest, TheDriveBoxTakesTheListToTheDriveAndFollowsIt) {
     folders.setDirectory("C:\\Music\\Jazz");  // a directory elsewhere moves the box quietly
     EXPECT_EQ(drives.drive(), 'C');
     EXPECT_EQ(events.back(), "change C:\\Music\\Jazz");
+}
+
+// Asking a drive for its label may spin up a disc: the closed box shows the
+// chosen drive alone, and the others are asked when the user comes to the box.
+TEST_F(BrowserControlsTest, ADriveIsAskedForItsLabelOnceAndOnlyWhenTheBoxShowsIt) {
+    fs.setVolumeLabel('C', "SYSTEM");
+    fs.addDrive('E');
+    fs.makeDirectories("E:\\");
+    fs.setVolumeLabel('E', "BACKUP");
+    folders.setDirectory("C:\\Music");
+    form.show();
+    EXPECT_EQ(drives.items(), (Texts{"c: [SYSTEM]", "d:", "e:"}));
+    EXPECT_EQ(fs.labelsAsked(), std::vector<char>{'C'});
+
+    drives.approached();  // the list drops down
+    EXPECT_EQ(drives.items(), (Texts{"c: [SYSTEM]", "d: [AUDIO CD]", "e: [BACKUP]"}));
+    drives.approached();
+    drives.choose(2);
+    folders.setDirectory("C:\\Music");
+    EXPECT_EQ(fs.labelsAsked(), (std::vector<char>{'C', 'D', 'E'}));
+    EXPECT_EQ(drives.items()[2], "e: [BACKUP]");
+}
+
+TEST_F(BrowserControlsTest, AChoiceMadeWithTheListClosedShowsTheLabelsToo) {
+    fs.setVolumeLabel('C', "SYSTEM");
+    folders.setDirectory("C:\\Music");
+    form.show();
+    drives.itemChosen(1);  // the arrow keys on the closed box
+    EXPECT_EQ(folders.directory(), "D:\\");
+    EXPECT_EQ(drives.items(), (Texts{"c: [SYSTEM]", "d: [AUDIO CD]"}));
+    EXPECT_EQ(drives.itemIndex(), 1);
 }
 
 TEST_F(BrowserControlsTest, TheFilterBoxSetsTheMaskOfItsFileList) {

@@ -162,6 +162,30 @@ TEST_F(HeadlessToolkitTest, ProcessMessagesRunsTheEventsThatWereWaiting) {
 
 // --- Modal forms -------------------------------------------------------------
 
+TEST_F(HeadlessToolkitTest, AFormMadeWhenShownGetsItsWindowAtItsFirstShowingOnly) {
+    Form later{app,
+               {.name = "Tlater", .client = {300, 200}, .border = BorderStyle::Dialog},
+               {{.name = "okbutt", .kind = ControlKind::Button, .bounds = {8, 8, 75, 25}, .caption = "OK"}}};
+    later.onCreate = [this] { events.push_back("created"); };
+    later.onShow = [this, &later] { events.push_back(later.peer() != nullptr ? "shown with a window" : "no window"); };
+    app.createFormWhenShown(later);
+    EXPECT_EQ(app.forms().back(), &later);
+    EXPECT_EQ(app.mainForm(), &main);
+    EXPECT_EQ(toolkit.windowsCreated(), (Texts{"TMain", "Tdialog"}));
+    EXPECT_EQ(later.clientSize(), (Size{300, 200}));  // its design's, with no frame yet
+    later["okbutt"].setEnabled(false);                // kept for the window to come
+
+    toolkit.whenShownModally("Tlater", [](Form& shown) { shown.close(); });
+    app.showModal(later);
+    EXPECT_EQ(toolkit.windowsCreated(), (Texts{"TMain", "Tdialog", "Tlater"}));
+    EXPECT_EQ(later.bounds().width, 306);  // framed now
+    EXPECT_FALSE(later["okbutt"].enabled());
+    later.show();
+    later.close();
+    EXPECT_EQ(toolkit.windowsCreated().size(), 3u);
+    EXPECT_EQ(events, (Texts{"created", "shown with a window", "shown with a window"}));
+}
+
 TEST_F(HeadlessToolkitTest, AModalFormWhoseScriptClosesItReturns) {
     toolkit.whenShownModally("Tdialog", [this](Form& shown) {
         events.push_back(shown.modal() && shown.visible() ? "shown modally" : "not shown");
