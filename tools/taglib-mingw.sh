@@ -2,22 +2,26 @@
 # TagLib for the Windows programs. Debian packages TagLib for Linux only
 # (libtag1-dev, which the native build uses), so the Windows build takes the
 # source package of the same version and builds it statically with the
-# project's MinGW-w64 toolchain into
+# project's MinGW-w64 toolchain into a cache outside the checkout, so that a
+# fresh clone builds it no more than the packages are installed again:
 #
-#   build/deps/taglib-VERSION-mingw64/         (include/taglib, lib/libtag.a)
-#   build/deps/taglib-mingw64 -> that folder    (where CMake looks)
+#   ~/.cache/mp3-zelvio/taglib-VERSION-mingw64/  (include/taglib, lib/libtag.a;
+#                                                 $XDG_CACHE_HOME when set)
+#   build/deps/taglib-mingw64 -> that folder      (where CMake looks)
 #
-# A second run finds the folder and does nothing. Needs root (or sudo) the
+# A second run finds the folder and only makes the link. Needs root (or sudo) the
 # first time: it adds a deb-src entry for the mirror apt already uses.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 deps=$root/build/deps
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/mp3-zelvio
+mkdir -p "$deps" "$cache"
 
 version=$(dpkg-query -W -f='${Version}' libtag1-dev 2>/dev/null || true)
 [[ -n $version ]] || { echo "taglib-mingw: libtag1-dev is not installed: run tools/setup.sh" >&2; exit 1; }
-prefix=$deps/taglib-${version//[^A-Za-z0-9.]/_}-mingw64
+prefix=$cache/taglib-${version//[^A-Za-z0-9.]/_}-mingw64
 if [[ -f $prefix/lib/libtag.a ]]; then
-    ln -sfn "$(basename "$prefix")" "$deps/taglib-mingw64"
+    ln -sfn "$prefix" "$deps/taglib-mingw64"
     exit 0
 fi
 
@@ -43,7 +47,7 @@ if ! apt-cache showsrc "taglib=$version" 2>/dev/null | grep -q '^Package: taglib
     $sudo apt-get update -qq
 fi
 
-work=$deps/taglib-work
+work=$cache/taglib-work
 rm -rf "$work"
 mkdir -p "$work"
 echo "taglib-mingw: building TagLib $version for MinGW-w64 (a few minutes, once)" >&2
@@ -64,6 +68,6 @@ rm -rf "$prefix.part"
 cmake --install "$work/build" >"$work/install.log" 2>&1 || { cat "$work/install.log" >&2; exit 1; }
 # In place only when whole: an interrupted build leaves nothing that looks done.
 mv "$prefix.part" "$prefix"
-ln -sfn "$(basename "$prefix")" "$deps/taglib-mingw64"
+ln -sfn "$prefix" "$deps/taglib-mingw64"
 rm -rf "$work"
 echo "taglib-mingw: $prefix" >&2
