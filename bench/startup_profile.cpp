@@ -129,6 +129,7 @@ public:
     std::string volumeLabel(char letter) override {
         return line_.time(std::string("volumeLabel ") + letter, [&] { return inner_.volumeLabel(letter); });
     }
+    std::string localAppData() override { return line_.time("localAppData", [&] { return inner_.localAppData(); }); }
 
 private:
     static std::string lastName(const std::string& path) {
