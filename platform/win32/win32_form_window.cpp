@@ -172,7 +172,7 @@ void Win32Form::addTooltip(const Win32Control& control) {
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                                    GetModuleHandleW(nullptr), nullptr);
         if (tooltip_ == nullptr) return;  // the form works without its hints
-        SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
+        SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, onScreen(400));
     }
     std::wstring hint = wide(control.design().hint);
     TTTOOLINFOW tool{};

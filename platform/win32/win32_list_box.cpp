@@ -138,8 +138,8 @@ bool Win32ListBox::draw(const DRAWITEMSTRUCT& item) {
     const ItemLook look = portable.itemLook(item.itemID);
     int x = item.rcItem.left + 2 + owner().onScreen(look.indent * indentStep);
     if (look.glyph != ItemGlyph::None) {
-        drawFolder(dc, x, (item.rcItem.top + item.rcItem.bottom - 13) / 2, look.glyph == ItemGlyph::OpenFolder,
-                   IsWindowEnabled(window()) != FALSE);
+        drawFolder(dc, x, (item.rcItem.top + item.rcItem.bottom - owner().onScreen(13)) / 2,
+                   look.glyph == ItemGlyph::OpenFolder, IsWindowEnabled(window()) != FALSE, owner().dpi());
         x += owner().onScreen(glyphWidth);
     }
     RECT text = item.rcItem;
