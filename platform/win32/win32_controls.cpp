@@ -101,6 +101,7 @@ void Win32Control::update(ControlProperty property) {
 void Win32Control::rescale() {
     fitFont();
     applyBounds();
+    rescaled();
 }
 
 void Win32Control::updateMembers(ControlProperty property) {

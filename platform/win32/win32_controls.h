@@ -60,6 +60,8 @@ protected:
     virtual WindowKind windowKind() const = 0;
     // After the window exists, before it is placed and shown.
     virtual void created() {}
+    // After the font and the place changed with the form's DPI.
+    virtual void rescaled() {}
     // The kind's own properties; Text, Enabled, Visible, Bounds and Focus are done.
     virtual void updateOwn(ControlProperty) {}
     // Where the window goes for the control's bounds (already moved into its

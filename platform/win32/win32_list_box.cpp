@@ -30,6 +30,15 @@ Win32Control::WindowKind Win32ListBox::windowKind() const {
 
 void Win32ListBox::created() { applyItems(); }
 
+// The system measures the items of a list drawn by the program once, when it is made.
+void Win32ListBox::rescaled() {
+    if (!drawnItems()) return;
+    MEASUREITEMSTRUCT item{};
+    measure(item);
+    SendMessageW(window(), LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(item.itemHeight));
+    InvalidateRect(window(), nullptr, TRUE);
+}
+
 void Win32ListBox::updateOwn(ControlProperty property) {
     if (property == ControlProperty::Items) applyItems();
     if (property == ControlProperty::Selection) applySelection();

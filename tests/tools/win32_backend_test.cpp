@@ -352,6 +352,7 @@ std::vector<ControlDesign> testLayout() {
         {.name = "edit2", .kind = K::Edit, .bounds = {190, 120, 100, 21}},
         {.name = "memo1", .kind = K::Memo, .bounds = {10, 160, 200, 80}, .flags = flags::VScroll},
         {.name = "label1", .kind = K::Label, .bounds = {220, 10, 0, 0}, .caption = "Fits"},
+        {.name = "list1", .kind = K::ListBox, .bounds = {220, 160, 150, 80}, .flags = flags::Columns},
         {.name = "File1", .kind = K::Menu, .caption = "&File"},
         {.name = "Help1", .kind = K::MenuItem, .caption = "&Help", .parent = "File1", .shortcut = ShortcutKey::F1},
         {.name = "Off1", .kind = K::MenuItem, .caption = "&Off", .flags = flags::Disabled, .parent = "File1"},
@@ -459,6 +460,8 @@ TEST_F(Win32ToolkitTest, AtAnotherDpiTheDesignIsScaledAroundTheSameClientArea) {
         return font.lfHeight;
     };
     const LONG designFont = fontHeight(control("butt1"));
+    const auto itemHeight = [this] { return static_cast<int>(SendMessageW(control("list1"), LB_GETITEMHEIGHT, 0, 0)); };
+    const int designItem = itemHeight();
     RECT suggested{30, 40, 30 + 700, 40 + 600};
     SendMessageW(window_, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
     pump();
@@ -484,6 +487,7 @@ TEST_F(Win32ToolkitTest, AtAnotherDpiTheDesignIsScaledAroundTheSameClientArea) {
     EXPECT_EQ(edit.top, 45);
     EXPECT_EQ(edit.right - edit.left, 150);
     EXPECT_EQ(fontHeight(control("butt1")), MulDiv(designFont, 144, 96));
+    EXPECT_GE(itemHeight(), MulDiv(designItem, 144, 96) - 1);  // the rows of a list it draws itself, measured again
 
     form_["butt1"].setBounds({20, 130, 80, 25});  // later changes come at the new DPI too
     RECT button;
