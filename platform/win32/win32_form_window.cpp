@@ -220,11 +220,15 @@ Size Win32Form::frameExtra() const {
 void Win32Form::changeDpi(int dpi, const RECT& suggested) {
     // The portable side keeps its design pixels: the client area stays the
     // same in them, and the frame goes around it at the new DPI where the
-    // system suggests.
+    // system suggests. Without the portable form there is nothing to place.
+    if (!live_) {
+        dpi_ = dpi;
+        return;
+    }
     const Size client = form_.clientSize();
     dpi_ = dpi;
     for (const auto& control : controls_) control->rescale();
-    if (live_) form_.dpiChanged(client, {suggested.left, suggested.top});
+    form_.dpiChanged(client, {suggested.left, suggested.top});
 }
 
 void Win32Form::paintPending() { UpdateWindow(window_); }
