@@ -181,7 +181,7 @@ void foldAndUnfold(HWND window, int folded, int unfolded) {
     EXPECT_EQ(placeOf(output).bottom, folded) << "the buttons reach the bottom edge";
 }
 
-TEST(ScreenMetricsTest, UnderAThickerTitleBarTheInformationWindowKeepsItsClientArea) {
+TEST(ScreenMetricsTest, UnderAThickerTitleBarTheWindowsKeepTheirClientAreas) {
     const CaptionHeight caption(30);
     ASSERT_EQ(GetSystemMetrics(SM_CYCAPTION), 31) << "the system took the caption height";
     WorkDirectory dir;
@@ -194,6 +194,20 @@ TEST(ScreenMetricsTest, UnderAThickerTitleBarTheInformationWindowKeepsItsClientA
     foldAndUnfold(window, 79, 176);
     click(findControl(window, "donebutt"));
     EXPECT_EQ(tool.waitForExit(), 0u);
+
+    // A dialog of the main program, designed by its client area, keeps it too.
+    dir.writeFile("mpzelvio.cfg", settingsWithMixer(dir.path(), ""));
+    TestProcess program(programBeside("mpzelvio.exe"), dir.path());
+    const HWND main = waitForWindow(program, "Mp3 Zelvio V 0.93", kStartTimeout);
+    click(findControl(main, "configbutt"));
+    const HWND dialog = waitForForm(program, "Tmpconfig");
+    EXPECT_GE(heightOf(dialog) - clientArea(dialog).bottom, 31);
+    EXPECT_EQ(clientArea(dialog).right, 385);
+    EXPECT_EQ(clientArea(dialog).bottom, 261);
+    click(findControl(dialog, "Cancelbutt"));
+    ASSERT_TRUE(waitUntilClosed(dialog));
+    chooseMenuItem(main, {"&File", "E&xit"});
+    EXPECT_EQ(program.waitForExit(), 0u);
 }
 
 TEST(ScreenMetricsTest, AtOneHundredFortyFourDpiTheInformationWindowFoldsToItsScaledEdges) {
