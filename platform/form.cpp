@@ -44,8 +44,31 @@ void Form::setBounds(Rect bounds) {
 }
 
 Size Form::clientSize() const {
-    const Size extra = peer_ != nullptr ? peer_->frameExtra() : Size{};
-    return {bounds_.width - extra.width, bounds_.height - extra.height};
+    if (peer_ == nullptr) return {bounds_.width, bounds_.height};
+    const Size extra = peer_->frameExtra();
+    return toDesign(Size{bounds_.width - extra.width, bounds_.height - extra.height}, peer_->dpi());
+}
+
+Size Form::designSize() const {
+    const Size outer{bounds_.width, bounds_.height};
+    return peer_ == nullptr ? outer : toDesign(outer, peer_->dpi());
+}
+
+Size Form::outerSize(Size client) const {
+    if (peer_ == nullptr) return client;
+    const Size screen = toScreen(client, peer_->dpi());
+    const Size extra = peer_->frameExtra();
+    return {screen.width + extra.width, screen.height + extra.height};
+}
+
+void Form::setClientSize(Size client) {
+    const Size outer = outerSize(client);
+    setBounds({bounds_.left, bounds_.top, outer.width, outer.height});
+}
+
+void Form::dpiChanged(Size designClient, Point screenTopLeft) {
+    const Size outer = outerSize(designClient);
+    setBounds({screenTopLeft.x, screenTopLeft.y, outer.width, outer.height});
 }
 
 void Form::paintPending() {
@@ -55,9 +78,12 @@ void Form::paintPending() {
 void Form::attach(FormPeer* peer) {
     peer_ = peer;
     if (peer_ == nullptr) return;
-    const Size extra = peer_->frameExtra();
-    if (design_.client.width > 0) bounds_.width = design_.client.width + extra.width;
-    if (design_.client.height > 0) bounds_.height = design_.client.height + extra.height;
+    // Until now the bounds were the design's, in design pixels; from here on
+    // they are the screen's, as a saved place set later is.
+    bounds_ = toScreen(bounds_, peer_->dpi());
+    const Size designed = outerSize(design_.client);
+    if (design_.client.width > 0) bounds_.width = designed.width;
+    if (design_.client.height > 0) bounds_.height = designed.height;
     if (design_.centred) {
         const Size screen = app_.toolkit().screenSize();
         bounds_.left = (screen.width - bounds_.width) / 2;

@@ -44,10 +44,16 @@ public:
 
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
-    // Outer bounds, frame and caption included.
+    // Outer bounds, frame and caption included, in screen pixels as the
+    // window system reports them: what the settings save and restore.
     Rect bounds() const { return bounds_; }
     void setBounds(Rect bounds);
+    // The client area in design pixels, what the layout is given in.
     Size clientSize() const;
+    // Sizes the frame around a client area given in design pixels.
+    void setClientSize(Size client);
+    // The outer size in design pixels, for rules that measure the whole window.
+    Size designSize() const;
     // Lets the window paint what waits to be painted before a long step.
     void paintPending();
 
@@ -88,6 +94,9 @@ public:
     FormPeer* peer() const { return peer_; }
     void activated();
     void boundsReported(Rect outer);
+    // The window moved to a screen of another DPI (its peer's dpi() already
+    // tells the new one): the frame goes around the same design client area.
+    void dpiChanged(Size designClient, Point screenTopLeft);
     void focusReported(Control* control);
     // Runs the key preview on a key bound for a control; false when it was swallowed.
     bool previewKey(char& key);
@@ -96,6 +105,8 @@ private:
     friend class Application;
     friend class Control;
     void moveFocus(Control* control, bool toldByBackend);
+    // The outer size, in screen pixels, of a client area in design pixels.
+    Size outerSize(Size client) const;
 
     Application& app_;
     FormDesign design_;

@@ -47,4 +47,16 @@ inline constexpr Colour Aqua{0, 255, 255};
 inline constexpr Colour Fuchsia{255, 0, 255};
 }  // namespace colours
 
+// Layouts, fonts and fixed sizes are given in design pixels, those of a
+// 96-DPI screen; a screen of another DPI shows each one scaled, rounded to the
+// nearest pixel as MulDiv rounds.
+inline constexpr int designDpi = 96;
+
+int toScreen(int designPixels, int dpi);
+int toDesign(int screenPixels, int dpi);
+Size toScreen(Size design, int dpi);
+Size toDesign(Size screen, int dpi);
+// Both corners scaled, so that neighbouring rectangles stay neighbours.
+Rect toScreen(Rect design, int dpi);
+
 }  // namespace zelvio

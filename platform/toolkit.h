@@ -37,8 +37,10 @@ class FormPeer {
 public:
     virtual ~FormPeer() = default;
     virtual void update(FormProperty property) = 0;
-    // What the frame, caption and menu add to the client area.
+    // What the frame, caption and menu add to the client area, in screen pixels.
     virtual Size frameExtra() const = 0;
+    // The window's dots per inch: what a design pixel is scaled by.
+    virtual int dpi() const { return designDpi; }
     // Paints what waits to be painted, now.
     virtual void paintPending() {}
 };

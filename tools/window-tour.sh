@@ -4,25 +4,36 @@
 # SONG_DIR, a Linux folder), the voice recorder, the settings dialog, the
 # about box, the index editor, the rename dialog, the index data dialog, the
 # information window folded and unfolded (also with "PLEASE WAIT") and the
-# installer's four pages. Build for Windows first.
+# installer's four pages. Build for Windows first. With --dpi the screen has
+# that many dots per inch (Wine's LogPixels), and the main window's saved size
+# grows with it.
 #
-#   tools/window-tour.sh OUT_DIR [SONG_DIR]
+#   tools/window-tour.sh [--dpi N] OUT_DIR [SONG_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 if [[ ${1-} == --inside-session ]]; then
-    out=$2 songs=$3
+    out=$2 songs=$3 dpi=$4
+    for key in 'HKCU\Control Panel\Desktop' 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+        wine reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+    done
     cd "$root/build/windows"
-    wine window_tour.exe "$songs" | while read -r word name; do
+    wine window_tour.exe "$songs" "$dpi" | while read -r word name; do
         name=${name%$'\r'}
         [[ $word == shot ]] && import -window root "$out/$name.png" && echo "$out/$name.png"
     done
     exit "${PIPESTATUS[0]}"
 fi
 
-[[ $# -ge 1 && $# -le 2 ]] || { echo "usage: $0 OUT_DIR [SONG_DIR]" >&2; exit 2; }
+dpi=96
+if [[ ${1-} == --dpi ]]; then
+    [[ ${2-} =~ ^[0-9]+$ ]] || { echo "usage: $0 [--dpi N] OUT_DIR [SONG_DIR]" >&2; exit 2; }
+    dpi=$2
+    shift 2
+fi
+[[ $# -ge 1 && $# -le 2 ]] || { echo "usage: $0 [--dpi N] OUT_DIR [SONG_DIR]" >&2; exit 2; }
 out=$(realpath -m "$1")
 mkdir -p "$out"
 songs=Z:\\
 if [[ $# == 2 ]]; then songs="Z:$(realpath "$2" | tr / '\\')"; fi
-"$root/tools/wine-session.sh" "$0" --inside-session "$out" "$songs"
+"$root/tools/wine-session.sh" "$0" --inside-session "$out" "$songs" "$dpi"

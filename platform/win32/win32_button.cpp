@@ -1,5 +1,6 @@
 #include "platform/win32/win32_button.h"
 
+#include "platform/win32/win32_form_window.h"
 #include "platform/win32/win32_glyph.h"
 #include "platform/win32/win32_unicode.h"
 
@@ -25,7 +26,7 @@ void Win32Button::notified(WORD code) {
 
 bool Win32Button::draw(const DRAWITEMSTRUCT& item) {
     if (design().kind != ControlKind::GlyphButton) return false;
-    drawGlyphButton(item, design().glyph, wide(control().text()), font());
+    drawGlyphButton(item, design().glyph, wide(control().text()), font(), owner().dpi());
     return true;
 }
 

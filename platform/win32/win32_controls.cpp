@@ -40,7 +40,7 @@ void Win32Control::create(FontCache& fonts) {
     fonts_ = &fonts;
     fontKey_ = {face, design_.fontHeight > 0 ? design_.fontHeight : formDesign.fontHeight, design_.has(flags::Bold),
                 design_.has(flags::Underline)};
-    font_ = fonts.get(fontKey_);
+    font_ = fonts.get({fontKey_.face, owner_.onScreen(fontKey_.height), fontKey_.bold, fontKey_.underline});
 
     const WindowKind kind = windowKind();
     window_ = CreateWindowExW(kind.exStyle, kind.className, wide(control_.text()).c_str(),
@@ -98,6 +98,12 @@ void Win32Control::update(ControlProperty property) {
     updateOwn(property);
 }
 
+void Win32Control::rescale() {
+    fitFont();
+    applyBounds();
+    rescaled();
+}
+
 void Win32Control::updateMembers(ControlProperty property) {
     if (design_.kind != ControlKind::GroupBox) return;
     for (Win32Control* member : owner_.membersOf(design_.name)) member->update(property);
@@ -144,12 +150,14 @@ int Win32Control::measuredWidth(HFONT font, const std::wstring& text) const {
 void Win32Control::fitFont() {
     // The stand-in a system has for a face may be wider than the face the
     // box was designed for: the text gets the largest size that fits.
-    constexpr int smallest = 7;
+    // Heights and room are the design's, on the screen at the form's DPI.
+    const int smallest = owner_.onScreen(7);
     if (fonts_ == nullptr) return;
-    HFONT font = fonts_->get(fontKey_);
-    if (const int room = textRoom(); room > 0 && !fittedText().empty()) {
+    FontKey key = fontKey_;
+    key.height = owner_.onScreen(fontKey_.height);
+    HFONT font = fonts_->get(key);
+    if (const int room = owner_.onScreen(textRoom()); room > 0 && !fittedText().empty()) {
         const std::wstring text = wide(fittedText());
-        FontKey key = fontKey_;
         while (key.height > smallest && measuredWidth(font, text) > room) {
             --key.height;
             font = fonts_->get(key);
@@ -195,7 +203,9 @@ void Win32Control::applyBounds() {
     const POINT offset = groupOffset();
     bounds.left += offset.x;
     bounds.top += offset.y;
-    bounds = placed(bounds);
+    // Design pixels up to here; what the kind adds (a label's text, a
+    // combo box's dropped list) is the screen's.
+    bounds = placed(owner_.onScreen(bounds));
     MoveWindow(window_, bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
     moved(bounds);
 }

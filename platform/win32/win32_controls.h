@@ -28,6 +28,8 @@ public:
     // Makes the window as a child of the form, showing the control's current state.
     void create(FontCache& fonts);
     void update(ControlProperty property) override;
+    // The form's DPI changed: the font and the place again, at the new one.
+    void rescale();
 
     Control& control() const { return control_; }
     const ControlDesign& design() const { return design_; }
@@ -58,6 +60,8 @@ protected:
     virtual WindowKind windowKind() const = 0;
     // After the window exists, before it is placed and shown.
     virtual void created() {}
+    // After the font and the place changed with the form's DPI.
+    virtual void rescaled() {}
     // The kind's own properties; Text, Enabled, Visible, Bounds and Focus are done.
     virtual void updateOwn(ControlProperty) {}
     // Where the window goes for the control's bounds (already moved into its
@@ -112,7 +116,7 @@ private:
     WNDPROC systemProc_ = nullptr;  // the control class's own procedure, when listening
     HFONT font_ = nullptr;
     FontCache* fonts_ = nullptr;
-    FontKey fontKey_;  // the design's
+    FontKey fontKey_;  // the design's, its height in design pixels
     bool applying_ = false;  // the change under way comes from the portable side
 };
 

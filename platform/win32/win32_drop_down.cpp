@@ -1,6 +1,7 @@
 #include "platform/win32/win32_drop_down.h"
 
 #include "platform/controls/drop_down_list.h"
+#include "platform/win32/win32_form_window.h"
 #include "platform/win32/win32_unicode.h"
 
 #include <algorithm>
@@ -49,7 +50,7 @@ void Win32DropDown::applyItems() {
 
 // The window of a combo box reaches down over its dropped list.
 Rect Win32DropDown::placed(Rect bounds) const {
-    bounds.height += droppedHeight;
+    bounds.height += owner().onScreen(droppedHeight);
     return bounds;
 }
 

@@ -11,7 +11,7 @@ namespace zelvio {
 
 struct FontKey {
     std::string face;
-    int height = 0;  // pixels of character height (the em), not cell height
+    int height = 0;  // screen pixels of character height (the em) at the window's DPI, not cell height
     bool bold = false;
     bool underline = false;
     auto operator<=>(const FontKey&) const = default;

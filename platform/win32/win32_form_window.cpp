@@ -2,6 +2,7 @@
 
 #include "platform/application.h"
 #include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_icon.h"
 #include "platform/win32/win32_menu_bar.h"
 #include "platform/win32/win32_names.h"
@@ -106,6 +107,7 @@ void Win32Form::create() {
     const std::string className = design.name.empty() ? "TZelvioForm" : design.name;
     registerFormClass(wide(className), design.border == BorderStyle::Dialog, windowProc);
     const FrameStyle frame = frameStyle(design);
+    // Made at the design's place and size; attaching the form scales them once the DPI is known.
     const Rect bounds = form_.bounds();
     CreateWindowExW(frame.exStyle, wide(className).c_str(), wide(form_.caption()).c_str(), frame.style, bounds.left,
                     bounds.top, bounds.width, bounds.height, toolkit_.applicationWindow(), nullptr,
@@ -114,6 +116,7 @@ void Win32Form::create() {
         throw std::runtime_error("cannot create the window " + className + ": " + systemErrorText(GetLastError()));
     }
     setDesignName(window_, className);
+    dpi_ = windowDpi(window_);
 
     int nextId = firstControlId;
     for (const auto& control : form_.controls()) {
@@ -169,7 +172,7 @@ void Win32Form::addTooltip(const Win32Control& control) {
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                                    GetModuleHandleW(nullptr), nullptr);
         if (tooltip_ == nullptr) return;  // the form works without its hints
-        SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
+        SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, onScreen(400));
     }
     std::wstring hint = wide(control.design().hint);
     TTTOOLINFOW tool{};
@@ -210,10 +213,22 @@ void Win32Form::update(FormProperty property) {
 }
 
 Size Win32Form::frameExtra() const {
-    RECT frame{0, 0, 0, 0};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), GetMenu(window_) != nullptr,
-                       static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
-    return {frame.right - frame.left, frame.bottom - frame.top};
+    return frameExtraAt(static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
+                        static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)), GetMenu(window_) != nullptr, dpi_);
+}
+
+void Win32Form::changeDpi(int dpi, const RECT& suggested) {
+    // The portable side keeps its design pixels: the client area stays the
+    // same in them, and the frame goes around it at the new DPI where the
+    // system suggests. Without the portable form there is nothing to place.
+    if (!live_) {
+        dpi_ = dpi;
+        return;
+    }
+    const Size client = form_.clientSize();
+    dpi_ = dpi;
+    for (const auto& control : controls_) control->rescale();
+    form_.dpiChanged(client, {suggested.left, suggested.top});
 }
 
 void Win32Form::paintPending() { UpdateWindow(window_); }
@@ -345,6 +360,9 @@ LRESULT Win32Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOVE:
             reportBounds();
             break;
+        case WM_DPICHANGED:
+            changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_ENTERMENULOOP:
             if (menuBar_) menuBar_->menuLoop(true);
             break;

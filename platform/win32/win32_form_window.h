@@ -35,7 +35,11 @@ public:
 
     void update(FormProperty property) override;
     Size frameExtra() const override;
+    int dpi() const override { return dpi_; }
     void paintPending() override;
+    // A control's bounds, given in design pixels, on the screen at the window's DPI.
+    Rect onScreen(Rect design) const { return toScreen(design, dpi_); }
+    int onScreen(int design) const { return toScreen(design, dpi_); }
 
     Form& form() const { return form_; }
     HWND window() const { return window_; }
@@ -58,6 +62,8 @@ private:
     // Gives the input focus to the portable form's focused control; false when it cannot take it.
     bool focusPortableControl();
     void reportBounds();
+    // Moved to a screen of another DPI: fonts, controls and frame at the new one.
+    void changeDpi(int dpi, const RECT& suggested);
     void addTooltip(const Win32Control& control);
     // Input controls in creation (tab) order in front; the rest behind them,
     // the later ones over the earlier.
@@ -71,6 +77,7 @@ private:
     std::vector<std::unique_ptr<Win32Control>> controls_;
     std::unique_ptr<Win32MenuBar> menuBar_;
     bool live_ = false;
+    int dpi_ = designDpi;
 };
 
 }  // namespace zelvio

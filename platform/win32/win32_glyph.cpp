@@ -4,7 +4,35 @@
 
 namespace zelvio {
 
-void drawFolder(HDC dc, int x, int y, bool open, bool enabled) {
+namespace {
+
+// While it lives, what is drawn in design pixels from (x, y) on is scaled by
+// the DPI around that corner.
+class ScaledAround {
+public:
+    ScaledAround(HDC dc, int x, int y, int dpi) : dc_(dc), mode_(SetGraphicsMode(dc, GM_ADVANCED)) {
+        GetWorldTransform(dc_, &old_);
+        const FLOAT scale = static_cast<FLOAT>(dpi) / designDpi;
+        const XFORM around{scale, 0, 0, scale, x * (1 - scale), y * (1 - scale)};
+        SetWorldTransform(dc_, &around);
+    }
+    ~ScaledAround() {
+        SetWorldTransform(dc_, &old_);
+        SetGraphicsMode(dc_, mode_);
+    }
+    ScaledAround(const ScaledAround&) = delete;
+    ScaledAround& operator=(const ScaledAround&) = delete;
+
+private:
+    HDC dc_;
+    int mode_;
+    XFORM old_{};
+};
+
+}  // namespace
+
+void drawFolder(HDC dc, int x, int y, bool open, bool enabled, int dpi) {
+    const ScaledAround scaled(dc, x, y, dpi);
     const COLORREF outline = enabled ? RGB(96, 64, 0) : GetSysColor(COLOR_GRAYTEXT);
     const COLORREF back = enabled ? RGB(224, 176, 32) : GetSysColor(COLOR_BTNFACE);
     const COLORREF front = enabled ? RGB(255, 224, 96) : GetSysColor(COLOR_BTNHIGHLIGHT);
@@ -32,12 +60,13 @@ void drawFolder(HDC dc, int x, int y, bool open, bool enabled) {
 
 namespace {
 
-// The pictures of the voice recorder's buttons, in a 16 x 16 box at (x, y).
-void drawPicture(HDC dc, Glyph glyph, int x, int y, bool enabled) {
+// The pictures of the voice recorder's buttons, in a 16 x 16 box (design pixels) at (x, y).
+void drawPicture(HDC dc, Glyph glyph, int x, int y, bool enabled, int dpi) {
     if (glyph == Glyph::Folder) {
-        drawFolder(dc, x, y + 1, true, enabled);
+        drawFolder(dc, x, y + toScreen(1, dpi), true, enabled, dpi);
         return;
     }
+    const ScaledAround scaled(dc, x, y, dpi);
     const COLORREF grey = GetSysColor(COLOR_GRAYTEXT);
     const COLORREF colour = !enabled ? grey
                             : glyph == Glyph::Record ? RGB(200, 0, 0)
@@ -77,14 +106,14 @@ void drawPicture(HDC dc, Glyph glyph, int x, int y, bool enabled) {
 
 }  // namespace
 
-void drawGlyphButton(const DRAWITEMSTRUCT& item, Glyph glyph, const std::wstring& caption, HFONT font) {
+void drawGlyphButton(const DRAWITEMSTRUCT& item, Glyph glyph, const std::wstring& caption, HFONT font, int dpi) {
     RECT face = item.rcItem;
     const bool pushed = (item.itemState & ODS_SELECTED) != 0;
     const bool enabled = (item.itemState & ODS_DISABLED) == 0;
     DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
     const int shift = pushed ? 1 : 0;
-    constexpr int picture = 16;
-    constexpr int gap = 4;
+    const int picture = toScreen(16, dpi);
+    const int gap = toScreen(4, dpi);
 
     HGDIOBJ oldFont = SelectObject(item.hDC, font);
     SIZE text{0, 0};
@@ -92,7 +121,7 @@ void drawGlyphButton(const DRAWITEMSTRUCT& item, Glyph glyph, const std::wstring
     const int width = picture + (caption.empty() ? 0 : gap + text.cx);
     const int x = (face.left + face.right - width) / 2 + shift;
     const int y = (face.top + face.bottom - picture) / 2 + shift;
-    drawPicture(item.hDC, glyph, x, y, enabled);
+    drawPicture(item.hDC, glyph, x, y, enabled, dpi);
     if (!caption.empty()) {
         RECT area{x + picture + gap, face.top + shift, face.right, face.bottom + shift};
         SetBkMode(item.hDC, TRANSPARENT);

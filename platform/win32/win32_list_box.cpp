@@ -1,6 +1,7 @@
 #include "platform/win32/win32_list_box.h"
 
 #include "platform/controls/list_box.h"
+#include "platform/win32/win32_form_window.h"
 #include "platform/win32/win32_glyph.h"
 #include "platform/win32/win32_unicode.h"
 
@@ -28,6 +29,15 @@ Win32Control::WindowKind Win32ListBox::windowKind() const {
 }
 
 void Win32ListBox::created() { applyItems(); }
+
+// The system measures the items of a list drawn by the program once, when it is made.
+void Win32ListBox::rescaled() {
+    if (!drawnItems()) return;
+    MEASUREITEMSTRUCT item{};
+    measure(item);
+    SendMessageW(window(), LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(item.itemHeight));
+    InvalidateRect(window(), nullptr, TRUE);
+}
 
 void Win32ListBox::updateOwn(ControlProperty property) {
     if (property == ControlProperty::Items) applyItems();
@@ -122,7 +132,7 @@ bool Win32ListBox::measure(MEASUREITEMSTRUCT& item) {
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
     ReleaseDC(window(), dc);
-    item.itemHeight = static_cast<UINT>(std::max<LONG>(metrics.tmHeight + 2, 16));
+    item.itemHeight = static_cast<UINT>(std::max<LONG>(metrics.tmHeight + 2, owner().onScreen(16)));
     return true;
 }
 
@@ -135,11 +145,11 @@ bool Win32ListBox::draw(const DRAWITEMSTRUCT& item) {
     FillRect(dc, &item.rcItem, GetSysColorBrush(chosen ? COLOR_HIGHLIGHT : COLOR_WINDOW));
 
     const ItemLook look = portable.itemLook(item.itemID);
-    int x = item.rcItem.left + 2 + look.indent * indentStep;
+    int x = item.rcItem.left + 2 + owner().onScreen(look.indent * indentStep);
     if (look.glyph != ItemGlyph::None) {
-        drawFolder(dc, x, (item.rcItem.top + item.rcItem.bottom - 13) / 2, look.glyph == ItemGlyph::OpenFolder,
-                   IsWindowEnabled(window()) != FALSE);
-        x += glyphWidth;
+        drawFolder(dc, x, (item.rcItem.top + item.rcItem.bottom - owner().onScreen(13)) / 2,
+                   look.glyph == ItemGlyph::OpenFolder, IsWindowEnabled(window()) != FALSE, owner().dpi());
+        x += owner().onScreen(glyphWidth);
     }
     RECT text = item.rcItem;
     text.left = x;
@@ -173,7 +183,7 @@ void Win32ListBox::drawColumns(HDC dc, RECT row, const std::string& text, const 
         const std::size_t end = std::max(begin, std::min(column < starts.size() ? starts[column] : text.size(), text.size()));
         std::wstring piece = wide(text.substr(begin, end - begin));
         piece.erase(piece.find_last_not_of(L' ') + 1);  // the padding the columns stand in for
-        const int columnLeft = static_cast<int>(row.left) + list().columnLefts()[column] - border;
+        const int columnLeft = static_cast<int>(row.left) + owner().onScreen(list().columnLefts()[column]) - border;
         const int after = column == 0 ? static_cast<int>(row.left) : reached + static_cast<int>(space.cx);
         RECT area = row;
         area.left = std::max(columnLeft, after);

@@ -24,6 +24,7 @@ public:
 protected:
     WindowKind windowKind() const override;
     void created() override;
+    void rescaled() override;
     void updateOwn(ControlProperty property) override;
     void applyText() override {}
     LRESULT subclassed(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -29,8 +29,8 @@ std::string readout(HWND window) {
     return text;
 }
 
-int height(HWND window) {
-    const RECT r = windowRect(window);
+int clientHeight(HWND window) {
+    const RECT r = clientRect(window);
     return r.bottom - r.top;
 }
 
@@ -53,13 +53,14 @@ TEST(InformationWindowTest, ShowsTheReadOutAndFoldsItsMemo) {
     const HWND output = findControl(window, "showoutputbutt");
     const HWND memo = findControl(window, "outputmemo");
     click(output);
-    // The memo shows and the window grows in two steps.
+    // The memo shows and the window grows in two steps, down to the memo's bottom edge.
     ASSERT_TRUE(pollUntil([&] { return isVisible(memo); }, kDefaultTimeout));
-    EXPECT_TRUE(pollUntil([&] { return height(window) == 203; }, kDefaultTimeout)) << height(window);
+    EXPECT_TRUE(pollUntil([&] { return clientHeight(window) == 176; }, kDefaultTimeout)) << clientHeight(window);
     EXPECT_EQ(readText(memo), "Debug: a line in the output memo");
     click(output);
     ASSERT_TRUE(pollUntil([&] { return !isVisible(memo); }, kDefaultTimeout));
-    EXPECT_TRUE(pollUntil([&] { return height(window) == 106; }, kDefaultTimeout)) << height(window);
+    // Folded, up to the buttons' bottom edge.
+    EXPECT_TRUE(pollUntil([&] { return clientHeight(window) == 79; }, kDefaultTimeout)) << clientHeight(window);
 
     // Alone in its program, the window is the main window: Hide ends it.
     click(findControl(window, "donebutt"));

@@ -1,13 +1,14 @@
 // Opens every window of both programs in turn, for a look at each: prints
 // "shot NAME" when a window is up and waits, so that tools/window-tour.sh
 // can take a screenshot. Not a test: it checks nothing.
-//   tools/window-tour.sh OUT_DIR
+//   tools/window-tour.sh [--dpi N] OUT_DIR
 
 #include "tests/e2e/driver.h"
 #include "tests/e2e/settings_file.h"
 #include "tests/e2e/utf8.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 using namespace zelvio::e2e;
@@ -26,12 +27,14 @@ HWND openForm(const TestProcess& program, HWND button, const char* form) {
     return waitForForm(program, form);
 }
 
-void mainProgram(const std::string& songs) {
+// The main window's saved size: 640 by 482 design pixels on a screen of that DPI.
+void mainProgram(const std::string& songs, int dpi) {
     WorkDirectory dir;
     dir.createDirectory("waves");
     dir.writeFile("waves\\a wave.wav", "RIFF");
     dir.writeFile("mpzelvio.cfg", joinLines({"ver 1.5", dir.pathOf("waves"), songs, "C:\\windows\\notepad.exe", "",
-                                             "-hq", "0", "", "", "", "0", "0", "640", "482"}));
+                                             "-hq", "0", "", "", "", "0", "0", std::to_string(MulDiv(640, dpi, 96)),
+                                             std::to_string(MulDiv(482, dpi, 96))}));
     TestProcess program(programBeside("mpzelvio.exe"), dir.path());
     const HWND main = waitForWindow(program, "Mp3 Zelvio V 0.93");
     shot("main");
@@ -101,8 +104,8 @@ void installer() {
 
 int main(int argc, char** argv) {
     try {
-        if (argc < 2) throw DriverError("usage: window_tour.exe SONG_DIRECTORY");
-        mainProgram(argv[1]);
+        if (argc < 2) throw DriverError("usage: window_tour.exe SONG_DIRECTORY [DPI]");
+        mainProgram(argv[1], argc > 2 ? std::atoi(argv[2]) : 96);
         informationWindow("", "information");
         informationWindow("--encoding", "information-wait");
         installer();

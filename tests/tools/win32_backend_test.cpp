@@ -352,6 +352,7 @@ std::vector<ControlDesign> testLayout() {
         {.name = "edit2", .kind = K::Edit, .bounds = {190, 120, 100, 21}},
         {.name = "memo1", .kind = K::Memo, .bounds = {10, 160, 200, 80}, .flags = flags::VScroll},
         {.name = "label1", .kind = K::Label, .bounds = {220, 10, 0, 0}, .caption = "Fits"},
+        {.name = "list1", .kind = K::ListBox, .bounds = {220, 160, 150, 80}, .flags = flags::Columns},
         {.name = "File1", .kind = K::Menu, .caption = "&File"},
         {.name = "Help1", .kind = K::MenuItem, .caption = "&Help", .parent = "File1", .shortcut = ShortcutKey::F1},
         {.name = "Off1", .kind = K::MenuItem, .caption = "&Off", .flags = flags::Disabled, .parent = "File1"},
@@ -449,6 +450,49 @@ TEST_F(Win32ToolkitTest, ClientAreaIsTheDesignedOneAndMovesAreReported) {
     SetWindowPos(window_, nullptr, 70, 80, 500, 420, SWP_NOZORDER);  // as a user's drag would
     pump();
     EXPECT_EQ(form_.bounds(), (Rect{70, 80, 500, 420}));
+}
+
+// What the system sends when the window moves to a monitor of 144 DPI.
+TEST_F(Win32ToolkitTest, AtAnotherDpiTheDesignIsScaledAroundTheSameClientArea) {
+    const auto fontHeight = [](HWND control) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+        return font.lfHeight;
+    };
+    const LONG designFont = fontHeight(control("butt1"));
+    const auto itemHeight = [this] { return static_cast<int>(SendMessageW(control("list1"), LB_GETITEMHEIGHT, 0, 0)); };
+    const int designItem = itemHeight();
+    RECT suggested{30, 40, 30 + 700, 40 + 600};
+    SendMessageW(window_, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    pump();
+
+    // Where the system suggested, sized as a frame at 144 DPI around 600 by
+    // 450. (The system here still draws the frame at its own DPI, so the
+    // client area itself is not measured.)
+    RECT expected{0, 0, 600, 450};
+    AdjustWindowRectExForDpi(&expected, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), TRUE,
+                             static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)), 144);
+    RECT outer;
+    GetWindowRect(window_, &outer);
+    EXPECT_EQ(outer.left, 30);
+    EXPECT_EQ(outer.top, 40);
+    EXPECT_EQ(outer.right - outer.left, expected.right - expected.left);
+    EXPECT_EQ(outer.bottom - outer.top, expected.bottom - expected.top);
+    EXPECT_EQ(form_.clientSize(), (Size{400, 300}));  // the portable side keeps its design pixels
+
+    RECT edit;
+    GetWindowRect(control("edit1"), &edit);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&edit), 2);
+    EXPECT_EQ(edit.left, 27);  // (10 + 8) and (10 + 20) in its group, half again
+    EXPECT_EQ(edit.top, 45);
+    EXPECT_EQ(edit.right - edit.left, 150);
+    EXPECT_EQ(fontHeight(control("butt1")), MulDiv(designFont, 144, 96));
+    EXPECT_GE(itemHeight(), MulDiv(designItem, 144, 96) - 1);  // the rows of a list it draws itself, measured again
+
+    form_["butt1"].setBounds({20, 130, 80, 25});  // later changes come at the new DPI too
+    RECT button;
+    GetWindowRect(control("butt1"), &button);
+    EXPECT_EQ(button.right - button.left, 120);
 }
 
 TEST_F(Win32ToolkitTest, GroupMembersArePlacedShownAndEnabledWithTheGroup) {

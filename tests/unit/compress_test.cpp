@@ -117,10 +117,11 @@ TEST_F(InformationWindowTest, OutputFoldsTheMemoOutAndInKeepingItsLines) {
     info().outputmemo.addLine("Debug: l3enc temp.wav");
     info()["showoutputbutt"].click();
     EXPECT_TRUE(info()["outputmemo"].visible());
-    EXPECT_EQ(info().bounds().height, 203);
+    EXPECT_EQ(info().clientSize().height, 176);  // down to the memo's bottom edge
     info()["showoutputbutt"].click();
     EXPECT_FALSE(info()["outputmemo"].visible());
-    EXPECT_EQ(info().bounds().height, 106);
+    EXPECT_EQ(info().clientSize().height, 79);  // down to the buttons' bottom edge
+    EXPECT_EQ(info().clientSize().width, 241);
 
     info()["showoutputbutt"].click();
     info()["donebutt"].click();

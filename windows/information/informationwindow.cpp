@@ -8,8 +8,9 @@ namespace zelvio {
 
 namespace {
 
-constexpr int foldedHeight = 106;
-constexpr int unfoldedHeight = 203;
+// Client heights: folded, the buttons' bottom edge; unfolded, the memo's.
+constexpr int foldedHeight = 79;
+constexpr int unfoldedHeight = 176;
 
 // The seven segments a to g of one digit at the first position: left, top,
 // width, height. The other positions repeat them further right.
@@ -151,10 +152,9 @@ void Tcompressinfo::setdisplay(int minutes, int seconds, std::optional<SoundSour
 }
 
 void Tcompressinfo::showoutputbuttClick() {
-    Rect window = bounds();
-    window.height = outputmemo.visible() ? foldedHeight : unfoldedHeight;
+    const int height = outputmemo.visible() ? foldedHeight : unfoldedHeight;
     outputmemo.setVisible(!outputmemo.visible());
-    setBounds(window);
+    setClientSize({clientSize().width, height});
 }
 
 void Tcompressinfo::donebuttClick() { close(); }

@@ -92,7 +92,8 @@ void TForm1::resetToIdle() {
 }
 
 void TForm1::FormResize() {
-    const int width = bounds().width;
+    // The rule is in design pixels: the outer width, frame included, and the client area.
+    const int width = designSize().width;
     const Size client = clientSize();
     // Never a negative height: below 88 pixels of client area the lists close up.
     const int listHeight = std::max((client.height - 88) / 2, 0);
