@@ -16,6 +16,8 @@ using namespace zelvio::e2e;
 namespace {
 
 void shot(const char* name) {
+    // The pointer in the screen's corner, off every window: no hint shows.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     Sleep(800);  // painted
     std::printf("shot %s\n", name);
     std::fflush(stdout);
