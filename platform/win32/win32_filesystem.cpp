@@ -1,5 +1,6 @@
 #include "platform/win32/win32_filesystem.h"
 
+#include "platform/win32/win32_asked_text.h"
 #include "platform/win32/win32_late_library.h"
 #include "platform/win32/win32_line_writer.h"
 #include "platform/win32/win32_lines.h"
@@ -68,35 +69,17 @@ private:
     std::size_t next_ = 0;
 };
 
-}  // namespace
-
-namespace {
-
-// Asked for its length first: with long paths allowed it has no fixed limit.
 std::wstring systemCurrentDirectory() {
-    std::wstring path;
-    for (;;) {
-        const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(path.size()), path.data());
-        if (length == 0) throw lastSystemError();
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(length);  // the size asked for, terminating NUL included
-    }
+    auto path = askedText([](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); });
+    if (!path) throw lastSystemError();
+    return *path;
 }
 
 std::wstring fullPathOf(const std::wstring& path) {
-    std::wstring full;
-    for (;;) {
-        const DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-        if (length == 0) throw lastSystemError();
-        if (length < full.size()) {
-            full.resize(length);
-            return full;
-        }
-        full.resize(length);  // the size asked for, terminating NUL included
-    }
+    auto full =
+        askedText([&](wchar_t* buffer, DWORD size) { return GetFullPathNameW(path.c_str(), size, buffer, nullptr); });
+    if (!full) throw lastSystemError();
+    return *full;
 }
 
 }  // namespace

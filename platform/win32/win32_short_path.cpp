@@ -1,5 +1,7 @@
 #include "platform/win32/win32_short_path.h"
 
+#include "platform/win32/win32_asked_text.h"
+
 #include <windows.h>
 
 namespace zelvio {
@@ -8,17 +10,10 @@ bool fitsCurrentDirectory(const std::wstring& directory) { return directory.size
 
 std::wstring workingDirectoryFor(const std::wstring& directory) {
     if (fitsCurrentDirectory(directory)) return directory;
-    std::wstring shortened;
-    for (;;) {
-        const DWORD length =
-            GetShortPathNameW(directory.c_str(), shortened.data(), static_cast<DWORD>(shortened.size()));
-        if (length == 0) return directory;
-        if (length < shortened.size()) {
-            shortened.resize(length);
-            return shortened;
-        }
-        shortened.resize(length);  // the size asked for, terminating NUL included
-    }
+    const auto shortened = askedText([&](wchar_t* buffer, DWORD size) {
+        return GetShortPathNameW(directory.c_str(), buffer, size);
+    });
+    return shortened.value_or(directory);
 }
 
 }  // namespace zelvio
