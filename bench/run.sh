@@ -71,8 +71,11 @@ core=$(native index_lookup_bench "BM_TaggedSongListRebuild/10000")
 row "song list, 10000 tagged files, no index, core" "$(fmt "$core" 2) ms" "$rounds" \
     "listing, sort, one tag read per file, texts"
 runs=$(grep -E "^ *10000 tagged songs: [0-9.]+ ms" "$out/songlist.txt" | awk '{ print $4 }')
+tagged=$(sed -nE 's/^ *10000 tagged songs: [0-9.]+ ms, every tag ([0-9.]+) ms.*/\1/p' "$out/songlist.txt")
 row "song list, 10000 tagged files, no index, Wine" "$(fmt "$(median <<<"$runs")") ms" \
-    "$(count <<<"$runs")" "goal under 1000 ms; core $(fmt "$core" 2) ms"
+    "$(count <<<"$runs")" "goal under 1000 ms; core $(fmt "$core" 2) ms; the first screen's tags read"
+row "  ... until every tag is shown, Wine" "$(fmt "$(median <<<"$tagged")") ms" \
+    "$(count <<<"$tagged")" "the rest read while the window is idle"
 for what in play encode; do
     runs=$(sed -nE 's/.*processor time [0-9.]+ s \(([0-9.]+) % of one core.*/\1/p' "$out/$what.txt")
     thread=$(sed -nE 's/.*window thread [0-9.]+ s \(([0-9.]+) %\).*/\1/p' "$out/$what.txt" | median)

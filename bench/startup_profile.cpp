@@ -188,6 +188,7 @@ public:
     std::chrono::milliseconds now() override { return inner_.now(); }
     void postStopMessage() override { inner_.postStopMessage(); }
     bool takeStopMessage() override { return inner_.takeStopMessage(); }
+    void whenIdle(std::function<void()> step) override { inner_.whenIdle(std::move(step)); }
     void quit() override { inner_.quit(); }
     MessageResult messageBox(const MessageBoxRequest& request) override {
         return line_.time("messageBox " + request.title, [&] { return inner_.messageBox(request); });

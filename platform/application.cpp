@@ -84,6 +84,12 @@ void Application::run() {
 
 void Application::processMessages() { toolkit().processMessages(); }
 
+void Application::whenIdle(std::function<void()> step) {
+    toolkit().whenIdle([this, step = std::move(step)] {
+        if (!terminated_) dispatch(step);
+    });
+}
+
 WaitEnd Application::waitUntil(const std::function<bool()>& done, const WaitFor& also) {
     // Conditions that no message announces (a device's mode) are looked at again this often.
     constexpr std::chrono::milliseconds lookAgain{1000};

@@ -67,6 +67,9 @@ public:
     // spinning, until `done` holds or something in `also` ends it.
     WaitEnd waitUntil(const std::function<bool()>& done, const WaitFor& also = {});
     bool terminated() const { return terminated_; }
+    // Runs the step, as an event handler, once everything waiting has been
+    // handled (see Toolkit::whenIdle).
+    void whenIdle(std::function<void()> step);
     void terminate();
 
     void showModal(Form& form);

@@ -7,6 +7,7 @@
 #include "platform/geometry.h"
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,7 +22,8 @@ class PopupMenu;
 class StartedProgram;
 
 enum class ControlProperty {
-    Text, Lines, Enabled, Visible, Checked, Bounds, Focus, Items, Selection, Position, TextSelection, Columns
+    Text, Lines, Enabled, Visible, Checked, Bounds, Focus, Items, Selection, Position, TextSelection, Columns,
+    ItemTexts  // some items' texts (ListBox::revisedItems)
 };
 enum class FormProperty { Caption, Bounds, Visible };
 
@@ -98,6 +100,10 @@ public:
     virtual bool takeStopMessage() = 0;
     // Ends the message loop once the handler that asked for it returns.
     virtual void quit() = 0;
+    // Runs the step once the messages waiting, the user's input and painting
+    // among them, have been handled. Long work goes in such steps, each
+    // asking for the next, and the windows answer all the while.
+    virtual void whenIdle(std::function<void()> step) = 0;
 
     virtual MessageResult messageBox(const MessageBoxRequest& request) = 0;
     // The chosen full path, or none when the user cancelled.

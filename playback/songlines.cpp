@@ -9,7 +9,14 @@
 
 namespace zelvio {
 
-SongLines songListLines(FileSystem& fs, const std::string& directory, const std::vector<std::string>& files) {
+namespace {
+
+SongLine entryLine(const IndexEntry& entry) { return {songtext(entry), songColumns(entry)}; }
+
+}  // namespace
+
+SongLines songListLines(FileSystem& fs, const std::string& directory, const std::vector<std::string>& files,
+                        std::size_t rowsTaggedNow) {
     SongLines songs;
     const std::string indexPath = indexfilename(directory);
     IndexLookup index{WorkingCopy{}};
@@ -22,21 +29,27 @@ SongLines songListLines(FileSystem& fs, const std::string& directory, const std:
     }
     songs.lines.reserve(files.size());
     songs.columns.reserve(files.size());
-    const auto add = [&songs](const IndexEntry& entry) {
-        songs.lines.push_back(songtext(entry));
-        songs.columns.push_back(songColumns(entry));
-    };
-    for (const std::string& name : files) {
+    for (std::size_t row = 0; row < files.size(); ++row) {
+        const std::string& name = files[row];
+        std::optional<SongLine> line;
         if (const IndexEntry* entry = index.find(name)) {
-            add(*entry);
-        } else if (const auto tagged = tagEntry(fs, directory, name)) {
-            add(*tagged);
+            line = entryLine(*entry);
+        } else if (row < rowsTaggedNow) {
+            line = taggedLine(fs, directory, name);
         } else {
-            songs.lines.push_back(name);
-            songs.columns.emplace_back();
+            songs.unreadTags.push_back(row);
         }
+        if (!line) line = SongLine{name, {}};
+        songs.lines.push_back(std::move(line->text));
+        songs.columns.push_back(std::move(line->columns));
     }
     return songs;
+}
+
+std::optional<SongLine> taggedLine(FileSystem& fs, const std::string& directory, const std::string& file) {
+    const auto tagged = tagEntry(fs, directory, file);
+    if (!tagged) return std::nullopt;
+    return entryLine(*tagged);
 }
 
 }  // namespace zelvio

@@ -19,6 +19,18 @@ void ListBox::setItems(std::vector<std::string> items, std::vector<std::vector<s
     notify(ControlProperty::Items);
 }
 
+void ListBox::reviseItems(std::vector<Revision> revisions) {
+    if (columnStarts_.size() < items_.size()) columnStarts_.resize(items_.size());
+    revisedItems_.clear();
+    for (Revision& revision : revisions) {
+        if (revision.index >= items_.size()) continue;
+        items_[revision.index] = std::move(revision.text);
+        columnStarts_[revision.index] = std::move(revision.columnStarts);
+        revisedItems_.push_back(revision.index);
+    }
+    if (!revisedItems_.empty()) notify(ControlProperty::ItemTexts);
+}
+
 void ListBox::setColumns(std::vector<int> lefts) {
     columnLefts_ = std::move(lefts);
     notify(ControlProperty::Columns);

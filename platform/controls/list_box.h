@@ -40,6 +40,15 @@ public:
     void setColumns(std::vector<int> lefts);
     const std::vector<int>& columnLefts() const { return columnLefts_; }
     void clear() { setItems({}); }
+    struct Revision {
+        std::size_t index;
+        std::string text;
+        std::vector<std::size_t> columnStarts;
+    };
+    // Replaces these items' texts and columns, keeping the selection.
+    void reviseItems(std::vector<Revision> revisions);
+    // The items reviseItems changed last.
+    const std::vector<std::size_t>& revisedItems() const { return revisedItems_; }
 
     bool selected(std::size_t index) const { return index < selected_.size() && selected_[index]; }
     // A single-selection list selects only one item: choosing one drops the other.
@@ -84,6 +93,7 @@ private:
     std::vector<int> columnLefts_;
     std::vector<bool> selected_;
     int itemIndex_ = -1;
+    std::vector<std::size_t> revisedItems_;
 };
 
 }  // namespace zelvio

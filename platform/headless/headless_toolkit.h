@@ -43,6 +43,8 @@ public:
     void postStopMessage() override;
     bool takeStopMessage() override;
     void quit() override { quit_ = true; }
+    // A step is an event the next processMessages() delivers.
+    void whenIdle(std::function<void()> step) override { post(std::move(step)); }
     MessageResult messageBox(const MessageBoxRequest& request) override;
     std::optional<std::string> openFileDialog(const OpenFileRequest& request) override;
     MenuItem* trackPopupMenu(const PopupMenu& menu, Point screen) override;
@@ -63,6 +65,9 @@ public:
     // program waits or runs its message loop.
     void postAt(std::chrono::milliseconds time, std::function<void()> event);
     HeadlessClock& clock() const { return clock_; }
+    // Whether an event is due now: what a test runs processMessages() for
+    // until the program has nothing left to do.
+    bool eventsDue() const { return !posted_.empty() && posted_.begin()->due <= clock_.now; }
 
     void setScreenSize(Size size) { screen_ = size; }
     // What the frame adds to a client area, by the form's border and menu.

@@ -41,6 +41,7 @@ void Win32ListBox::rescaled() {
 
 void Win32ListBox::updateOwn(ControlProperty property) {
     if (property == ControlProperty::Items) applyItems();
+    if (property == ControlProperty::ItemTexts) applyRevisedItems();
     if (property == ControlProperty::Selection) applySelection();
     if (property == ControlProperty::Columns) InvalidateRect(window(), nullptr, TRUE);
 }
@@ -58,6 +59,32 @@ void Win32ListBox::applyItems() {
     applySelection();
     SendMessageW(box, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(box, nullptr, TRUE);
+}
+
+// A list box cannot change an item's text: the item is taken out and put
+// back, and what that moves (selection, caret, first row shown) is put back.
+// Not painted meanwhile: each change would draw the scroll bar again.
+void Win32ListBox::applyRevisedItems() {
+    HWND box = window();
+    const ListBox& portable = list();
+    const LRESULT top = SendMessageW(box, LB_GETTOPINDEX, 0, 0);
+    const LRESULT caret = SendMessageW(box, LB_GETCARETINDEX, 0, 0);
+    SendMessageW(box, WM_SETREDRAW, FALSE, 0);
+    for (std::size_t index : portable.revisedItems()) {
+        const auto row = static_cast<WPARAM>(index);
+        SendMessageW(box, LB_DELETESTRING, row, 0);
+        SendMessageW(box, LB_INSERTSTRING, row, reinterpret_cast<LPARAM>(wide(portable.items()[index]).c_str()));
+        if (portable.selected(index) && portable.multiSelect()) {
+            SendMessageW(box, LB_SETSEL, TRUE, static_cast<LPARAM>(index));
+        } else if (portable.selected(index)) {
+            SendMessageW(box, LB_SETCURSEL, row, 0);
+        }
+    }
+    if (caret >= 0 && SendMessageW(box, LB_GETCARETINDEX, 0, 0) != caret) {
+        SendMessageW(box, LB_SETCARETINDEX, static_cast<WPARAM>(caret), FALSE);
+    }
+    if (SendMessageW(box, LB_GETTOPINDEX, 0, 0) != top) SendMessageW(box, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+    SendMessageW(box, WM_SETREDRAW, TRUE, 0);
 }
 
 void Win32ListBox::applySelection() {

@@ -33,6 +33,7 @@ private:
     ListBox& list() const;
     bool drawnItems() const { return design().kind == ControlKind::DirectoryList || design().has(flags::Columns); }
     void applyItems();
+    void applyRevisedItems();
     void applySelection();
     void reportSelection();
     // Where a context menu asked for from the keyboard appears: under the current item.

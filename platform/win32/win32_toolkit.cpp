@@ -24,6 +24,15 @@ constexpr const wchar_t* applicationClass = L"TApplication";
 // activation on to a form, where the keyboard has somewhere to go.
 constexpr UINT activateFormMessage = WM_APP + 2;
 
+// What wakes the application window for its idle steps.
+constexpr UINT idleMessage = WM_APP + 3;
+constexpr UINT_PTR idleTimer = 1;
+// How long one round of idle steps may keep the messages waiting.
+constexpr ULONGLONG idleRoundMs = 25;
+
+// Whether the user's input or painting waits: a posted message would go before them.
+bool inputWaiting() { return HIWORD(GetQueueStatus(QS_INPUT | QS_PAINT)) != 0; }
+
 // The executable's name without its folder and extension.
 std::wstring executableBaseName() {
     std::wstring name = modulePath(nullptr);
@@ -85,6 +94,13 @@ LRESULT CALLBACK Win32Toolkit::applicationProc(HWND window, UINT message, WPARAM
             case WM_ACTIVATE:
                 if (LOWORD(wParam) != WA_INACTIVE) PostMessageW(window, activateFormMessage, 0, 0);
                 break;
+            case idleMessage:
+                self->runIdleSteps();
+                return 0;
+            case WM_TIMER:
+                if (wParam != idleTimer) break;
+                self->runIdleSteps();
+                return 0;
             case activateFormMessage:
                 if (GetActiveWindow() == window) {
                     if (HWND form = self->dialogOwner(); form != window && IsWindowEnabled(form)) {
@@ -110,6 +126,43 @@ void Win32Toolkit::createWindow(Form& form) {
         throw;
     }
     forms_.back()->setLive(true);
+}
+
+void Win32Toolkit::whenIdle(std::function<void()> step) {
+    idleSteps_.push_back(std::move(step));
+    askForIdle();
+}
+
+void Win32Toolkit::askForIdle() {
+    if (idleAsked_ || idleSteps_.empty()) return;
+    idleAsked_ = true;
+    if (inputWaiting()) {
+        SetTimer(appWindow_, idleTimer, USER_TIMER_MINIMUM, nullptr);
+    } else {
+        PostMessageW(appWindow_, idleMessage, 0, 0);
+    }
+}
+
+void Win32Toolkit::runIdleSteps() {
+    KillTimer(appWindow_, idleTimer);
+    idleAsked_ = false;
+    // A step's message box runs a loop of its own; the round it interrupted asks again.
+    if (inIdleSteps_) return;
+    struct Round {
+        Win32Toolkit& toolkit;
+        explicit Round(Win32Toolkit& t) : toolkit(t) { toolkit.inIdleSteps_ = true; }
+        ~Round() {
+            toolkit.inIdleSteps_ = false;
+            toolkit.askForIdle();  // for the steps still waiting
+        }
+    } round(*this);
+    const ULONGLONG until = GetTickCount64() + idleRoundMs;
+    while (!idleSteps_.empty()) {
+        const auto step = std::move(idleSteps_.front());
+        idleSteps_.pop_front();
+        step();
+        if (GetTickCount64() >= until || inputWaiting()) break;
+    }
 }
 
 Size Win32Toolkit::screenSize() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,6 +36,7 @@ public:
     void postStopMessage() override;
     bool takeStopMessage() override;
     void quit() override;
+    void whenIdle(std::function<void()> step) override;
     MessageResult messageBox(const MessageBoxRequest& request) override;
     std::optional<std::string> openFileDialog(const OpenFileRequest& request) override;
     MenuItem* trackPopupMenu(const PopupMenu& menu, Point screen) override;
@@ -65,6 +68,10 @@ private:
         std::vector<HWND> disabled;
     };
     void enableAgain(ModalSession& session);
+    // The idle steps wake the application window: by a posted message when
+    // nothing else waits, else by a timer, which comes after input and painting.
+    void askForIdle();
+    void runIdleSteps();
 
     FontCache fonts_;  // outlives the windows that use its fonts
     HWND appWindow_ = nullptr;
@@ -73,6 +80,9 @@ private:
     HWND lastActive_ = nullptr;
     bool returnPreviewed_ = false;  // the Enter key went through the key preview already
     bool stopSeen_ = false;         // the stop message went through the queue
+    std::deque<std::function<void()>> idleSteps_;
+    bool idleAsked_ = false;     // a wake-up for the idle steps is on its way
+    bool inIdleSteps_ = false;   // a step runs (and may run a message loop of its own)
 };
 
 }  // namespace zelvio

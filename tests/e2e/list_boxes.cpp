@@ -27,16 +27,20 @@ LPARAM itemPoint(HWND list, int item) {
     return MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
 }
 
-// Every item's text, asked with a list box's or a combo box's messages.
+// One item's text, asked with a list box's or a combo box's messages.
+std::string itemText(HWND list, LRESULT index, UINT length, UINT text) {
+    const LRESULT size = ask(list, length, static_cast<WPARAM>(index), 0);
+    if (size == LB_ERR) throw DriverError("the list " + windowLabel(list) + " has no item " + std::to_string(index));
+    std::wstring item(static_cast<std::size_t>(size) + 1, L'\0');
+    const auto got = ask(list, text, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item.data()));
+    item.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    return toUtf8(item);
+}
+
 std::vector<std::string> itemTexts(HWND list, UINT count, UINT length, UINT text) {
     std::vector<std::string> items;
     const auto total = ask(list, count, 0, 0);
-    for (LRESULT i = 0; i < total; ++i) {
-        std::wstring item(static_cast<std::size_t>(ask(list, length, static_cast<WPARAM>(i), 0)) + 1, L'\0');
-        const auto got = ask(list, text, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
-        item.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-        items.push_back(toUtf8(item));
-    }
+    for (LRESULT i = 0; i < total; ++i) items.push_back(itemText(list, i, length, text));
     return items;
 }
 
@@ -69,6 +73,15 @@ void notifyParent(HWND list, WORD code) {
 std::vector<std::string> listItems(HWND list) {
     return withinLimit("listItems", nameOf(list),
                        [list] { return itemTexts(list, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT); });
+}
+
+int listCount(HWND list) {
+    return withinLimit("listCount", nameOf(list), [list] { return static_cast<int>(ask(list, LB_GETCOUNT, 0, 0)); });
+}
+
+std::string listItem(HWND list, int index) {
+    return withinLimit("listItem", nameOf(list),
+                       [list, index] { return itemText(list, index, LB_GETTEXTLEN, LB_GETTEXT); });
 }
 
 std::vector<int> selectedItems(HWND list) {

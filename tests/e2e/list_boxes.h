@@ -10,6 +10,10 @@
 namespace zelvio::e2e {
 
 std::vector<std::string> listItems(HWND list);
+// The number of items, and one item's text: for a list too long to read whole
+// while the program works on it.
+int listCount(HWND list);
+std::string listItem(HWND list, int index);
 std::vector<int> selectedItems(HWND list);
 // Selects the items as clicks do (the first alone, the rest added as
 // Ctrl+clicks add them) and tells the program as the list tells it after a

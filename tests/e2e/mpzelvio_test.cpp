@@ -4,6 +4,7 @@
 #include "tests/e2e/driver.h"
 #include "tests/e2e/settings_file.h"
 #include "tests/e2e/utf8.h"
+#include "tests/unit/mp3_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -207,6 +208,37 @@ TEST_F(MusicPaneTest, AnIndexHeldByAnotherProgramIsToldAndTheLinesNameTodaysFile
     EXPECT_TRUE(pollUntil(
         [&] { return listItems(songs) == std::vector<std::string>{"A Long Song Name.mp3", "b.mp3"}; },
         kDefaultTimeout));
+}
+
+TEST_F(MusicPaneTest, ABigTaggedFolderShowsAtOnceAndTheTagsFillInUnderTheUsersSelection) {
+    constexpr int songCount = 1500;
+    dir.createDirectory("music\\tagged");
+    const auto title = [](int song) { return "Title " + std::to_string(song); };
+    for (int song = 0; song < songCount; ++song) {
+        dir.writeFile("music\\tagged\\song_" + std::to_string(10000 + song) + ".mp3",
+                      id3Tag({id3Frame("TIT2", title(song)), id3Frame("TPE1", "Artist")}) + mpegFrames(4));
+    }
+    chooseMenuItem(mainWindow, {"&View", "Refresh"});
+    const HWND folders = findControl(mainWindow, "mp3dir");
+    ASSERT_TRUE(pollUntil([&] { return listItems(folders).back() == "tagged"; }, kDefaultTimeout));
+    doubleClickItem(folders, static_cast<int>(listItems(folders).size()) - 1);
+    ASSERT_TRUE(pollUntil([&] { return listCount(songs) == songCount; }, kDefaultTimeout));
+
+    // The user picks two songs and scrolls while the tags are still being read.
+    selectItems(songs, {1, songCount - 1});
+    SendMessageW(songs, LB_SETTOPINDEX, 1000, 0);
+    const auto lastLine = [&] { return listItem(songs, songCount - 1); };
+    if (lastLine().starts_with(title(songCount - 1))) GTEST_SKIP() << "every tag was read before the user could act";
+    ASSERT_TRUE(pollUntil([&] { return lastLine().starts_with(title(songCount - 1)); }, Milliseconds(30000)))
+        << "the last line is still " << lastLine();
+
+    const auto lines = listItems(songs);
+    for (int song = 0; song < songCount; ++song) {
+        ASSERT_TRUE(lines[static_cast<std::size_t>(song)].starts_with(title(song) + " ")) << lines[song];
+    }
+    EXPECT_EQ(selectedItems(songs), (std::vector<int>{1, songCount - 1}));
+    EXPECT_EQ(SendMessageW(songs, LB_GETCARETINDEX, 0, 0), songCount - 1);
+    EXPECT_EQ(SendMessageW(songs, LB_GETTOPINDEX, 0, 0), 1000);
 }
 
 }  // namespace

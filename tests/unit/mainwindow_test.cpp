@@ -139,6 +139,45 @@ TEST_F(MainWindowTest, WhereTheIndexIsSilentTheTagSpeaksAndOnlyThen) {
     EXPECT_EQ(main().mpsonglist.items()[0], songtext({"", "Tag Title", "Tag Artist", "3:20"}));
 }
 
+TEST_F(MainWindowTest, ABigFolderShowsAtOnceAndItsTagsFollowWhileTheWindowIsIdle) {
+    toolkit().setScreenSize({800, 120});  // ten rows of the smallest type
+    const auto name = [](int song) { return "song_" + std::to_string(10 + song) + ".mp3"; };
+    const auto line = [](int song) { return songtext({"", "Title " + std::to_string(song), "Artist", "3:20"}); };
+    for (int song = 0; song < 40; ++song) {
+        fs().putFile("C:\\MP3\\" + name(song),
+                     id3Tag({id3Frame("TIT2", "Title " + std::to_string(song)), id3Frame("TPE1", "Artist"),
+                             id3Frame("TLEN", "200000")}) +
+                         mpegFrames(4));
+    }
+    const auto idle = [this] {
+        for (int step = 0; step < 100 && toolkit().eventsDue(); ++step) toolkit().processMessages();
+        EXPECT_FALSE(toolkit().eventsDue());
+    };
+    start();
+    ASSERT_EQ(main().mpsonglist.count(), 40u);
+    EXPECT_EQ(main().mpsonglist.items()[0], line(0));
+    EXPECT_EQ(main().mpsonglist.items()[39], name(39));  // its tag comes once the window is idle
+
+    main().mpsonglist.choose({30, 39});
+    fs().deleteFile("C:\\MP3\\" + name(38));  // gone before its tag is read
+    idle();
+    Texts expected;
+    for (int song = 0; song < 40; ++song) expected.push_back(song == 38 ? name(38) : line(song));
+    EXPECT_EQ(main().mpsonglist.items(), expected);
+    EXPECT_EQ(main().mpsonglist.selection(), (std::vector<std::size_t>{30, 39}));
+
+    // Built again before the tags came: every row gets its own file's tag.
+    fs().deleteFile("C:\\MP3\\" + name(0));
+    main().Refresh1.click();
+    fs().deleteFile("C:\\MP3\\" + name(1));
+    main().Refresh1.click();
+    idle();
+    expected.erase(expected.begin(), expected.begin() + 2);
+    expected.erase(expected.end() - 2);
+    EXPECT_EQ(main().mpsonglist.items(), expected);
+    EXPECT_TRUE(boxes().empty());
+}
+
 TEST_F(MainWindowTest, PlayingWritesThePlaylistAndStartsThePlayerInTheMusicDirectory) {
     putSongs();
     start();

@@ -72,6 +72,10 @@ private:
 
     // The MP3 pane.
     void BuildSongList();
+    // Reads the tags the song list still lacks, a few at a time, while the
+    // window has nothing else to do.
+    void askForTags();
+    void readSomeTags();
     // The files of the selected songs, in list order; none when the song
     // list no longer matches the file list line for line.
     std::optional<std::vector<std::string>> selectedSongFiles() const;
@@ -102,6 +106,10 @@ private:
     Links links_;
     WavePlayer player_;
     std::vector<std::string> songFiles_;  // the files the song list's lines stand for
+    std::string songDirectory_;           // and their directory
+    std::vector<std::size_t> unreadTags_;  // rows still showing a bare name for want of their tag
+    std::size_t nextUnreadTag_ = 0;
+    bool tagStepAsked_ = false;
 
     // The command row.
     Control& Bevel1 = control<Control>("Bevel1");
