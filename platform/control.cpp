@@ -45,6 +45,7 @@ void Control::setChecked(bool checked) {
 }
 
 void Control::setBounds(Rect bounds) {
+    if (bounds == bounds_) return;  // the window system would move it all the same
     bounds_ = bounds;
     notify(ControlProperty::Bounds);
 }

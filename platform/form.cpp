@@ -118,6 +118,10 @@ void Form::close() {
     if (peer_ != nullptr) peer_->update(FormProperty::Visible);
 }
 
+void Form::layOut() {
+    if (onResize) app_.dispatch(onResize);
+}
+
 void Form::requestClose() {
     if (design_.titleButtons == TitleButtons::None) return;
     app_.dispatch([this] { close(); });

@@ -92,6 +92,9 @@ public:
     // The backend's side.
     void attach(FormPeer* peer);
     FormPeer* peer() const { return peer_; }
+    // The window stands at its size: its controls are laid out for it
+    // (onResize), before the backend makes their windows.
+    void layOut();
     void activated();
     void boundsReported(Rect outer);
     // The window moved to a screen of another DPI (its peer's dpi() already

@@ -77,6 +77,7 @@ void HeadlessToolkit::createWindow(Form& form) {
     windowsCreated_.push_back(form.name());
     peers_.push_back(std::make_unique<FormPeerImpl>(form));
     form.attach(peers_.back().get());
+    form.layOut();
 }
 
 void HeadlessToolkit::runModal(Form& form) {

@@ -42,17 +42,22 @@ void Win32Control::create(FontCache& fonts) {
                 design_.has(flags::Underline)};
     font_ = fonts.get({fontKey_.face, owner_.onScreen(fontKey_.height), fontKey_.bold, fontKey_.underline});
 
+    // Font, place, visibility and state are settled before the window is
+    // made with them: under Wine each change after would cost a round trip.
+    fitFont();
+    const Rect place = screenBounds();
     const WindowKind kind = windowKind();
+    const DWORD state = (shownWithGroups() ? WS_VISIBLE : 0) | (enabledWithGroups() ? 0 : WS_DISABLED);
     window_ = CreateWindowExW(kind.exStyle, kind.className, wide(control_.text()).c_str(),
-                              kind.style | WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, owner_.window(),
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), GetModuleHandleW(nullptr),
-                              creationParameter());
+                              kind.style | WS_CHILD | WS_CLIPSIBLINGS | state, place.left, place.top, place.width,
+                              place.height, owner_.window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
+                              GetModuleHandleW(nullptr), creationParameter());
     if (window_ == nullptr) {
         throw std::runtime_error("cannot create the window of " + design_.name + ": " +
                                  systemErrorText(GetLastError()));
     }
     setDesignName(window_, design_.name);
-    fitFont();
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     if (listens()) {
         // The window procedure is replaced outright: the common controls'
         // subclassing looks its data up in a window property on every
@@ -62,11 +67,8 @@ void Win32Control::create(FontCache& fonts) {
         systemProc_ = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc)));
     }
-
     created();
-    applyBounds();
-    EnableWindow(window_, enabledWithGroups());
-    ShowWindow(window_, shownWithGroups() ? SW_SHOWNA : SW_HIDE);
+    moved(place);
 }
 
 void Win32Control::update(ControlProperty property) {
@@ -165,9 +167,11 @@ void Win32Control::fitFont() {
             font = fonts_->get(key);
         }
     }
-    if (font == font_ && window_ != nullptr && SendMessageW(window_, WM_GETFONT, 0, 0) == reinterpret_cast<LRESULT>(font)) {
+    if (window_ == nullptr) {
+        font_ = font;  // the window is made with it
         return;
     }
+    if (font == font_ && SendMessageW(window_, WM_GETFONT, 0, 0) == reinterpret_cast<LRESULT>(font)) return;
     font_ = font;
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
 }
@@ -200,14 +204,18 @@ Size Win32Control::measuredText() const {
     return {text.empty() ? 0 : area.right - area.left + 1, area.bottom - area.top};
 }
 
-void Win32Control::applyBounds() {
+Rect Win32Control::screenBounds() const {
     Rect bounds = control_.bounds();
     const POINT offset = groupOffset();
     bounds.left += offset.x;
     bounds.top += offset.y;
     // Design pixels up to here; what the kind adds (a label's text, a
     // combo box's dropped list) is the screen's.
-    bounds = placed(owner_.onScreen(bounds));
+    return placed(owner_.onScreen(bounds));
+}
+
+void Win32Control::applyBounds() {
+    const Rect bounds = screenBounds();
     MoveWindow(window_, bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
     moved(bounds);
 }

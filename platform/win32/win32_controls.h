@@ -90,6 +90,8 @@ protected:
     std::string windowText() const;
     // The control's text as the form's font measures it.
     Size measuredText() const;
+    // Where the window goes on the form for the control's bounds.
+    Rect screenBounds() const;
     void applyBounds();
     bool applying() const { return applying_; }
 

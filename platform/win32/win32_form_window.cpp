@@ -118,21 +118,26 @@ void Win32Form::create() {
     setDesignName(window_, className);
     dpi_ = windowDpi(window_);
 
-    int nextId = firstControlId;
-    for (const auto& control : form_.controls()) {
-        const int id = nextId++;
-        if (isPopupPart(*control)) continue;
-        if (isMenuBarPart(*control)) {
-            if (!menuBar_) menuBar_ = std::make_unique<Win32MenuBar>(window_);
-            menuBar_->add(*control, id);
-            continue;
-        }
-        controls_.push_back(makeWin32Control(*this, *control, id));
-        control->attach(controls_.back().get());
-        controls_.back()->create(toolkit_.fonts());
-        if (!control->hint().empty()) addTooltip(*controls_.back());
+    // The menu bar first: the client area, and so the layout, depends on it.
+    const auto& controls = form_.controls();
+    for (std::size_t index = 0; index < controls.size(); ++index) {
+        if (!isMenuBarPart(*controls[index])) continue;
+        if (!menuBar_) menuBar_ = std::make_unique<Win32MenuBar>(window_);
+        menuBar_->add(*controls[index], firstControlId + static_cast<int>(index));
     }
     if (menuBar_) menuBar_->refresh();
+    // The form at its size, and its controls laid out for it, before they
+    // get windows: each is made where it belongs, and is moved no more.
+    form_.attach(this);
+    form_.layOut();
+    for (std::size_t index = 0; index < controls.size(); ++index) {
+        Control& control = *controls[index];
+        if (isPopupPart(control) || isMenuBarPart(control)) continue;
+        controls_.push_back(makeWin32Control(*this, control, firstControlId + static_cast<int>(index)));
+        control.attach(controls_.back().get());
+        controls_.back()->create(toolkit_.fonts());
+        if (!control.hint().empty()) addTooltip(*controls_.back());
+    }
     stackControls();
 }
 

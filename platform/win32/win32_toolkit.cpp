@@ -118,8 +118,7 @@ LRESULT CALLBACK Win32Toolkit::applicationProc(HWND window, UINT message, WPARAM
 void Win32Toolkit::createWindow(Form& form) {
     auto peer = std::make_unique<Win32Form>(*this, form);
     try {
-        peer->create();
-        form.attach(peer.get());
+        peer->create();  // attaches the form
         forms_.push_back(std::move(peer));
     } catch (...) {
         peer->detach();
