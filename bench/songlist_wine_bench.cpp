@@ -65,7 +65,10 @@ Opened openAndWait(HWND folders, HWND songs, const std::string& item, int lines,
     doubleClickItem(folders, index);
     while (listCount(songs) != lines) Sleep(1);
     Opened opened{since(start), 0};
-    while (tags && !lastLineTagged(songs)) Sleep(5);
+    while (tags && !lastLineTagged(songs)) {
+        if (since(start) > 60000) throw DriverError("the last song has no tag after a minute");
+        Sleep(5);
+    }
     opened.tagged = since(start);
     return opened;
 }
