@@ -9,7 +9,7 @@ packages=(
     xvfb xauth x11-utils imagemagick pulseaudio fonts-wine
     lame mpg123 espeak-ng python3-mutagen
     clang lld libclang-rt-14-dev jq icoutils
-    libtag1-dev dpkg-dev
+    libtag1-dev dpkg-dev ccache
 )
 
 missing=()

@@ -5,6 +5,9 @@
 #include "tests/e2e/utf8.h"
 #include "tests/e2e/window_actions.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace zelvio::e2e {
 
 namespace {
@@ -27,21 +30,34 @@ LPARAM itemPoint(HWND list, int item) {
     return MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
 }
 
-// One item's text, asked with a list box's or a combo box's messages.
-std::string itemText(HWND list, LRESULT index, UINT length, UINT text) {
+// One item's text, asked with a list box's or a combo box's messages; none
+// when the item went while asking. The program may give the item a longer
+// text between the two questions: the buffer leaves room for it.
+std::optional<std::string> itemText(HWND list, LRESULT index, UINT length, UINT text) {
+    constexpr std::size_t room = 1024;
     const LRESULT size = ask(list, length, static_cast<WPARAM>(index), 0);
-    if (size == LB_ERR) throw DriverError("the list " + windowLabel(list) + " has no item " + std::to_string(index));
-    std::wstring item(static_cast<std::size_t>(size) + 1, L'\0');
+    if (size == LB_ERR) return std::nullopt;
+    std::wstring item(static_cast<std::size_t>(size) + room, L'\0');
     const auto got = ask(list, text, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item.data()));
-    item.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    if (got == LB_ERR) return std::nullopt;
+    item.resize(std::min(static_cast<std::size_t>(got), item.size()));
     return toUtf8(item);
 }
 
+// Every item's text. A list the program fills again meanwhile is read again,
+// so that the texts are all of one filling.
 std::vector<std::string> itemTexts(HWND list, UINT count, UINT length, UINT text) {
-    std::vector<std::string> items;
-    const auto total = ask(list, count, 0, 0);
-    for (LRESULT i = 0; i < total; ++i) items.push_back(itemText(list, i, length, text));
-    return items;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        std::vector<std::string> items;
+        const auto total = ask(list, count, 0, 0);
+        for (LRESULT i = 0; i < total; ++i) {
+            auto item = itemText(list, i, length, text);
+            if (!item) break;
+            items.push_back(std::move(*item));
+        }
+        if (static_cast<LRESULT>(items.size()) == total && ask(list, count, 0, 0) == total) return items;
+    }
+    throw DriverError("the list " + windowLabel(list) + " changed each time it was read");
 }
 
 void requireUsable(HWND list, const char* action) {
@@ -80,8 +96,11 @@ int listCount(HWND list) {
 }
 
 std::string listItem(HWND list, int index) {
-    return withinLimit("listItem", nameOf(list),
-                       [list, index] { return itemText(list, index, LB_GETTEXTLEN, LB_GETTEXT); });
+    return withinLimit("listItem", nameOf(list), [list, index] {
+        auto item = itemText(list, index, LB_GETTEXTLEN, LB_GETTEXT);
+        if (!item) throw DriverError("the list " + windowLabel(list) + " has no item " + std::to_string(index));
+        return *item;
+    });
 }
 
 std::vector<int> selectedItems(HWND list) {
