@@ -45,7 +45,7 @@ void Control::setChecked(bool checked) {
 }
 
 void Control::setBounds(Rect bounds) {
-    if (bounds == bounds_) return;  // the window system would move it all the same
+    if (bounds == bounds_) return;  // a window moved to where it is still costs a round trip
     bounds_ = bounds;
     notify(ControlProperty::Bounds);
 }

@@ -58,7 +58,7 @@ protected:
         DWORD exStyle = 0;
     };
     virtual WindowKind windowKind() const = 0;
-    // After the window exists, before it is placed and shown.
+    // After the window exists (made at its place, with its font and state).
     virtual void created() {}
     // After the font and the place changed with the form's DPI.
     virtual void rescaled() {}
