@@ -32,7 +32,7 @@ Win32Control::Win32Control(Win32Form& owner, Control& control, int id)
 
 bool Win32Control::live() const { return owner_.live(); }
 
-void Win32Control::create(FontCache& fonts) {
+void Win32Control::prepare(FontCache& fonts) {
     // The font first: an owner-drawn list measures its items with it while it is made.
     const FormDesign& formDesign = control_.form().design();
     std::string face = design_.fontFace.empty() ? formDesign.fontFace : design_.fontFace;
@@ -41,10 +41,12 @@ void Win32Control::create(FontCache& fonts) {
     fontKey_ = {face, design_.fontHeight > 0 ? design_.fontHeight : formDesign.fontHeight, design_.has(flags::Bold),
                 design_.has(flags::Underline)};
     font_ = fonts.get({fontKey_.face, owner_.onScreen(fontKey_.height), fontKey_.bold, fontKey_.underline});
+    fitFont();
+}
 
+void Win32Control::create() {
     // Font, place, visibility and state are settled before the window is
     // made with them: under Wine each change after would cost a round trip.
-    fitFont();
     const Rect place = screenBounds();
     const WindowKind kind = windowKind();
     const DWORD state = (shownWithGroups() ? WS_VISIBLE : 0) | (enabledWithGroups() ? 0 : WS_DISABLED);
@@ -72,6 +74,11 @@ void Win32Control::create(FontCache& fonts) {
 }
 
 void Win32Control::update(ControlProperty property) {
+    if (window_ == nullptr) {
+        // The window takes the state when it is made; the form may make it now.
+        owner_.waitingControlChanged(*this, property);
+        if (window_ == nullptr) return;
+    }
     switch (property) {
         case ControlProperty::Text:
             applyText();
@@ -102,6 +109,7 @@ void Win32Control::update(ControlProperty property) {
 
 void Win32Control::rescale() {
     fitFont();
+    if (window_ == nullptr) return;  // made at the new scale
     applyBounds();
     rescaled();
 }

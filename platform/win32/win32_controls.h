@@ -25,8 +25,11 @@ public:
     Win32Control(const Win32Control&) = delete;
     Win32Control& operator=(const Win32Control&) = delete;
 
+    // Settles the font: the window is made with it, a stand-in painted with it.
+    void prepare(FontCache& fonts);
     // Makes the window as a child of the form, showing the control's current state.
-    void create(FontCache& fonts);
+    void create();
+    bool hasWindow() const { return window_ != nullptr; }
     void update(ControlProperty property) override;
     // The form's DPI changed: the font and the place again, at the new one.
     void rescale();
@@ -38,6 +41,16 @@ public:
     // Whether it belongs in front of the others (an input control) or behind
     // them (a label, frame, line or shape) when they overlap.
     virtual bool inFront() const { return true; }
+    // Whether it is shown, with the group boxes it sits in.
+    bool shown() const { return shownWithGroups(); }
+
+    // A window made some time after the form's: whether it then takes every
+    // state the portable control has by then (its items, its choice, ...).
+    virtual bool catchesUp() const { return false; }
+    // Whether the form can paint the control's likeness in its place until
+    // the window is made, and the painting of it on the form's device context.
+    virtual bool hasStandIn() const { return false; }
+    virtual void paintStandIn(HDC) const {}
 
     // From the form's window procedure.
     virtual void notified(WORD) {}                                  // WM_COMMAND notification
@@ -94,6 +107,7 @@ protected:
     Rect screenBounds() const;
     void applyBounds();
     bool applying() const { return applying_; }
+    bool enabledWithGroups() const;
 
     // Runs what the portable side does about a user action, so that nothing
     // thrown crosses back into the system.
@@ -105,7 +119,6 @@ protected:
 private:
     static LRESULT CALLBACK controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool shownWithGroups() const;
-    bool enabledWithGroups() const;
     POINT groupOffset() const;
     void updateMembers(ControlProperty property);
     int measuredWidth(HFONT font, const std::wstring& text) const;

@@ -1,5 +1,7 @@
 #include "platform/win32/win32_driver_threads.h"
 
+#include "platform/win32/win32_wine.h"
+
 #include "platform/win32/win32_module_path.h"
 
 #include <tlhelp32.h>
@@ -48,9 +50,7 @@ bool startsInDriver(DWORD threadId) {
 
 }  // namespace
 
-bool driverThreadsOutliveStop() {
-    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
+bool driverThreadsOutliveStop() { return runsUnderWine(); }
 
 std::vector<DWORD> driverThreadIds() {
     std::vector<DWORD> ids;

@@ -9,9 +9,11 @@
 #include "platform/win32/win32_text.h"
 #include "platform/win32/win32_toolkit.h"
 #include "platform/win32/win32_unicode.h"
+#include "platform/win32/win32_wine.h"
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace zelvio {
@@ -21,6 +23,9 @@ namespace {
 // Posted to itself on activation: the portable form hears of it once the
 // activation is over, never from inside WM_ACTIVATE.
 constexpr UINT activatedMessage = WM_APP + 1;
+
+// Fires once the first paint is on the screen: the waiting windows are made then.
+constexpr UINT_PTR makeWaitingTimer = 1;
 
 // The first control id: 1 and 2 are IDOK and IDCANCEL, which the dialog keys send.
 constexpr int firstControlId = 100;
@@ -134,10 +139,66 @@ void Win32Form::create() {
         Control& control = *controls[index];
         if (isPopupPart(control) || isMenuBarPart(control)) continue;
         controls_.push_back(makeWin32Control(*this, control, firstControlId + static_cast<int>(index)));
-        control.attach(controls_.back().get());
-        controls_.back()->create(toolkit_.fonts());
-        if (!control.hint().empty()) addTooltip(*controls_.back());
+        Win32Control& peer = *controls_.back();
+        control.attach(&peer);
+        peer.prepare(toolkit_.fonts());
+        if (canWait(peer)) {
+            waiting_.push_back(&peer);
+        } else {
+            peer.create();
+        }
     }
+    if (waiting_.empty()) {
+        finishControls();
+    } else {
+        stackControls();
+    }
+}
+
+bool Win32Form::canWait(const Win32Control& control) const {
+    // Windows makes a control's window in a fraction of a millisecond; there
+    // every control has it at once. The stand-ins copy Wine's drawing.
+    return runsUnderWine() && control.catchesUp() && (!control.shown() || control.hasStandIn());
+}
+
+void Win32Form::waitingControlChanged(Win32Control& control, ControlProperty property) {
+    if (property == ControlProperty::Focus || !canWait(control)) {
+        makeWindowNow(control);
+    } else if (IsWindowVisible(window_) && (control.shown() || property == ControlProperty::Visible)) {
+        // The stand-in may have moved: everything is painted again, the windows over it too.
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
+}
+
+void Win32Form::paintStandIns() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window_, &paint);
+    for (const Win32Control* control : waiting_) {
+        if (control->shown()) control->paintStandIn(dc);
+    }
+    EndPaint(window_, &paint);
+    // A timer comes after every paint, and the system puts what was painted
+    // on the screen while the program waits for it.
+    SetTimer(window_, makeWaitingTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+void Win32Form::makeWaitingControls() {
+    if (waiting_.empty()) return;
+    const std::vector<Win32Control*> waiting = std::move(waiting_);
+    waiting_.clear();
+    for (Win32Control* control : waiting) control->create();
+    finishControls();
+}
+
+void Win32Form::makeWindowNow(Win32Control& control) {
+    std::erase(waiting_, &control);
+    control.create();
+    if (waiting_.empty()) finishControls();
+}
+
+void Win32Form::finishControls() {
+    KillTimer(window_, makeWaitingTimer);
+    for (const auto& control : controls_) addTooltip(*control);
     stackControls();
 }
 
@@ -159,10 +220,10 @@ void Win32Form::relayToHints(HWND control, UINT message, WPARAM wParam, LPARAM l
 void Win32Form::stackControls() {
     std::vector<HWND> order;
     for (const auto& control : controls_) {
-        if (control->inFront()) order.push_back(control->window());
+        if (control->hasWindow() && control->inFront()) order.push_back(control->window());
     }
     for (auto control = controls_.rbegin(); control != controls_.rend(); ++control) {
-        if (!(*control)->inFront()) order.push_back((*control)->window());
+        if ((*control)->hasWindow() && !(*control)->inFront()) order.push_back((*control)->window());
     }
     HWND above = HWND_TOP;
     for (HWND window : order) {
@@ -172,6 +233,7 @@ void Win32Form::stackControls() {
 }
 
 void Win32Form::addTooltip(const Win32Control& control) {
+    if (control.design().hint.empty()) return;
     if (tooltip_ == nullptr) {
         tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
@@ -277,6 +339,7 @@ bool Win32Form::focusPortableControl() {
     if (focused == nullptr) return false;
     for (const auto& control : controls_) {
         if (&control->control() != focused) continue;
+        if (!control->hasWindow()) makeWindowNow(*control);
         HWND window = control->window();
         if (!IsWindowVisible(window) || !IsWindowEnabled(window)) return false;
         SetFocus(window);
@@ -354,6 +417,14 @@ LRESULT Win32Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETFOCUS:
             if (focusPortableControl()) return 0;
             break;
+        case WM_PAINT:
+            if (waiting_.empty()) break;
+            paintStandIns();
+            return 0;
+        case WM_TIMER:
+            if (wParam != makeWaitingTimer) break;
+            makeWaitingControls();
+            return 0;
         case WM_CLOSE:
             // The portable form decides; it hides or ends the program itself.
             if (live_) form_.requestClose();

@@ -1,6 +1,7 @@
 #include "platform/win32/win32_static.h"
 
 #include "platform/win32/win32_colour.h"
+#include "platform/win32/win32_unicode.h"
 
 #include <algorithm>
 
@@ -12,6 +13,16 @@ Win32Static::Win32Static(Win32Form& owner, Control& control, int id)
     if (design().penColour) shapeLook_.pen = rgb(*design().penColour);
     shapeLook_.kind = design().shape;
 }
+
+namespace {
+
+// How the static control lays out its text for each style we give it.
+UINT textFormat(const ControlDesign& design) {
+    return design.has(flags::Centred) ? DT_CENTER | DT_EXPANDTABS | DT_WORDBREAK | DT_SINGLELINE | DT_VCENTER
+                                      : DT_LEFT | DT_EXPANDTABS;
+}
+
+}  // namespace
 
 Win32Control::WindowKind Win32Static::windowKind() const {
     switch (design().kind) {
@@ -27,6 +38,26 @@ Win32Control::WindowKind Win32Static::windowKind() const {
     DWORD style = design().has(flags::Centred) ? SS_CENTER | SS_CENTERIMAGE : SS_LEFTNOWORDWRAP;
     if (!design().hint.empty()) style |= SS_NOTIFY;  // takes the mouse, so its tooltip shows
     return {L"STATIC", style};
+}
+
+bool Win32Static::hasStandIn() const {
+    return design().kind == ControlKind::Label || design().kind == ControlKind::Bevel;
+}
+
+void Win32Static::paintStandIn(HDC dc) const {
+    const Rect place = screenBounds();
+    RECT area{place.left, place.top, place.left + place.width, place.top + place.height};
+    if (design().kind == ControlKind::Bevel) {
+        DrawEdge(dc, &area, EDGE_ETCHED, design().bevel == BevelKind::Frame ? BF_RECT : BF_TOP | BF_BOTTOM);
+        return;
+    }
+    const int saved = SaveDC(dc);
+    FillRect(dc, &area, paintColours(dc));
+    if (!enabledWithGroups()) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    SelectObject(dc, font());
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    DrawTextW(dc, wide(control().text()).c_str(), -1, &area, textFormat(design()));
+    RestoreDC(dc, saved);
 }
 
 void Win32Static::applyText() {

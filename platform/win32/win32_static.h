@@ -15,6 +15,10 @@ public:
     bool inFront() const override { return false; }
     bool listens() const override { return false; }
     HBRUSH paintColours(HDC dc) const override;
+    // A label or a bevel, drawn as the system draws them, until its window is made.
+    bool catchesUp() const override { return hasStandIn(); }
+    bool hasStandIn() const override;
+    void paintStandIn(HDC dc) const override;
 
 protected:
     WindowKind windowKind() const override;

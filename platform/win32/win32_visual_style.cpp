@@ -1,0 +1,42 @@
+#include "platform/win32/win32_visual_style.h"
+
+#include <windows.h>
+#include <uxtheme.h>
+
+#include <cwctype>
+#include <string>
+
+namespace zelvio {
+
+namespace {
+
+// The file name, in small letters, of the module holding the code at `address`.
+std::wstring moduleNameAt(const void* address) {
+    HMODULE module = nullptr;
+    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            static_cast<LPCWSTR>(address), &module)) {
+        return {};
+    }
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(module, path, MAX_PATH);
+    std::wstring name(path, length);
+    name = name.substr(name.find_last_of(L"\\/") + 1);
+    for (wchar_t& c : name) c = static_cast<wchar_t>(std::towlower(c));
+    return name;
+}
+
+}  // namespace
+
+bool controlsInVisualStyle() {
+    static const bool styled = [] {
+        // The class a button window would get here, as the manifest redirects it.
+        WNDCLASSEXW button{};
+        button.cbSize = sizeof button;
+        if (!GetClassInfoExW(nullptr, L"Button", &button)) return false;
+        return moduleNameAt(reinterpret_cast<const void*>(button.lpfnWndProc)) == L"comctl32.dll" &&
+               IsAppThemed() != FALSE;
+    }();
+    return styled;
+}
+
+}  // namespace zelvio
