@@ -43,6 +43,8 @@ public:
     virtual bool inFront() const { return true; }
     // Whether it is shown, with the group boxes it sits in.
     bool shown() const { return shownWithGroups(); }
+    // Where the window goes on the form for the control's bounds.
+    Rect screenBounds() const;
 
     // A window made some time after the form's: whether it then takes every
     // state the portable control has by then (its items, its choice, ...).
@@ -103,8 +105,6 @@ protected:
     std::string windowText() const;
     // The control's text as the form's font measures it.
     Size measuredText() const;
-    // Where the window goes on the form for the control's bounds.
-    Rect screenBounds() const;
     void applyBounds();
     bool applying() const { return applying_; }
     bool enabledWithGroups() const;

@@ -149,7 +149,7 @@ void Win32Form::create() {
         }
     }
     if (waiting_.empty()) {
-        finishControls();
+        everyWindowMade();
     } else {
         stackControls();
     }
@@ -165,8 +165,12 @@ void Win32Form::waitingControlChanged(Win32Control& control, ControlProperty pro
     if (property == ControlProperty::Focus || !canWait(control)) {
         makeWindowNow(control);
     } else if (IsWindowVisible(window_) && (control.shown() || property == ControlProperty::Visible)) {
-        // The stand-in may have moved: everything is painted again, the windows over it too.
-        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        // Its stand-in is painted again, and the windows over it; where it
+        // was before a move is not known here, so then the whole form is.
+        const Rect place = control.screenBounds();
+        const RECT area{place.left, place.top, place.left + place.width, place.top + place.height};
+        RedrawWindow(window_, property == ControlProperty::Bounds ? nullptr : &area, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
 }
 
@@ -187,19 +191,22 @@ void Win32Form::makeWaitingControls() {
     const std::vector<Win32Control*> waiting = std::move(waiting_);
     waiting_.clear();
     for (Win32Control* control : waiting) control->create();
-    finishControls();
+    everyWindowMade();
 }
 
 void Win32Form::makeWindowNow(Win32Control& control) {
     std::erase(waiting_, &control);
     control.create();
-    if (waiting_.empty()) finishControls();
+    if (waiting_.empty()) everyWindowMade();
 }
 
-void Win32Form::finishControls() {
+void Win32Form::everyWindowMade() {
     KillTimer(window_, makeWaitingTimer);
     for (const auto& control : controls_) addTooltip(*control);
     stackControls();
+    // Painted again whole, in the final order: under Wine, windows that
+    // appear among overlapping shaped ones leave parts of those unpainted.
+    if (IsWindowVisible(window_)) RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Win32Form::detach() {

@@ -76,8 +76,8 @@ private:
     void makeWaitingControls();
     // One control's window, ahead of the others (it takes the focus, or is shown without a stand-in).
     void makeWindowNow(Win32Control& control);
-    // Once every control has its window: the hints, and the controls' order.
-    void finishControls();
+    // Once every control has its window: the hints, the controls' order, a paint.
+    void everyWindowMade();
     // Input controls in creation (tab) order in front; the rest behind them,
     // the later ones over the earlier.
     void stackControls();
