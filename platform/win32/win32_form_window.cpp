@@ -112,25 +112,28 @@ void Win32Form::create() {
     const std::string className = design.name.empty() ? "TZelvioForm" : design.name;
     registerFormClass(wide(className), design.border == BorderStyle::Dialog, windowProc);
     const FrameStyle frame = frameStyle(design);
-    // Made at the design's place and size; attaching the form scales them once the DPI is known.
-    const Rect bounds = form_.bounds();
-    CreateWindowExW(frame.exStyle, wide(className).c_str(), wide(form_.caption()).c_str(), frame.style, bounds.left,
-                    bounds.top, bounds.width, bounds.height, toolkit_.applicationWindow(), nullptr,
-                    GetModuleHandleW(nullptr), this);
-    if (window_ == nullptr) {
-        throw std::runtime_error("cannot create the window " + className + ": " + systemErrorText(GetLastError()));
-    }
-    setDesignName(window_, className);
-    dpi_ = windowDpi(window_);
-
-    // The menu bar first: the client area, and so the layout, depends on it.
+    // The menu bar goes in with the window: set afterwards, the frame would
+    // be worked out again. The client area, and so the layout, depends on it.
     const auto& controls = form_.controls();
     for (std::size_t index = 0; index < controls.size(); ++index) {
         if (!isMenuBarPart(*controls[index])) continue;
-        if (!menuBar_) menuBar_ = std::make_unique<Win32MenuBar>(window_);
+        if (!menuBar_) menuBar_ = std::make_unique<Win32MenuBar>();
         menuBar_->add(*controls[index], firstControlId + static_cast<int>(index));
     }
-    if (menuBar_) menuBar_->refresh();
+    HMENU menu = menuBar_ ? menuBar_->build() : nullptr;
+    // Made at the design's place and size; attaching the form scales them once the DPI is known.
+    const Rect bounds = form_.bounds();
+    CreateWindowExW(frame.exStyle, wide(className).c_str(), wide(form_.caption()).c_str(), frame.style, bounds.left,
+                    bounds.top, bounds.width, bounds.height, toolkit_.applicationWindow(), menu,
+                    GetModuleHandleW(nullptr), this);
+    if (window_ == nullptr) {
+        if (menu != nullptr) DestroyMenu(menu);
+        throw std::runtime_error("cannot create the window " + className + ": " + systemErrorText(GetLastError()));
+    }
+    if (menuBar_) menuBar_->madeWith(window_);
+    setDesignName(window_, className);
+    dpi_ = windowDpi(window_);
+
     // The form at its size, and its controls laid out for it, before they
     // get windows: each is made where it belongs, and is moved no more.
     form_.attach(this);

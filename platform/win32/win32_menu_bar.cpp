@@ -31,7 +31,7 @@ std::string itemCaption(const Control& item) {
 
 }  // namespace
 
-Win32MenuBar::Win32MenuBar(HWND form) : form_(form) {}
+Win32MenuBar::Win32MenuBar() = default;
 
 Win32MenuBar::~Win32MenuBar() = default;  // the window destroys its menu
 
@@ -66,6 +66,7 @@ HMENU Win32MenuBar::build() const {
 }
 
 void Win32MenuBar::refresh() {
+    if (form_ == nullptr) return;  // built when the window is made
     if (open_) {
         // Destroying a menu the user is in would pull it from under the system.
         stale_ = true;

@@ -13,7 +13,7 @@ namespace zelvio {
 
 class Win32MenuBar {
 public:
-    explicit Win32MenuBar(HWND form);
+    Win32MenuBar();
     ~Win32MenuBar();
     Win32MenuBar(const Win32MenuBar&) = delete;
     Win32MenuBar& operator=(const Win32MenuBar&) = delete;
@@ -22,6 +22,9 @@ public:
     void add(Control& control, int id);
     void detach();
 
+    // The menu the form's window is made with; it is the window's from then on.
+    HMENU build() const;
+    void madeWith(HWND form) { form_ = form; }
     // Puts the portable state on the window: now, or when the open menu closes.
     void refresh();
     void menuLoop(bool open);
@@ -36,9 +39,8 @@ private:
         int id;
         std::unique_ptr<EntryPeer> peer;
     };
-    HMENU build() const;
 
-    HWND form_;
+    HWND form_ = nullptr;
     std::vector<Entry> entries_;
     bool open_ = false;
     bool stale_ = false;
