@@ -24,7 +24,10 @@ int Win32Button::textRoom() const {
     return std::max(control().bounds().width - margins, 1);
 }
 
-bool Win32Button::hasStandIn() const { return design().kind == ControlKind::Button && controlsInVisualStyle(); }
+// At other DPIs Wine puts some captions a pixel away from where this drawing does.
+bool Win32Button::hasStandIn() const {
+    return design().kind == ControlKind::Button && controlsInVisualStyle() && owner().dpi() == designDpi;
+}
 
 void Win32Button::paintStandIn(HDC dc) const {
     HTHEME theme = OpenThemeData(owner().window(), L"BUTTON");
