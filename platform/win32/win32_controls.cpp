@@ -75,7 +75,9 @@ void Win32Control::create() {
 
 void Win32Control::update(ControlProperty property) {
     if (window_ == nullptr) {
-        // The window takes the state when it is made; the form may make it now.
+        // The window takes the state when it is made; the form may make it
+        // now, or paint the stand-in again, with the font for the new text.
+        fitFont();
         owner_.waitingControlChanged(*this, property);
         if (window_ == nullptr) return;
     }

@@ -1,8 +1,9 @@
 #pragma once
 // The real window of one control, the part every kind shares: made as a
-// child of its form, kept in step with the portable Control (text, enabled,
-// shown, bounds, focus, all of these within its group boxes), reporting the
-// focus, with its design name and font. Each kind's look and behaviour lives
+// child of its form (under Wine some kinds just after the form's first
+// paint, which paints their stand-ins), kept in step with the portable
+// Control (text, enabled, shown, bounds, focus, all of these within its
+// group boxes), reporting the focus, with its design name and font. Each kind's look and behaviour lives
 // in a class of its own file (win32_button, win32_edit, win32_list_box, ...).
 
 #include "platform/control.h"

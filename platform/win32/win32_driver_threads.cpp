@@ -1,8 +1,7 @@
 #include "platform/win32/win32_driver_threads.h"
 
-#include "platform/win32/win32_wine.h"
-
 #include "platform/win32/win32_module_path.h"
+#include "platform/win32/win32_wine.h"
 
 #include <tlhelp32.h>
 #include <winternl.h>
