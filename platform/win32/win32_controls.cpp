@@ -150,10 +150,7 @@ void Win32Control::applyText() {
 }
 
 int Win32Control::measuredWidth(HFONT font, const std::wstring& text) const {
-    // One memory context of the screen's for every measure: asking each
-    // window for its own costs a round trip to the window system, under Wine
-    // for every control made.
-    static const HDC measuring = CreateCompatibleDC(nullptr);
+    const HDC measuring = measuringContext();
     HGDIOBJ oldFont = SelectObject(measuring, font);
     RECT area{0, 0, 0, 0};
     DrawTextW(measuring, text.c_str(), -1, &area, DT_CALCRECT | DT_SINGLELINE);  // "&" marks a letter, as on the control

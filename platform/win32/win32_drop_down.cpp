@@ -1,6 +1,7 @@
 #include "platform/win32/win32_drop_down.h"
 
 #include "platform/controls/drop_down_list.h"
+#include "platform/win32/win32_fonts.h"
 #include "platform/win32/win32_form_window.h"
 #include "platform/win32/win32_unicode.h"
 #include "platform/win32/win32_visual_style.h"
@@ -16,15 +17,7 @@ namespace {
 // How far the list drops below the closed box.
 constexpr int droppedHeight = 160;
 // The height of a closed box's text area, as the combo box works it out from its font.
-int textAreaHeight(HFONT font) {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return metrics.tmHeight + 4;
-}
+int textAreaHeight(HFONT font) { return lineHeight(font) + 4; }
 
 }  // namespace
 

@@ -47,4 +47,18 @@ HFONT FontCache::get(const FontKey& key) {
     return font;
 }
 
+HDC measuringContext() {
+    static const HDC measuring = CreateCompatibleDC(nullptr);
+    return measuring;
+}
+
+int lineHeight(HFONT font) {
+    HDC dc = measuringContext();
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    return metrics.tmHeight;
+}
+
 }  // namespace zelvio

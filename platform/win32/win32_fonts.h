@@ -31,6 +31,12 @@ private:
     std::map<FontKey, HFONT> fonts_;
 };
 
+// A memory context of the screen's for measuring text: asking a window for
+// its own costs a round trip to the window system, under Wine for every control.
+HDC measuringContext();
+// The height of a line of text in the font (the font's cell height).
+int lineHeight(HFONT font);
+
 // The face of fixed-pitch text.
 inline constexpr const char* fixedPitchFace = "Courier New";
 

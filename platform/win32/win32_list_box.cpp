@@ -1,6 +1,7 @@
 #include "platform/win32/win32_list_box.h"
 
 #include "platform/controls/list_box.h"
+#include "platform/win32/win32_fonts.h"
 #include "platform/win32/win32_form_window.h"
 #include "platform/win32/win32_glyph.h"
 #include "platform/win32/win32_unicode.h"
@@ -153,13 +154,7 @@ LRESULT Win32ListBox::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool Win32ListBox::measure(MEASUREITEMSTRUCT& item) {
-    HDC dc = GetDC(window() != nullptr ? window() : nullptr);
-    HGDIOBJ old = SelectObject(dc, font());
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(window(), dc);
-    item.itemHeight = static_cast<UINT>(std::max<LONG>(metrics.tmHeight + 2, owner().onScreen(16)));
+    item.itemHeight = static_cast<UINT>(std::max(lineHeight(font()) + 2, owner().onScreen(16)));
     return true;
 }
 

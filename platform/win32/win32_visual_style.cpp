@@ -28,15 +28,15 @@ std::wstring moduleNameAt(const void* address) {
 }  // namespace
 
 bool controlsInVisualStyle() {
-    static const bool styled = [] {
-        // The class a button window would get here, as the manifest redirects it.
+    // The class a button window gets here, as the manifest redirects it; the
+    // theme may be switched while the program runs.
+    static const bool commonControls = [] {
         WNDCLASSEXW button{};
         button.cbSize = sizeof button;
-        if (!GetClassInfoExW(nullptr, L"Button", &button)) return false;
-        return moduleNameAt(reinterpret_cast<const void*>(button.lpfnWndProc)) == L"comctl32.dll" &&
-               IsAppThemed() != FALSE;
+        return GetClassInfoExW(nullptr, L"Button", &button) &&
+               moduleNameAt(reinterpret_cast<const void*>(button.lpfnWndProc)) == L"comctl32.dll";
     }();
-    return styled;
+    return commonControls && IsAppThemed() != FALSE;
 }
 
 }  // namespace zelvio
