@@ -3,10 +3,6 @@
 #include "platform/win32/win32_form_window.h"
 #include "platform/win32/win32_glyph.h"
 #include "platform/win32/win32_unicode.h"
-#include "platform/win32/win32_visual_style.h"
-
-#include <uxtheme.h>
-#include <vssym32.h>
 
 #include <algorithm>
 
@@ -22,30 +18,6 @@ int Win32Button::textRoom() const {
     // disabled caption; a glyph button's picture stands beside its caption.
     const int margins = design().kind == ControlKind::GlyphButton ? 30 : 10;
     return std::max(control().bounds().width - margins, 1);
-}
-
-// At other DPIs Wine puts some captions a pixel away from where this drawing does.
-bool Win32Button::hasStandIn() const {
-    return design().kind == ControlKind::Button && controlsInVisualStyle() && owner().dpi() == designDpi;
-}
-
-void Win32Button::paintStandIn(HDC dc) const {
-    HTHEME theme = OpenThemeData(owner().window(), L"BUTTON");
-    if (theme == nullptr) return;
-    const Rect place = screenBounds();
-    RECT face{place.left, place.top, place.left + place.width, place.top + place.height};
-    const int state = enabledWithGroups() ? PBS_NORMAL : PBS_DISABLED;
-    RECT content;
-    GetThemeBackgroundContentRect(theme, dc, BP_PUSHBUTTON, state, &face, &content);
-    const int saved = SaveDC(dc);
-    IntersectClipRect(dc, face.left, face.top, face.right, face.bottom);
-    SelectObject(dc, font());
-    DrawThemeBackground(theme, dc, BP_PUSHBUTTON, state, &face, nullptr);
-    const std::wstring caption = wide(control().text());
-    DrawThemeText(theme, dc, BP_PUSHBUTTON, state, caption.c_str(), -1, DT_CENTER | DT_VCENTER | DT_SINGLELINE, 0,
-                  &content);
-    RestoreDC(dc, saved);
-    CloseThemeData(theme);
 }
 
 void Win32Button::notified(WORD code) {

@@ -11,11 +11,6 @@ public:
 
     void notified(WORD code) override;
     bool draw(const DRAWITEMSTRUCT& item) override;
-    // Made with its caption and state. A push button in the system's visual
-    // style is drawn as the system draws it until its window is made.
-    bool catchesUp() const override { return true; }
-    bool hasStandIn() const override;
-    void paintStandIn(HDC dc) const override;
 
 protected:
     WindowKind windowKind() const override;

@@ -32,7 +32,7 @@ Win32Control::Win32Control(Win32Form& owner, Control& control, int id)
 
 bool Win32Control::live() const { return owner_.live(); }
 
-void Win32Control::prepare(FontCache& fonts) {
+void Win32Control::create(FontCache& fonts) {
     // The font first: an owner-drawn list measures its items with it while it is made.
     const FormDesign& formDesign = control_.form().design();
     std::string face = design_.fontFace.empty() ? formDesign.fontFace : design_.fontFace;
@@ -41,12 +41,10 @@ void Win32Control::prepare(FontCache& fonts) {
     fontKey_ = {face, design_.fontHeight > 0 ? design_.fontHeight : formDesign.fontHeight, design_.has(flags::Bold),
                 design_.has(flags::Underline)};
     font_ = fonts.get({fontKey_.face, owner_.onScreen(fontKey_.height), fontKey_.bold, fontKey_.underline});
-    fitFont();
-}
 
-void Win32Control::create() {
     // Font, place, visibility and state are settled before the window is
     // made with them: under Wine each change after would cost a round trip.
+    fitFont();
     const Rect place = screenBounds();
     const WindowKind kind = windowKind();
     const DWORD state = (shownWithGroups() ? WS_VISIBLE : 0) | (enabledWithGroups() ? 0 : WS_DISABLED);
@@ -74,13 +72,6 @@ void Win32Control::create() {
 }
 
 void Win32Control::update(ControlProperty property) {
-    if (window_ == nullptr) {
-        // The window takes the state when it is made; the form may make it
-        // now, or paint the stand-in again, with the font for the new text.
-        fitFont();
-        owner_.waitingControlChanged(*this, property);
-        if (window_ == nullptr) return;
-    }
     switch (property) {
         case ControlProperty::Text:
             applyText();
@@ -111,7 +102,6 @@ void Win32Control::update(ControlProperty property) {
 
 void Win32Control::rescale() {
     fitFont();
-    if (window_ == nullptr) return;  // made at the new scale
     applyBounds();
     rescaled();
 }
@@ -119,6 +109,11 @@ void Win32Control::rescale() {
 void Win32Control::updateMembers(ControlProperty property) {
     if (design_.kind != ControlKind::GroupBox) return;
     for (Win32Control* member : owner_.membersOf(design_.name)) member->update(property);
+}
+
+bool Win32Control::isBackdrop() const {
+    return design_.kind == ControlKind::GroupBox || design_.kind == ControlKind::Bevel ||
+           design_.kind == ControlKind::Shape;
 }
 
 bool Win32Control::shownWithGroups() const {
@@ -211,15 +206,16 @@ Size Win32Control::measuredText() const {
     return {text.empty() ? 0 : area.right - area.left + 1, area.bottom - area.top};
 }
 
-Rect Win32Control::screenBounds() const {
+Rect Win32Control::designedPlace() const {
     Rect bounds = control_.bounds();
     const POINT offset = groupOffset();
     bounds.left += offset.x;
     bounds.top += offset.y;
-    // Design pixels up to here; what the kind adds (a label's text, a
-    // combo box's dropped list) is the screen's.
-    return placed(owner_.onScreen(bounds));
+    return owner_.onScreen(bounds);
 }
+
+// What the kind adds (a label's text, a combo box's dropped list) is the screen's.
+Rect Win32Control::screenBounds() const { return placed(designedPlace()); }
 
 void Win32Control::applyBounds() {
     const Rect bounds = screenBounds();

@@ -1,9 +1,8 @@
 #pragma once
 // The real window of one control, the part every kind shares: made as a
-// child of its form (under Wine some kinds just after the form's first
-// paint, which paints their stand-ins), kept in step with the portable
-// Control (text, enabled, shown, bounds, focus, all of these within its
-// group boxes), reporting the focus, with its design name and font. Each kind's look and behaviour lives
+// child of its form, kept in step with the portable Control (text, enabled,
+// shown, bounds, focus, all of these within its group boxes), reporting the
+// focus, with its design name and font. Each kind's look and behaviour lives
 // in a class of its own file (win32_button, win32_edit, win32_list_box, ...).
 
 #include "platform/control.h"
@@ -26,11 +25,8 @@ public:
     Win32Control(const Win32Control&) = delete;
     Win32Control& operator=(const Win32Control&) = delete;
 
-    // Settles the font: the window is made with it, a stand-in painted with it.
-    void prepare(FontCache& fonts);
     // Makes the window as a child of the form, showing the control's current state.
-    void create();
-    bool hasWindow() const { return window_ != nullptr; }
+    void create(FontCache& fonts);
     void update(ControlProperty property) override;
     // The form's DPI changed: the font and the place again, at the new one.
     void rescale();
@@ -39,28 +35,18 @@ public:
     const ControlDesign& design() const { return design_; }
     HWND window() const { return window_; }
     int id() const { return id_; }
-    // Whether it belongs in front of the others (an input control) or behind
-    // them (a label, frame, line or shape) when they overlap.
-    virtual bool inFront() const { return true; }
-    // Whether it is shown, with the group boxes it sits in.
-    bool shown() const { return shownWithGroups(); }
-    // Where the window goes on the form for the control's bounds.
-    Rect screenBounds() const;
-
-    // A window made some time after the form's: whether it then takes every
-    // state the portable control has by then (its items, its choice, ...).
-    virtual bool catchesUp() const { return false; }
-    // Whether the form can paint the control's likeness in its place until
-    // the window is made, and the painting of it on the form's device context.
-    virtual bool hasStandIn() const { return false; }
-    virtual void paintStandIn(HDC) const {}
+    // Whether it frames or backs others (a group box, a bevel, a shape) and
+    // so lies behind every other control.
+    bool isBackdrop() const;
+    // Where the control's bounds are on the form, in the screen's pixels.
+    Rect designedPlace() const;
 
     // From the form's window procedure.
-    virtual void notified(WORD) {}                                  // WM_COMMAND notification
-    virtual HBRUSH paintColours(HDC) const { return nullptr; }      // WM_CTLCOLOR*; null: the default
-    virtual bool draw(const DRAWITEMSTRUCT&) { return false; }      // WM_DRAWITEM
-    virtual bool measure(MEASUREITEMSTRUCT&) { return false; }      // WM_MEASUREITEM
-    virtual void formResized() {}                                   // the form's client area changed
+    virtual void notified(WORD) {}                              // WM_COMMAND notification
+    virtual HBRUSH paintColours(HDC) const { return nullptr; }  // WM_CTLCOLOR*; null: the default
+    virtual bool draw(const DRAWITEMSTRUCT&) { return false; }  // WM_DRAWITEM
+    virtual bool measure(MEASUREITEMSTRUCT&) { return false; }  // WM_MEASUREITEM
+    virtual void formResized() {}                               // the form's client area changed
     // Enter pressed while it has the focus; true when the control used the key.
     bool pressEnter();
     // Whether the window's messages pass through subclassed() (and its mouse
@@ -106,9 +92,10 @@ protected:
     std::string windowText() const;
     // The control's text as the form's font measures it.
     Size measuredText() const;
+    // Where the window goes on the form for the control's bounds.
+    Rect screenBounds() const;
     void applyBounds();
     bool applying() const { return applying_; }
-    bool enabledWithGroups() const;
 
     // Runs what the portable side does about a user action, so that nothing
     // thrown crosses back into the system.
@@ -120,6 +107,7 @@ protected:
 private:
     static LRESULT CALLBACK controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool shownWithGroups() const;
+    bool enabledWithGroups() const;
     POINT groupOffset() const;
     void updateMembers(ControlProperty property);
     int measuredWidth(HFONT font, const std::wstring& text) const;
@@ -132,7 +120,7 @@ private:
     WNDPROC systemProc_ = nullptr;  // the control class's own procedure, when listening
     HFONT font_ = nullptr;
     FontCache* fonts_ = nullptr;
-    FontKey fontKey_;  // the design's, its height in design pixels
+    FontKey fontKey_;        // the design's, its height in design pixels
     bool applying_ = false;  // the change under way comes from the portable side
 };
 

@@ -13,11 +13,6 @@ public:
     using Win32Control::Win32Control;
 
     void notified(WORD code) override;
-    // Its items and choice are given to the window when it is made; until
-    // then, enabled, it is drawn as the system draws a closed box.
-    bool catchesUp() const override { return true; }
-    bool hasStandIn() const override { return enabledWithGroups(); }
-    void paintStandIn(HDC dc) const override;
 
 protected:
     WindowKind windowKind() const override;

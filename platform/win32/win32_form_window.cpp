@@ -9,7 +9,6 @@
 #include "platform/win32/win32_text.h"
 #include "platform/win32/win32_toolkit.h"
 #include "platform/win32/win32_unicode.h"
-#include "platform/win32/win32_wine.h"
 
 #include <commctrl.h>
 
@@ -23,9 +22,6 @@ namespace {
 // Posted to itself on activation: the portable form hears of it once the
 // activation is over, never from inside WM_ACTIVATE.
 constexpr UINT activatedMessage = WM_APP + 1;
-
-// Fires once the first paint is on the screen: the waiting windows are made then.
-constexpr UINT_PTR makeWaitingTimer = 1;
 
 // The first control id: 1 and 2 are IDOK and IDCANCEL, which the dialog keys send.
 constexpr int firstControlId = 100;
@@ -90,7 +86,8 @@ bool isMenuBarPart(const Control& control) {
 }
 
 bool isPopupPart(const Control& control) {
-    return control.kind() == ControlKind::PopupMenu || (control.kind() == ControlKind::MenuItem && !isMenuBarPart(control));
+    return control.kind() == ControlKind::PopupMenu ||
+           (control.kind() == ControlKind::MenuItem && !isMenuBarPart(control));
 }
 
 }  // namespace
@@ -142,74 +139,18 @@ void Win32Form::create() {
         Control& control = *controls[index];
         if (isPopupPart(control) || isMenuBarPart(control)) continue;
         controls_.push_back(makeWin32Control(*this, control, firstControlId + static_cast<int>(index)));
-        Win32Control& peer = *controls_.back();
-        control.attach(&peer);
-        peer.prepare(toolkit_.fonts());
-        if (canWait(peer)) {
-            waiting_.push_back(&peer);
-        } else {
-            peer.create();
-        }
+        control.attach(controls_.back().get());
     }
-    if (waiting_.empty()) {
-        everyWindowMade();
-    } else {
-        stackControls();
+    // A child window goes below those made before it, and the tab order is
+    // the stacking order: the controls in the layout's order, then what
+    // frames or backs them, the later ones over the earlier.
+    for (const auto& control : controls_) {
+        if (!control->isBackdrop()) control->create(toolkit_.fonts());
     }
-}
-
-bool Win32Form::canWait(const Win32Control& control) const {
-    // Windows makes a control's window in a fraction of a millisecond; there
-    // every control has it at once. The stand-ins copy Wine's drawing.
-    return runsUnderWine() && control.catchesUp() && (!control.shown() || control.hasStandIn());
-}
-
-void Win32Form::waitingControlChanged(Win32Control& control, ControlProperty property) {
-    if (property == ControlProperty::Focus || !canWait(control)) {
-        makeWindowNow(control);
-    } else if (IsWindowVisible(window_) && (control.shown() || property == ControlProperty::Visible)) {
-        // Its stand-in is painted again, and the windows over it; where it
-        // was before a move is not known here, so then the whole form is.
-        const Rect place = control.screenBounds();
-        const RECT area{place.left, place.top, place.left + place.width, place.top + place.height};
-        RedrawWindow(window_, property == ControlProperty::Bounds ? nullptr : &area, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    for (auto control = controls_.rbegin(); control != controls_.rend(); ++control) {
+        if ((*control)->isBackdrop()) (*control)->create(toolkit_.fonts());
     }
-}
-
-void Win32Form::paintStandIns() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window_, &paint);
-    for (const Win32Control* control : waiting_) {
-        if (control->shown()) control->paintStandIn(dc);
-    }
-    EndPaint(window_, &paint);
-    // A timer comes after every paint, and the system puts what was painted
-    // on the screen while the program waits for it.
-    SetTimer(window_, makeWaitingTimer, USER_TIMER_MINIMUM, nullptr);
-}
-
-void Win32Form::makeWaitingControls() {
-    if (waiting_.empty()) return;
-    const std::vector<Win32Control*> waiting = std::move(waiting_);
-    waiting_.clear();
-    for (Win32Control* control : waiting) control->create();
-    everyWindowMade();
-}
-
-void Win32Form::makeWindowNow(Win32Control& control) {
-    std::erase(waiting_, &control);
-    control.create();
-    if (waiting_.empty()) everyWindowMade();
-}
-
-void Win32Form::everyWindowMade() {
-    KillTimer(window_, makeWaitingTimer);
     for (const auto& control : controls_) addTooltip(*control);
-    stackControls();
-    // Painted again whole, in the final order: under Wine, windows that
-    // appear among overlapping shaped ones leave parts of those unpainted.
-    if (IsWindowVisible(window_)) RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Win32Form::detach() {
@@ -225,21 +166,6 @@ void Win32Form::relayToHints(HWND control, UINT message, WPARAM wParam, LPARAM l
     const DWORD position = GetMessagePos();
     relayed.pt = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
     SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
-}
-
-void Win32Form::stackControls() {
-    std::vector<HWND> order;
-    for (const auto& control : controls_) {
-        if (control->hasWindow() && control->inFront()) order.push_back(control->window());
-    }
-    for (auto control = controls_.rbegin(); control != controls_.rend(); ++control) {
-        if ((*control)->hasWindow() && !(*control)->inFront()) order.push_back((*control)->window());
-    }
-    HWND above = HWND_TOP;
-    for (HWND window : order) {
-        SetWindowPos(window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        above = window;
-    }
 }
 
 void Win32Form::addTooltip(const Win32Control& control) {
@@ -312,13 +238,27 @@ void Win32Form::paintPending() { UpdateWindow(window_); }
 
 bool Win32Form::pressShortcut(WPARAM virtualKey) {
     if (!menuBar_) return false;
-    const ShortcutKey key = virtualKey == VK_F1 ? ShortcutKey::F1 : virtualKey == VK_F2 ? ShortcutKey::F2
-                                                                                        : ShortcutKey::None;
+    const ShortcutKey key = virtualKey == VK_F1   ? ShortcutKey::F1
+                            : virtualKey == VK_F2 ? ShortcutKey::F2
+                                                  : ShortcutKey::None;
     if (key == ShortcutKey::None) return false;
     Control* item = menuBar_->itemWithShortcut(key);
     if (item == nullptr) return false;
     if (live_) item->clicked();
     return true;
+}
+
+int Win32Form::edgeRightOf(const Win32Control& control, const Rect& place) const {
+    RECT client;
+    GetClientRect(window_, &client);
+    int edge = client.right;
+    for (const auto& other : controls_) {
+        if (other.get() == &control || other->isBackdrop() || other->design().kind == ControlKind::Label) continue;
+        const Rect bounds = other->designedPlace();
+        const bool sameRow = bounds.top < place.top + place.height && place.top < bounds.top + bounds.height;
+        if (sameRow && bounds.left > place.left) edge = std::min(edge, bounds.left);
+    }
+    return edge;
 }
 
 std::vector<Win32Control*> Win32Form::membersOf(const std::string& group) const {
@@ -349,7 +289,6 @@ bool Win32Form::focusPortableControl() {
     if (focused == nullptr) return false;
     for (const auto& control : controls_) {
         if (&control->control() != focused) continue;
-        if (!control->hasWindow()) makeWindowNow(*control);
         HWND window = control->window();
         if (!IsWindowVisible(window) || !IsWindowEnabled(window)) return false;
         SetFocus(window);
@@ -427,14 +366,15 @@ LRESULT Win32Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETFOCUS:
             if (focusPortableControl()) return 0;
             break;
-        case WM_PAINT:
-            if (waiting_.empty()) break;
-            paintStandIns();
+        case WM_NEXTDLGCTL: {
+            // What the dialog manager asks for a label's letter (the control
+            // after the label) and for Tab; a window of our own class must do
+            // what the dialog procedure would.
+            HWND next = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
+                                            : GetNextDlgTabItem(window_, GetFocus(), wParam != 0);
+            if (next != nullptr) SetFocus(next);
             return 0;
-        case WM_TIMER:
-            if (wParam != makeWaitingTimer) break;
-            makeWaitingControls();
-            return 0;
+        }
         case WM_CLOSE:
             // The portable form decides; it hides or ends the program itself.
             if (live_) form_.requestClose();

@@ -51,12 +51,11 @@ public:
     Win32Control* controlOf(HWND window) const;
     // Shows a control's hint for a mouse message it received.
     void relayToHints(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const;
+    // The left edge of the first control to the right of `place` on its
+    // row, labels and backdrops aside; none: the form's right edge.
+    int edgeRightOf(const Win32Control& control, const Rect& place) const;
     // The controls placed in the named group box.
     std::vector<Win32Control*> membersOf(const std::string& group) const;
-    // A control whose window waits for the form's first paint changed: its
-    // stand-in is painted again, or, when the change needs the window (the
-    // focus; a control shown that has no stand-in), its window is made now.
-    void waitingControlChanged(Win32Control& control, ControlProperty property);
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -69,18 +68,6 @@ private:
     // Moved to a screen of another DPI: fonts, controls and frame at the new one.
     void changeDpi(int dpi, const RECT& suggested);
     void addTooltip(const Win32Control& control);
-    // Whether the control's window can wait until the form has been painted.
-    bool canWait(const Win32Control& control) const;
-    // The first paint while windows wait: the stand-ins, and the windows after it.
-    void paintStandIns();
-    void makeWaitingControls();
-    // One control's window, ahead of the others (it takes the focus, or is shown without a stand-in).
-    void makeWindowNow(Win32Control& control);
-    // Once every control has its window: the hints, the controls' order, a paint.
-    void everyWindowMade();
-    // Input controls in creation (tab) order in front; the rest behind them,
-    // the later ones over the earlier.
-    void stackControls();
 
     Win32Toolkit& toolkit_;
     Form& form_;
@@ -89,9 +76,6 @@ private:
     HWND activeBeforeShow_ = nullptr;
     std::vector<std::unique_ptr<Win32Control>> controls_;
     std::unique_ptr<Win32MenuBar> menuBar_;
-    // Made once the form has been painted: under Wine a drop-down box's
-    // window alone costs milliseconds, and a start waits for all of them.
-    std::vector<Win32Control*> waiting_;
     bool live_ = false;
     int dpi_ = designDpi;
 };

@@ -20,8 +20,6 @@ public:
     void notified(WORD code) override;
     bool draw(const DRAWITEMSTRUCT& item) override;
     bool measure(MEASUREITEMSTRUCT& item) override;
-    // Made with the portable items and selection.
-    bool catchesUp() const override { return true; }
 
 protected:
     WindowKind windowKind() const override;

@@ -10,7 +10,6 @@ class Win32Painted : public Win32Control {
 public:
     using Win32Control::Win32Control;
 
-    bool inFront() const override { return false; }
     bool listens() const override { return false; }
 
 protected:

@@ -16,6 +16,8 @@ void paint(HWND window, const ShapeLook& look) {
     HGDIOBJ oldBrush = SelectObject(dc, brush);
     HGDIOBJ oldPen = SelectObject(dc, pen);
     if (look.kind == ShapeKind::Ellipse) {
+        SetDCBrushColor(dc, look.ground);
+        FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
         Ellipse(dc, area.left, area.top, area.right, area.bottom);
     } else {
         Rectangle(dc, area.left, area.top, area.right, area.bottom);
@@ -51,11 +53,5 @@ LRESULT CALLBACK shapeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 const wchar_t* shapeWindowClass() { return ownWindowClass(L"ZelvioShape", shapeProc); }
-
-void fitShapeRegion(HWND shape, const ShapeLook& look, int width, int height) {
-    if (look.kind != ShapeKind::Ellipse) return;
-    // One more than the size: Ellipse() draws up to the last pixel inside it.
-    SetWindowRgn(shape, CreateEllipticRgn(0, 0, width + 1, height + 1), TRUE);
-}
 
 }  // namespace zelvio

@@ -1,6 +1,8 @@
 #pragma once
 // A window that paints a filled rectangle or ellipse over its whole area and
-// lets mouse clicks through to the form beneath.
+// lets mouse clicks through to the form beneath. An ellipse paints its
+// corners in the colour of what it lies on: a window region would leave
+// them to the windows beneath, which Wine then does not always repaint.
 
 #include "platform/layout.h"
 
@@ -12,14 +14,11 @@ struct ShapeLook {
     ShapeKind kind = ShapeKind::Rectangle;
     COLORREF fill = RGB(255, 255, 255);
     COLORREF pen = RGB(0, 0, 0);
+    COLORREF ground = RGB(255, 255, 255);  // an ellipse's corners
 };
 
 // The window class, registered on first use. Create its windows with a
 // ShapeLook* as the creation parameter; the look must outlive the window.
 const wchar_t* shapeWindowClass();
-
-// Limits an ellipse's window to the ellipse, so what lies beneath shows in
-// its corners. Call after each change of size.
-void fitShapeRegion(HWND shape, const ShapeLook& look, int width, int height);
 
 }  // namespace zelvio

@@ -1,28 +1,44 @@
 #include "platform/win32/win32_static.h"
 
+#include "platform/form.h"
 #include "platform/win32/win32_colour.h"
-#include "platform/win32/win32_unicode.h"
+#include "platform/win32/win32_form_window.h"
 
 #include <algorithm>
 
 namespace zelvio {
+
+namespace {
+
+bool contains(const Rect& outer, const Rect& inner) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.left + inner.width <= outer.left + outer.width &&
+           inner.top + inner.height <= outer.top + outer.height;
+}
+
+// The colour an ellipse lies on: the last filled rectangle before it in the
+// layout that holds it whole, or the form's face.
+COLORREF groundOf(const Control& shape) {
+    COLORREF ground = GetSysColor(COLOR_BTNFACE);
+    for (const auto& other : shape.form().controls()) {
+        if (other.get() == &shape) break;
+        const ControlDesign& below = other->design();
+        if (below.kind == ControlKind::Shape && below.shape == ShapeKind::Rectangle &&
+            below.parent == shape.design().parent && contains(below.bounds, shape.design().bounds)) {
+            ground = below.backColour ? rgb(*below.backColour) : RGB(255, 255, 255);
+        }
+    }
+    return ground;
+}
+
+}  // namespace
 
 Win32Static::Win32Static(Win32Form& owner, Control& control, int id)
     : Win32Control(owner, control, id), backBrush_(design().backColour) {
     if (design().backColour) shapeLook_.fill = rgb(*design().backColour);
     if (design().penColour) shapeLook_.pen = rgb(*design().penColour);
     shapeLook_.kind = design().shape;
+    if (shapeLook_.kind == ShapeKind::Ellipse) shapeLook_.ground = groundOf(control);
 }
-
-namespace {
-
-// How the static control lays out its text for each style we give it.
-UINT textFormat(const ControlDesign& design) {
-    return design.has(flags::Centred) ? DT_CENTER | DT_EXPANDTABS | DT_WORDBREAK | DT_SINGLELINE | DT_VCENTER
-                                      : DT_LEFT | DT_EXPANDTABS;
-}
-
-}  // namespace
 
 Win32Control::WindowKind Win32Static::windowKind() const {
     switch (design().kind) {
@@ -40,26 +56,6 @@ Win32Control::WindowKind Win32Static::windowKind() const {
     return {L"STATIC", style};
 }
 
-bool Win32Static::hasStandIn() const {
-    return design().kind == ControlKind::Label || design().kind == ControlKind::Bevel;
-}
-
-void Win32Static::paintStandIn(HDC dc) const {
-    const Rect place = screenBounds();
-    RECT area{place.left, place.top, place.left + place.width, place.top + place.height};
-    if (design().kind == ControlKind::Bevel) {
-        DrawEdge(dc, &area, EDGE_ETCHED, design().bevel == BevelKind::Frame ? BF_RECT : BF_TOP | BF_BOTTOM);
-        return;
-    }
-    const int saved = SaveDC(dc);
-    FillRect(dc, &area, paintColours(dc));
-    if (!enabledWithGroups()) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-    SelectObject(dc, font());
-    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-    DrawTextW(dc, wide(control().text()).c_str(), -1, &area, textFormat(design()));
-    RestoreDC(dc, saved);
-}
-
 void Win32Static::applyText() {
     Win32Control::applyText();
     if (design().kind == ControlKind::Label) applyBounds();  // a label that fits its text follows it
@@ -74,9 +70,11 @@ int Win32Static::textRoom() const {
 Rect Win32Static::placed(Rect bounds) const {
     if (design().kind == ControlKind::Label && (bounds.width == 0 || bounds.height == 0)) {
         // A label without a width or a height takes its text's.
+        // It stops where a control beside it begins: a text that comes out
+        // wider than designed (another face, another DPI) is not to cover it.
         const Size text = measuredText();
-        if (bounds.width == 0) bounds.width = text.width;
         if (bounds.height == 0) bounds.height = text.height;
+        if (bounds.width == 0) bounds.width = std::min(text.width, owner().edgeRightOf(*this, bounds) - bounds.left);
     }
     if (design().kind == ControlKind::Bevel && design().bevel != BevelKind::Frame) {
         // An etched line two pixels high along the top or bottom edge.
@@ -84,10 +82,6 @@ Rect Win32Static::placed(Rect bounds) const {
         bounds.height = 2;
     }
     return bounds;
-}
-
-void Win32Static::moved(const Rect& bounds) {
-    if (design().kind == ControlKind::Shape) fitShapeRegion(window(), shapeLook_, bounds.width, bounds.height);
 }
 
 // Labels take the form's face colour unless the design gives their own.

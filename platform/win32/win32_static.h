@@ -12,13 +12,8 @@ class Win32Static : public Win32Control {
 public:
     Win32Static(Win32Form& owner, Control& control, int id);
 
-    bool inFront() const override { return false; }
     bool listens() const override { return false; }
     HBRUSH paintColours(HDC dc) const override;
-    // A label or a bevel, drawn as the system draws them, until its window is made.
-    bool catchesUp() const override { return hasStandIn(); }
-    bool hasStandIn() const override;
-    void paintStandIn(HDC dc) const override;
 
 protected:
     WindowKind windowKind() const override;
@@ -26,7 +21,6 @@ protected:
     void applyText() override;
     Rect placed(Rect bounds) const override;
     int textRoom() const override;
-    void moved(const Rect& bounds) override;
 
 private:
     OwnBrush backBrush_;

@@ -9,7 +9,6 @@ class Win32StatusBar : public Win32Control {
 public:
     using Win32Control::Win32Control;
 
-    bool inFront() const override { return false; }
     bool listens() const override { return false; }
     void formResized() override;
 

@@ -180,16 +180,8 @@ bool waitUntilClosed(HWND window, Milliseconds timeout) {
 HWND findControl(HWND window, const std::string& name) {
     return withinLimit("findControl(" + name + ")", nameOf(window), [window, name] {
         std::vector<HWND> found;
-        // Under Wine a form shows stand-ins for some controls until just
-        // after its first paint: their windows may still be coming.
-        pollUntil(
-            [&] {
-                found.clear();
-                for (HWND child : descendants(window))
-                    if (sameName(designName(child), name)) found.push_back(child);
-                return !found.empty();
-            },
-            kDefaultTimeout);
+        for (HWND child : descendants(window))
+            if (sameName(designName(child), name)) found.push_back(child);
         if (found.size() == 1) return found.front();
         throw DriverError((found.empty() ? "no control named \"" : "more than one control named \"") + name +
                           "\"; " + describeChildren(window));

@@ -6,15 +6,11 @@
 #include "common/errors.h"
 #include "platform/win32/win32_text.h"
 #include "platform/application.h"
-#include "platform/controls/filter_box.h"
-#include "platform/controls/list_box.h"
 #include "platform/controls/memo.h"
 #include "platform/filesystem.h"
 #include "platform/form.h"
 #include "platform/launcher.h"
-#include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_platform.h"
-#include "platform/win32/win32_wine.h"
 
 #include <windows.h>
 
@@ -364,79 +360,6 @@ std::vector<ControlDesign> testLayout() {
     };
 }
 
-// A form whose labels, bevel, filter box, buttons and hidden list may get
-// their windows only after its first paint; the edit takes the focus.
-FormDesign lateWindowDesign() {
-    return {.name = "TLateTest", .caption = "Late", .bounds = {60, 60, 0, 0}, .client = {330, 200}};
-}
-
-std::vector<ControlDesign> lateLayout() {
-    using K = ControlKind;
-    return {
-        {.name = "first", .kind = K::Edit, .bounds = {10, 10, 100, 21}},
-        {.name = "late_label", .kind = K::Label, .bounds = {10, 40, 0, 0}, .caption = "Before"},
-        {.name = "late_bevel", .kind = K::Bevel, .bounds = {10, 70, 120, 40}, .bevel = BevelKind::Frame},
-        {.name = "late_filter", .kind = K::FilterBox, .bounds = {140, 40, 150, 21},
-         .filter = "Wave files|*.wav|All files|*.*"},
-        {.name = "late_button", .kind = K::Button, .bounds = {140, 80, 80, 25}, .caption = "Later"},
-        {.name = "late_off", .kind = K::Button, .bounds = {230, 80, 80, 25}, .caption = "Off",
-         .flags = flags::Disabled},
-        {.name = "late_list", .kind = K::ListBox, .bounds = {10, 120, 100, 60}, .flags = flags::Hidden},
-        {.name = "late_centred", .kind = K::Label, .bounds = {140, 120, 150, 30}, .caption = "In the middle",
-         .flags = flags::Centred},
-    };
-}
-
-// The colours of a window's client area as drawn, one per pixel, row by
-// row (red, green and blue: what blending leaves in the fourth byte is not seen).
-struct Pixels {
-    int width = 0;
-    std::vector<DWORD> colours;
-    // The part inside `area`, row by row.
-    std::vector<DWORD> within(const RECT& area) const {
-        std::vector<DWORD> part;
-        for (LONG y = area.top; y < area.bottom; ++y) {
-            for (LONG x = area.left; x < area.right; ++x) part.push_back(colours[y * width + x] & 0xFFFFFF);
-        }
-        return part;
-    }
-};
-
-// What `paint` leaves on a memory copy of the window's client area (a copy
-// of the screen when `paint` is null).
-Pixels clientPixels(HWND window, const std::function<void(HDC)>& paint) {
-    RECT client;
-    GetClientRect(window, &client);
-    HDC screen = GetDC(window);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, client.right, -client.bottom, 1, 32, BI_RGB};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    if (paint) {
-        FillRect(memory, &client, GetSysColorBrush(COLOR_BTNFACE));
-        paint(memory);
-    } else {
-        BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
-    }
-    GdiFlush();
-    Pixels pixels{client.right, std::vector<DWORD>(static_cast<const DWORD*>(bits),
-                                                   static_cast<const DWORD*>(bits) + client.right * client.bottom)};
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, screen);
-    return pixels;
-}
-
-RECT placeInParent(HWND control) {
-    RECT place;
-    GetWindowRect(control, &place);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
-    return place;
-}
-
 class Win32ToolkitTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -455,7 +378,7 @@ protected:
         form_.show();
         window_ = FindWindowA("TBackendTest", nullptr);
         ASSERT_NE(window_, nullptr);
-        pumpUntilEveryWindowIsMade(form_);
+        pump();
     }
     ~Win32ToolkitTest() override { DestroyWindow(marker_); }
     // Handles everything posted so far, and what handling it posted in turn:
@@ -473,23 +396,6 @@ protected:
             if (markerArrived && !PeekMessageW(&next, nullptr, 0, 0, PM_NOREMOVE)) return;
         }
         ADD_FAILURE() << "the messages posted were not all handled within 5 s";
-    }
-    // Under Wine some controls get their windows once the form has been painted.
-    void pumpUntilEveryWindowIsMade(const Form& form) {
-        const auto deadline = std::chrono::steady_clock::now() + 5s;
-        do {
-            pump();
-            if (everyWindowMade(form)) return;
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        } while (std::chrono::steady_clock::now() < deadline);
-        ADD_FAILURE() << "some controls of " << form.design().name << " have no window after 5 s";
-    }
-    static bool everyWindowMade(const Form& form) {
-        for (const auto& control : form.controls()) {
-            const auto* peer = dynamic_cast<const Win32Control*>(control->peer());
-            if (peer != nullptr && !peer->hasWindow()) return false;
-        }
-        return true;
     }
     HWND control(const std::string& name) const { return childNamed(window_, name); }
     // The command id of a menu item, found by captions as outside tools find it.
@@ -703,6 +609,70 @@ TEST_F(Win32ToolkitTest, TabFollowsCreationOrderPastDisabledControls) {
     EXPECT_EQ(GetFocus(), control("edit2"));
 }
 
+// A form whose labels each come just before the field they name, between
+// frames and a shape that back them.
+std::vector<ControlDesign> stackedLayout() {
+    using K = ControlKind;
+    return {
+        {.name = "stackOuter", .kind = K::GroupBox, .bounds = {5, 5, 300, 150}, .caption = "Outer"},
+        {.name = "stackNameLabel",
+         .kind = K::Label,
+         .bounds = {10, 20, 0, 0},
+         .caption = "&Name given to the song",
+         .parent = "stackOuter"},
+        {.name = "stackNameEdit", .kind = K::Edit, .bounds = {80, 20, 100, 21}, .parent = "stackOuter"},
+        {.name = "stackInner",
+         .kind = K::GroupBox,
+         .bounds = {10, 50, 280, 90},
+         .caption = "Inner",
+         .parent = "stackOuter"},
+        {.name = "stackBacking", .kind = K::Shape, .bounds = {5, 20, 60, 20}, .parent = "stackInner"},
+        {.name = "stackListLabel",
+         .kind = K::Label,
+         .bounds = {10, 20, 0, 0},
+         .caption = "&Songs",
+         .parent = "stackInner"},
+        {.name = "stackSongs", .kind = K::ListBox, .bounds = {80, 20, 100, 60}, .parent = "stackInner"},
+        {.name = "stackLine", .kind = K::Bevel, .bounds = {0, 160, 300, 9}, .bevel = BevelKind::TopLine},
+        {.name = "stackOk", .kind = K::Button, .bounds = {10, 170, 80, 25}, .caption = "OK"},
+    };
+}
+
+// The design names of a window's children, from the top of the stacking order down.
+std::vector<std::string> stackingOrder(HWND window) {
+    std::vector<std::string> names;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        names.push_back(designName(child));
+    }
+    return names;
+}
+
+TEST_F(Win32ToolkitTest, ControlsStackInLayoutOrderWithFramesBehindAndHaveWindowsWhenShown) {
+    Form stacked{app_,
+                 {.name = "TStackTest", .caption = "Stack", .bounds = {60, 60, 0, 0}, .client = {320, 200}},
+                 stackedLayout()};
+    app_.createForm(stacked);
+    stacked.show();
+    // Nothing handled since the window was shown: every control has its window already.
+    HWND window = FindWindowA("TStackTest", nullptr);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(stackingOrder(window),
+              (std::vector<std::string>{"stackNameLabel", "stackNameEdit", "stackListLabel", "stackSongs", "stackOk",
+                                        "stackLine", "stackBacking", "stackInner", "stackOuter"}));
+    // A label too long for its room stops where the field beside it begins.
+    RECT label, field;
+    GetWindowRect(childNamed(window, "stackNameLabel"), &label);
+    GetWindowRect(childNamed(window, "stackNameEdit"), &field);
+    EXPECT_EQ(label.right, field.left);
+    // A label's letter takes the focus to the field after it, as Windows'
+    // naming of a field by the label before it reads the same order.
+    stacked["stackOk"].setFocus();
+    pump();
+    PostMessageW(childNamed(window, "stackOk"), WM_SYSCHAR, 's', 1 << 29);
+    pump();
+    EXPECT_EQ(stacked.focusedControl(), &stacked["stackSongs"]) << stacked.focusedControl()->name();
+}
+
 TEST_F(Win32ToolkitTest, LabelsWithoutASizeFitTheirText) {
     RECT before;
     GetWindowRect(control("label1"), &before);
@@ -712,66 +682,6 @@ TEST_F(Win32ToolkitTest, LabelsWithoutASizeFitTheirText) {
     RECT after;
     GetWindowRect(control("label1"), &after);
     EXPECT_GT(after.right - after.left, 3 * (before.right - before.left));
-}
-
-TEST_F(Win32ToolkitTest, WindowsMadeAfterTheFirstPaintTakeWhatChangedBeforeIt) {
-    Form late{app_, lateWindowDesign(), lateLayout()};
-    app_.createForm(late);
-    late.show();
-    HWND window = FindWindowA("TLateTest", nullptr);
-    ASSERT_NE(window, nullptr);
-    late["late_label"].setText("After");
-    late.control<FilterBox>("late_filter").choose(1);
-    late["late_button"].setEnabled(false);
-    auto& list = late.control<ListBox>("late_list");
-    list.setItems({"one", "two", "three"});
-    list.setItemIndex(2);
-    // The focus cannot wait: the box's window is made for it, at once.
-    late["late_filter"].setFocus();
-    HWND filter = childNamed(window, "late_filter");
-    ASSERT_NE(filter, nullptr);
-    EXPECT_EQ(GetFocus(), filter);
-    if (runsUnderWine()) {
-        EXPECT_EQ(childNamed(window, "late_label"), nullptr);
-    }
-
-    pumpUntilEveryWindowIsMade(late);
-    EXPECT_EQ(textOf(childNamed(window, "late_label")), "After");
-    EXPECT_EQ(SendMessageW(filter, CB_GETCOUNT, 0, 0), 2);
-    EXPECT_EQ(SendMessageW(filter, CB_GETCURSEL, 0, 0), 1);
-    EXPECT_FALSE(IsWindowEnabled(childNamed(window, "late_button")));
-    HWND listWindow = childNamed(window, "late_list");
-    EXPECT_EQ(SendMessageW(listWindow, LB_GETCOUNT, 0, 0), 3);
-    EXPECT_EQ(SendMessageW(listWindow, LB_GETCURSEL, 0, 0), 2);
-    EXPECT_FALSE(IsWindowVisible(listWindow));
-    late["late_list"].setVisible(true);
-    EXPECT_TRUE(IsWindowVisible(listWindow));
-    EXPECT_EQ(GetFocus(), filter);
-}
-
-// The stand-in a form paints before a control's window is made must look as
-// the window does, pixel for pixel: the swap is not to be seen.
-TEST_F(Win32ToolkitTest, StandInsLookAsTheWindowsMadeAfterThem) {
-    Form late{app_, lateWindowDesign(), lateLayout()};
-    app_.createForm(late);
-    late.show();
-    pumpUntilEveryWindowIsMade(late);
-    HWND window = FindWindowA("TLateTest", nullptr);
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    const Pixels shown = clientPixels(window, nullptr);
-    int compared = 0;
-    for (const char* name : {"late_label", "late_bevel", "late_filter", "late_button", "late_off", "late_centred"}) {
-        const auto* peer = dynamic_cast<const Win32Control*>(late[name].peer());
-        ASSERT_NE(peer, nullptr) << name;
-        if (!peer->hasStandIn()) continue;  // made at once, never stood in for
-        const Pixels standIn = clientPixels(window, [peer](HDC dc) { peer->paintStandIn(dc); });
-        const RECT place = placeInParent(childNamed(window, name));
-        EXPECT_TRUE(shown.within(place) == standIn.within(place)) << name << " differs from its stand-in";
-        ++compared;
-    }
-    if (runsUnderWine()) {
-        EXPECT_EQ(compared, 6);
-    }
 }
 
 TEST_F(Win32ToolkitTest, CloseBoxAsksTheFormWhichHidesASecondWindow) {

@@ -88,6 +88,15 @@ std::vector<ControlDesign> windowLayout() {
                           .penColour = colours::Lime,
                           .shape = ShapeKind::Ellipse});
     }
+    // Over the counter and its heads while it shows.
+    layout.push_back({.name = "waittext",
+                      .kind = K::Label,
+                      .bounds = {66, 6, 87, 37},
+                      .caption = "PLEASE WAIT",
+                      .flags = flags::Hidden | flags::Bold | flags::Centred,
+                      .textColour = colours::Fuchsia,
+                      .backColour = colours::Black,
+                      .fontHeight = 16});
     for (auto [name, left, caption] : {std::tuple{"Label1", 68, "Min"}, std::tuple{"Label2", 112, "Sec"}}) {
         ControlDesign unit = label(name, {left, 5}, caption);
         unit.textColour = colours::Yellow;
@@ -99,14 +108,6 @@ std::vector<ControlDesign> windowLayout() {
     layout.push_back(statusLabel("encodetxt", "Encode", 154, 16, colours::Yellow));
     layout.push_back(statusLabel("Cdtxt", "CD", 156, 30, colours::Aqua));
     layout.push_back(statusLabel("wavtxt", "Wav", 156, 29, colours::Aqua));
-    layout.push_back({.name = "waittext",
-                      .kind = K::Label,
-                      .bounds = {66, 6, 87, 37},
-                      .caption = "PLEASE WAIT",
-                      .flags = flags::Hidden | flags::Bold | flags::Centred,
-                      .textColour = colours::Fuchsia,
-                      .backColour = colours::Black,
-                      .fontHeight = 16});
     layout.push_back({.name = "Bevel1", .kind = K::Bevel, .bounds = {0, 52, 241, 2}, .bevel = BevelKind::TopLine});
     layout.push_back(button("donebutt", {8, 57, 75, 22}, "Hide", flags::Bold));
     layout.push_back(button("showoutputbutt", {158, 57, 75, 22}, "Output", flags::Bold));
