@@ -4,6 +4,7 @@
 #include "common/numbers.h"
 #include "common/paths.h"
 #include "platform/application.h"
+#include "playback/playablewave.h"
 
 #include <atomic>
 
@@ -90,6 +91,7 @@ void MediaDevice::requireOpen() const {
 void MediaDevice::Open() {
     if (open_) Close();
     const bool cd = DeviceType == MPDeviceType::dtCDAudio;
+    if (!cd) requirePlayableWave(app_.fileSystem(), FileName);
     const std::string what = cd ? "cdaudio" : element() + " type waveaudio";
     send("open " + what + " alias " + alias_ + waitOrNotify(false));
     open_ = true;

@@ -37,8 +37,9 @@ public:
     std::function<void()> OnNotify;
 
     bool opened() const { return open_; }
-    // Closes the device first when it is open. A CD device counts in
-    // tracks, minutes, seconds and frames.
+    // Closes the device first when it is open. A wave file's header is
+    // checked before the device sees it (requirePlayableWave). A CD device
+    // counts in tracks, minutes, seconds and frames.
     void Open();
     // Opens a wave device on no file, ready to record in the format of the
     // wave template (44,100 Hz, 16 bits, stereo); Save then writes FileName.

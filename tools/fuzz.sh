@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
-targets=(settingsfile songindex shortpath expandripper songtext songtag)
+targets=(settingsfile songindex shortpath expandripper songtext songtag riffwave)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --target fuzzers >/dev/null

@@ -1,6 +1,7 @@
 // The wave pane on the real window and the real sound device (PulseAudio's
-// null sink under Wine): play, the running position, Fwd and Stop, and the
-// media errors of a damaged wave and of a CD device that is not there.
+// null sink under Wine): play, the running position, Fwd and Stop, a damaged
+// wave refused before the device sees it, and the media error of a CD device
+// that is not there.
 
 #include "common/waveheader.h"
 #include "tests/e2e/driver.h"
@@ -85,14 +86,14 @@ TEST_F(WavePaneTest, TwoWavesPlayWithThePositionRunningAndFwdAndStopWork) {
     EXPECT_FALSE(isVisible(findControl(info, "playingtxt")));
 }
 
-TEST_F(WavePaneTest, ADamagedWaveGivesTheDevicesErrorAndLeavesThePaneIdle) {
+TEST_F(WavePaneTest, ADamagedWaveIsRefusedByNameAndLeavesThePaneIdle) {
     dir.writeFile("broken.wav", "RIFF this is no wave at all");
     start(0);
     selectItems(waves, {0});
     ASSERT_TRUE(pollUntil([&] { return selectedItems(waves).size() == 1u; }, kDefaultTimeout));
     click(button("recplay"));
-    EXPECT_EQ(errorText(), "The specified file cannot be played on the specified MCI device. The file may be corrupt, "
-                           "or not in the correct format..");
+    EXPECT_EQ(errorText(),
+              "The wave file \"" + dir.pathOf("broken.wav") + "\" cannot be played: it is not a RIFF wave file.");
     EXPECT_TRUE(buttonsAre("P---")) << buttons();
 }
 

@@ -111,5 +111,28 @@ TEST_F(MediaDeviceTest, AClosedDeviceHearsNothingMore) {
     EXPECT_FALSE(device.opened());
 }
 
+TEST_F(MediaDeviceTest, AWaveNoDeviceCanPlayIsRefusedBeforeTheDeviceSeesIt) {
+    headless.fs.putFile("C:\\mp3 in a wave.wav", ffmpegMp3Wave(std::string(417, 'x')));
+    device.Open();
+    sent();
+    device.FileName = "C:\\mp3 in a wave.wav";
+    try {
+        device.Open();
+        ADD_FAILURE() << "no error";
+    } catch (const MediaError& error) {
+        EXPECT_STREQ(error.what(),
+                     "The wave file \"C:\\mp3 in a wave.wav\" cannot be played: its format gives no average bytes "
+                     "per second");
+    }
+    // The open device was closed first, as before any open, and the file never named.
+    EXPECT_EQ(sent(), Texts{"close DEV wait"});
+    EXPECT_FALSE(device.opened());
+    // A CD device has no file to check.
+    headless.media.insertCd({2s});
+    device.DeviceType = MPDeviceType::dtCDAudio;
+    device.Open();
+    EXPECT_TRUE(device.opened());
+}
+
 }  // namespace
 }  // namespace zelvio

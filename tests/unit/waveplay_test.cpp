@@ -144,17 +144,34 @@ TEST_F(WavePaneTest, CdTracksPlayByTheirNamesAndTheLastToTheEndOfTheDisc) {
     EXPECT_TRUE(information().Cdtxt.visible());
 }
 
-TEST_F(WavePaneTest, AWaveThatCannotBeOpenedEndsThePlayWithTheButtonsIdle) {
-    fs().putFile("C:\\WAVES\\bad.wav", "not a wave");
+TEST_F(WavePaneTest, AWaveTheDeviceRefusesEndsThePlayWithTheButtonsIdle) {
+    const std::string invalidFile =
+        "The specified file cannot be played on the specified MCI device. The file may be corrupt, or not in the "
+        "correct format.";
+    headless.media.failOpening("C:\\WAVES\\b.wav", invalidFile);
     startIn("C:\\WAVES");
-    play({0, 2});  // a.wav, then bad.wav
-    EXPECT_EQ(errors(), Texts{"The specified file cannot be played on the specified MCI device. The file may be "
-                              "corrupt, or not in the correct format.."});
+    EXPECT_EQ(play({0, 1, 2}).size(), 3u);  // a.wav, b.wav refused; c.wav never
+    EXPECT_EQ(errors(), Texts{invalidFile + "."});
     EXPECT_TRUE(idle());
     headless.media.failOpening("cdaudio", "The device driver is not ready.");
     main().settings.cdmode = CdMode::AudioCd;
     play({0});
     EXPECT_EQ(errors().back(), "The device driver is not ready..");
+    EXPECT_TRUE(idle());
+}
+
+TEST_F(WavePaneTest, AWaveNoDeviceCanPlaySanelyIsRefusedByNameAndNeverReachesTheDevice) {
+    fs().putFile("C:\\WAVES\\b.wav", ffmpegMp3Wave(std::string(417, 'x')));
+    startIn("C:\\WAVES");
+    // As after any refusal, the play ends there: c.wav is not played.
+    EXPECT_EQ(play({0, 1, 2}), (Texts{"open \"C:\\WAVES\\a.wav\" type waveaudio alias DEV wait", "play DEV notify"}));
+    EXPECT_EQ(errors(), Texts{"The wave file \"C:\\WAVES\\b.wav\" cannot be played: its format gives no average "
+                              "bytes per second."});
+    EXPECT_TRUE(idle());
+    EXPECT_EQ(toolkit().clock().now, 3s);  // a.wav to its end
+    // The pane goes on: the next play plays.
+    EXPECT_EQ(play({2}).size(), 2u);
+    EXPECT_EQ(errors().size(), 1u);
     EXPECT_TRUE(idle());
 }
 
