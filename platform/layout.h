@@ -52,6 +52,8 @@ inline constexpr unsigned HScroll = 1u << 8;
 inline constexpr unsigned Checked = 1u << 9;
 inline constexpr unsigned MultiSelect = 1u << 10;
 inline constexpr unsigned Columns = 1u << 11;  // a list whose items the program lays out in columns
+// Kept by the program for its own use and never shown: no window of its own.
+inline constexpr unsigned NoWindow = 1u << 12;
 }  // namespace flags
 
 struct ControlDesign {
@@ -77,6 +79,12 @@ struct ControlDesign {
     Glyph glyph = Glyph::Folder;
 
     bool has(unsigned flag) const { return (flags & flag) != 0; }
+    // Whether it is a window of its own on the form: menus and their items
+    // are the menu bar's or shown when asked for.
+    bool ownsWindow() const {
+        return kind != ControlKind::Menu && kind != ControlKind::PopupMenu && kind != ControlKind::MenuItem &&
+               !has(flags::NoWindow);
+    }
 };
 
 enum class BorderStyle {

@@ -57,8 +57,10 @@ void DirectoryList::setDirectory(const std::string& path) {
 
 void DirectoryList::setDrive(char letter) { setDirectory(std::string{letter, ':'}); }
 
-void DirectoryList::showCurrent() {
-    show(form().app().fileSystem().currentDirectory());
+std::string DirectoryList::currentDirectory() const { return form().app().fileSystem().currentDirectory(); }
+
+void DirectoryList::showDirectory(const std::string& path) {
+    show(path);
     if (onChange) onChange();
 }
 

@@ -33,7 +33,11 @@ public:
     // The drive's current directory, as the system keeps one per drive.
     void setDrive(char letter);
     // Shows the working directory as it is, with the same follow-ups.
-    void showCurrent();
+    void showCurrent() { showDirectory(currentDirectory()); }
+    // Shows `path` as it is, with the same follow-ups, leaving the working
+    // directory where it is: where the program started, once another list
+    // has taken the working directory elsewhere.
+    void showDirectory(const std::string& path);
     // Reads the subdirectories and the linked file list again, then onChange runs.
     void update();
 
@@ -49,6 +53,7 @@ protected:
     void activate(std::size_t item) override;
 
 private:
+    std::string currentDirectory() const;
     // Fills the items for the directory and tells the linked controls.
     void show(const std::string& directory);
     std::string pathOf(std::size_t item) const;

@@ -25,6 +25,9 @@ public:
     // Shows the drive as chosen, without taking anything anywhere.
     void showDrive(char letter);
     void link(DirectoryList& directories) { directories_ = &directories; }
+    // Takes the drives and the labels the other box has read, so that the
+    // same drive is not asked twice in a row.
+    void shareDrives(const DriveBox& other) { drives_ = other.drives_; }
 
 protected:
     void beforeChoice() override;

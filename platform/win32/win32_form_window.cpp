@@ -85,11 +85,6 @@ bool isMenuBarPart(const Control& control) {
     return parent != nullptr && parent->kind() == ControlKind::Menu;
 }
 
-bool isPopupPart(const Control& control) {
-    return control.kind() == ControlKind::PopupMenu ||
-           (control.kind() == ControlKind::MenuItem && !isMenuBarPart(control));
-}
-
 }  // namespace
 
 Win32Form::Win32Form(Win32Toolkit& toolkit, Form& form) : toolkit_(toolkit), form_(form) {}
@@ -137,7 +132,7 @@ void Win32Form::create() {
     form_.layOut();
     for (std::size_t index = 0; index < controls.size(); ++index) {
         Control& control = *controls[index];
-        if (isPopupPart(control) || isMenuBarPart(control)) continue;
+        if (!control.design().ownsWindow()) continue;
         controls_.push_back(makeWin32Control(*this, control, firstControlId + static_cast<int>(index)));
         control.attach(controls_.back().get());
     }
@@ -150,6 +145,10 @@ void Win32Form::create() {
     for (auto control = controls_.rbegin(); control != controls_.rend(); ++control) {
         if ((*control)->isBackdrop()) (*control)->create(toolkit_.fonts());
     }
+}
+
+void Win32Form::makeHints() {
+    hintsMade_ = true;
     for (const auto& control : controls_) addTooltip(*control);
 }
 
@@ -365,6 +364,12 @@ LRESULT Win32Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_SETFOCUS:
             if (focusPortableControl()) return 0;
+            break;
+        case WM_SETCURSOR:
+            // The hints are made when the mouse first comes over the form
+            // or a control in it (whose default handling asks the form
+            // first): a start does not wait for them.
+            if (!hintsMade_) makeHints();
             break;
         case WM_NEXTDLGCTL: {
             // What the dialog manager asks for a label's letter (the control

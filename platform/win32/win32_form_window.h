@@ -67,6 +67,7 @@ private:
     void reportBounds();
     // Moved to a screen of another DPI: fonts, controls and frame at the new one.
     void changeDpi(int dpi, const RECT& suggested);
+    void makeHints();
     void addTooltip(const Win32Control& control);
 
     Win32Toolkit& toolkit_;
@@ -77,6 +78,7 @@ private:
     std::vector<std::unique_ptr<Win32Control>> controls_;
     std::unique_ptr<Win32MenuBar> menuBar_;
     bool live_ = false;
+    bool hintsMade_ = false;
     int dpi_ = designDpi;
 };
 

@@ -13,6 +13,7 @@
 #include "platform/win32/win32_platform.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -671,6 +672,34 @@ TEST_F(Win32ToolkitTest, ControlsStackInLayoutOrderWithFramesBehindAndHaveWindow
     PostMessageW(childNamed(window, "stackOk"), WM_SYSCHAR, 's', 1 << 29);
     pump();
     EXPECT_EQ(stacked.focusedControl(), &stacked["stackSongs"]) << stacked.focusedControl()->name();
+}
+
+// The hints' window is made when the mouse first comes over the form.
+TEST_F(Win32ToolkitTest, HintsAreMadeWhenTheMouseFirstComesOverTheForm) {
+    Form hinted{app_,
+                {.name = "THintTest", .caption = "Hints", .bounds = {60, 60, 0, 0}, .client = {200, 100}},
+                {{.name = "hintedButton", .kind = ControlKind::Button, .bounds = {10, 10, 80, 25}, .caption = "Go",
+                  .hint = "Goes"},
+                 {.name = "hintedLabel", .kind = ControlKind::Label, .bounds = {10, 50, 0, 0}, .caption = "Says",
+                  .hint = "Says it"}}};
+    app_.createForm(hinted);
+    hinted.show();
+    HWND window = FindWindowA("THintTest", nullptr);
+    ASSERT_NE(window, nullptr);
+    const auto hintWindow = [window] {
+        HWND found = nullptr;
+        for (HWND popup = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); popup != nullptr && !found;
+             popup = FindWindowExW(nullptr, popup, TOOLTIPS_CLASSW, nullptr)) {
+            if (GetWindow(popup, GW_OWNER) == window) found = popup;
+        }
+        return found;
+    };
+    EXPECT_EQ(hintWindow(), nullptr);
+    SendMessageW(childNamed(window, "hintedButton"), WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    HWND hints = hintWindow();
+    ASSERT_NE(hints, nullptr);
+    EXPECT_EQ(SendMessageW(hints, TTM_GETTOOLCOUNT, 0, 0), 2);
 }
 
 TEST_F(Win32ToolkitTest, LabelsWithoutASizeFitTheirText) {

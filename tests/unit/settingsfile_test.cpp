@@ -36,6 +36,9 @@ TEST_F(SettingsFileTest, TheInstallersFileLoadsCompletely) {
     EXPECT_EQ(main().recdir.directory(), "C:\\WAVES");
     EXPECT_EQ(main().mp3dir.directory(), "C:\\MP3");
     EXPECT_EQ(fs().currentDirectory(), "C:\\MP3");
+    // Each browser lists its own directory only, and the drive is asked for its label once.
+    EXPECT_EQ(fs().listings(), 2u);
+    EXPECT_EQ(fs().labelsAsked(), std::vector<char>{'C'});
     const Settings& s = main().settings;
     EXPECT_EQ(s.encoderpath, "C:\\L3ENC\\L3ENC.EXE");
     EXPECT_EQ(s.playerpath, "C:\\WINPLAY3\\WINPLAY3.EXE");
@@ -164,6 +167,17 @@ TEST_F(SettingsFileTest, AMissingDirectoryIsReportedOnceAndTheRestIsRead) {
     lines[1] = "C:\\ZELVIO";
     lines[2] = "C:\\ZELVIO";
     EXPECT_EQ(savedSettings(), crlf(lines));
+}
+
+TEST_F(SettingsFileTest, AGoneMp3DirectoryShowsTheStartOneAndTheWaveDirectoryStaysCurrent) {
+    std::vector<std::string> lines = installerFile;
+    lines[2] = "C:\\DELETED";
+    putSettings(lines);
+    start();
+    EXPECT_EQ(errors(), std::vector<std::string>{"The system cannot find the file specified."});
+    EXPECT_EQ(main().recdir.directory(), "C:\\WAVES");
+    EXPECT_EQ(main().mp3dir.directory(), "C:\\ZELVIO");
+    EXPECT_EQ(fs().currentDirectory(), "C:\\WAVES");
 }
 
 TEST_F(SettingsFileTest, AnUnreadableFileIsAnInputOutputError) {

@@ -25,6 +25,7 @@
 namespace zelvio {
 
 class Application;
+struct SettingsFile;
 
 class TForm1 : public Form {
 public:
@@ -61,6 +62,8 @@ private:
     void FormResize();
     void ReadSettingsFile();
     void WriteSettingsFile();
+    // Points the browsers at the file's directories; the first that was gone.
+    std::exception_ptr showDirectories(const SettingsFile& file);
 
     // The wave pane.
     void CheckAudioCd();

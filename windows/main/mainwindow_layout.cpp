@@ -101,7 +101,10 @@ std::vector<ControlDesign> controls() {
              .popup = "PopupMenu2"},
             {.name = "mp3drive"}, "mp3dir", "mp3filter", "Mp3 Files (*.mp3)|*.mp3|All files (*.*)|*.*", 248);
     layout.push_back(
-        {.name = "mp3list", .kind = K::FileList, .flags = flags::Hidden | flags::MultiSelect, .filter = "*.mp3"});
+        {.name = "mp3list",
+         .kind = K::FileList,
+         .flags = flags::Hidden | flags::NoWindow | flags::MultiSelect,
+         .filter = "*.mp3"});
     layout.push_back({.name = "StatusBar1", .kind = K::StatusBar, .bounds = {0, 424, 632, 18}});
 
     const std::vector<ControlDesign> menus = {

@@ -27,8 +27,6 @@ void TForm1::FormCreate() {
     session_.programdir = ShortPath(app().fileSystem(), session_.startdir);
     session_.workdir = chooseWorkdir(app().fileSystem(), session_.programdir);
     FormResize();
-    recdir.showCurrent();
-    mp3dir.showCurrent();
     ReadSettingsFile();
 }
 
@@ -64,6 +62,7 @@ void TForm1::ReadSettingsFile() {
     const std::string path = settingsFileToRead(fs, session_.startdir, session_.workdir);
     if (!fs.fileExists(path)) {
         session_.settingsvalid = false;
+        showDirectories({});
         return;
     }
     // What was read before a failure stays in force; the failure is told
@@ -75,18 +74,7 @@ void TForm1::ReadSettingsFile() {
     } catch (const std::exception&) {
         failure = std::current_exception();
     }
-    // A saved directory that is gone (an unplugged drive, a deleted folder)
-    // leaves its browser where it is; the rest of the file still counts.
-    std::exception_ptr missingDirectory;
-    for (auto [browser, directory] :
-         {std::pair{&recdir, &file.waveDirectory}, std::pair{&mp3dir, &file.mp3Directory}}) {
-        if (directory->empty()) continue;
-        try {
-            browser->setDirectory(*directory);
-        } catch (const InOutError&) {
-            if (!missingDirectory) missingDirectory = std::current_exception();
-        }
-    }
+    const std::exception_ptr missingDirectory = showDirectories(file);
     session_.settings = file.settings;
     for (auto [bound, value] : {std::pair{&Rect::left, file.left}, std::pair{&Rect::top, file.top},
                                 std::pair{&Rect::width, file.width}, std::pair{&Rect::height, file.height}}) {
@@ -98,6 +86,28 @@ void TForm1::ReadSettingsFile() {
     if (failure) std::rethrow_exception(failure);
     session_.settingsvalid = true;
     if (missingDirectory) std::rethrow_exception(missingDirectory);
+}
+
+std::exception_ptr TForm1::showDirectories(const SettingsFile& file) {
+    // Each browser lists one directory: the saved one, or, where there is
+    // none or it is gone (an unplugged drive, a deleted folder), the one the
+    // program started in. The rest of the file still counts.
+    std::exception_ptr missing;
+    const auto show = [&](DirectoryList& browser, const std::string& directory) {
+        if (!directory.empty()) {
+            try {
+                browser.setDirectory(directory);
+                return;
+            } catch (const InOutError&) {
+                if (!missing) missing = std::current_exception();
+            }
+        }
+        browser.showDirectory(session_.startdir);
+    };
+    show(recdir, file.waveDirectory);
+    mp3drive.shareDrives(recdrive);
+    show(mp3dir, file.mp3Directory);
+    return missing;
 }
 
 void TForm1::WriteSettingsFile() {
