@@ -1,6 +1,7 @@
 // A file's ID3 tags as the song list and the index editor read them, and the
 // tag the encode batch writes over them: whatever the file holds, reading
-// gives one-line texts, and a written tag reads back as written.
+// gives well-formed one-line texts and leaves the file as it was, and a
+// written tag reads back as written.
 
 #include "common/errors.h"
 #include "common/textencoding.h"
@@ -43,8 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fs.putFile(path, bytes);
     if (const auto tag = readSongTag(fs, path)) {
         FUZZ_CHECK(oneLine(tag->title) && oneLine(tag->artist) && oneLine(tag->length));
+        FUZZ_CHECK(isValidUtf8(tag->title) && isValidUtf8(tag->artist));
         FUZZ_CHECK(!tag->title.empty() || !tag->artist.empty());
     }
+    FUZZ_CHECK(fs.fileBytes(path) == bytes);  // reading never writes
 
     bool tagged = true;
     try {

@@ -3,15 +3,18 @@
 #include "common/errors.h"
 #include "common/replacefile.h"
 #include "platform/filesystem.h"
+#include "tags/id3v2song.h"
 #include "tags/readerstream.h"
 #include "tags/taglength.h"
 
+#include <taglib/apefile.h>
 #include <taglib/id3v1tag.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/mpegfile.h>
 #include <taglib/tbytevectorstream.h>
 #include <taglib/textidentificationframe.h>
 
+#include <algorithm>
 #include <climits>
 
 namespace zelvio {
@@ -22,7 +25,7 @@ namespace {
 constexpr std::int64_t largestFile = LONG_MAX;
 
 // An ID3v2 tag, or an MPEG frame header (eleven bits set) where the audio
-// begins. Anything else before them is no MP3 file of ours to read or tag.
+// begins. Anything else before them is no MP3 file of ours to tag.
 bool beginsAsMp3(std::string_view start) {
     if (start.size() < 3) return false;
     const auto byte = [&](int i) { return static_cast<unsigned char>(start[i]); };
@@ -31,49 +34,52 @@ bool beginsAsMp3(std::string_view start) {
 
 // A tag's text as one line: a line break or other control character would
 // split an index entry the text may be stored in.
-std::string oneLine(const TagLib::String& text) {
-    std::string line = text.to8Bit(true);
+std::string oneLine(std::string line) {
     for (char& c : line) {
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
     }
     return line;
 }
 
+std::string oneLine(const TagLib::String& text) { return oneLine(text.to8Bit(true)); }
+
+// A TLEN frame's milliseconds as the song list shows a length; empty when
+// they are no number.
+std::string tlenLength(const std::string& text) {
+    if (text.empty() || text.size() > 12 || text.find_first_not_of("0123456789") != std::string::npos) return "";
+    return lengthText(std::stoll(text));
+}
+
 std::string lengthOf(TagLib::MPEG::File& file) {
     if (const TagLib::ID3v2::Tag* tag = file.ID3v2Tag(); tag != nullptr) {
         const auto& frames = tag->frameListMap()["TLEN"];
         if (!frames.isEmpty()) {
-            const std::string text = frames.front()->toString().to8Bit(true);
-            if (!text.empty() && text.size() <= 12 && text.find_first_not_of("0123456789") == std::string::npos) {
-                return lengthText(std::stoll(text));
-            }
+            std::string length = tlenLength(frames.front()->toString().to8Bit(true));
+            if (!length.empty()) return length;
         }
     }
     const TagLib::MPEG::Properties* audio = file.audioProperties();
     return audio != nullptr && audio->lengthInMilliseconds() > 0 ? lengthText(audio->lengthInMilliseconds()) : "";
 }
 
-SongTag songTagOf(const TagLib::Tag& tag) { return {oneLine(tag.title()), oneLine(tag.artist()), {}}; }
-
-// What an ID3v2 tag at the file's start says, from the tag's bytes alone:
-// most tagged files (LAME's among them) give title, artist and TLEN there,
-// and then nothing past the tag need be read. None when something is missing.
-std::optional<SongTag> fromTagAtStart(std::string_view tagBytes) {
-    TagLib::ByteVectorStream stream(TagLib::ByteVector(tagBytes.data(), static_cast<unsigned int>(tagBytes.size())));
-    TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
-    const TagLib::ID3v2::Tag* v2 = file.ID3v2Tag();
-    if (v2 == nullptr) return std::nullopt;
-    SongTag tag = songTagOf(*v2);
-    tag.length = lengthOf(file);
-    if ((tag.title.empty() && tag.artist.empty()) || tag.length.empty()) return std::nullopt;
-    return tag;
+// The file's first block, or its whole ID3v2 tag where that is longer (as
+// much of it as the file holds: a tag may claim more).
+std::string firstBytes(ByteReader& reader) {
+    // One read for most files: a song list reads thousands of them.
+    std::string start(4096, '\0');
+    start.resize(reader.read(start.data(), start.size()));
+    const std::size_t had = start.size();
+    if (const std::size_t tagSize = id3v2TagSize(start); tagSize > had) {
+        start.resize(static_cast<std::size_t>(std::clamp<std::int64_t>(reader.size(), had, tagSize)));
+        start.resize(had + reader.read(start.data() + had, start.size() - had));
+    }
+    return start;
 }
 
-// The size of the ID3v2 tag the bytes begin with, header (and footer) included.
-std::size_t id3v2Size(const std::string& start) {
-    std::size_t size = 10;
-    for (int i = 6; i < 10; ++i) size += static_cast<std::size_t>(static_cast<unsigned char>(start[i]) & 0x7F) << (7 * (9 - i));
-    return (start[5] & 0x10) != 0 ? size + 10 : size;
+// Fills in the title and the artist the tag at the start did not give.
+void fillIn(SongTag& tag, const TagLib::Tag& other) {
+    if (tag.title.empty()) tag.title = oneLine(other.title());
+    if (tag.artist.empty()) tag.artist = oneLine(other.artist());
 }
 
 std::string wholeFile(FileSystem& fs, const std::string& path) {
@@ -102,28 +108,31 @@ void setTextFrame(TagLib::ID3v2::Tag& tag, const char* id, const std::string& te
 std::optional<SongTag> readSongTag(FileSystem& fs, const std::string& path) {
     try {
         auto reader = fs.openBytes(path);
-        // One read for most files: a song list reads thousands of them.
-        std::string start(4096, '\0');
-        start.resize(reader->read(start.data(), start.size()));
-        if (!beginsAsMp3(start)) return std::nullopt;
-        if (start.starts_with("ID3") && start.size() >= 10) {
-            const std::size_t tagSize = id3v2Size(start);
-            if (tagSize > start.size() && tagSize <= static_cast<std::size_t>(largestFile)) {
-                const std::size_t had = start.size();
-                start.resize(tagSize);
-                start.resize(had + reader->read(start.data() + had, tagSize - had));
-            }
-            if (auto tag = fromTagAtStart(std::string_view(start).substr(0, tagSize))) return tag;
-        }
+        const std::string start = firstBytes(*reader);
+        const Id3v2Song v2 = readId3v2Song(start);
+        SongTag tag{oneLine(v2.title), oneLine(v2.artist), tlenLength(v2.length)};
+        // Most tagged files (LAME's among them) say all three in the tag at
+        // their start: then nothing past it need be read.
+        if ((!tag.title.empty() || !tag.artist.empty()) && !tag.length.empty()) return tag;
+
         if (reader->size() > largestFile) return std::nullopt;
         reader->seek(0);
         ReaderStream stream(std::move(reader));
-        TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), true,
-                                TagLib::AudioProperties::Fast);
-        if (!file.isValid()) return std::nullopt;
-        SongTag tag = songTagOf(*file.tag());
+        if (beginsAsMp3(start)) {
+            // TagLib reads the rest: the APE and ID3v1 tags at the end, a
+            // compressed frame; and the audio, for a length TLEN did not give.
+            TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), tag.length.empty(),
+                                    TagLib::AudioProperties::Fast);
+            fillIn(tag, *file.tag());
+            if (tag.length.empty()) tag.length = lengthOf(file);
+        } else {
+            // Anything else may hold no audio at all, and TagLib would search
+            // all of it for some: only the tags at its end are read (APE::File
+            // reads them, ID3v1 too, and nothing else without properties).
+            TagLib::APE::File file(&stream, false);
+            fillIn(tag, *file.tag());
+        }
         if (tag.title.empty() && tag.artist.empty()) return std::nullopt;
-        tag.length = lengthOf(file);
         return tag;
     } catch (const InOutError&) {
         return std::nullopt;  // a file that cannot be read has nothing to say

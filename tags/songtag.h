@@ -17,10 +17,12 @@ struct SongTag {
     bool operator==(const SongTag&) const = default;
 };
 
-// What the file's ID3v2 tag (or else its ID3v1 tag) says; the length is its
-// TLEN frame's, or else the audio's own. None when the file cannot be read,
-// does not begin as an MP3 file does, or its tag gives neither a title nor an
-// artist. Reads the file's first and last blocks, not all of it.
+// What the ID3v2 tag at the file's start says, and where it is silent an APE
+// tag, then an ID3v1 tag, at its end; the length is the TLEN frame's, or else
+// the audio's own. A file that does not begin as an MP3 file does (with a tag
+// or a frame of audio) is read only at its end, and has no length. None when
+// the file cannot be read or its tags give neither a title nor an artist.
+// Reads the file's first and last blocks, not all of it, and writes nothing.
 std::optional<SongTag> readSongTag(FileSystem& fs, const std::string& path);
 
 // Writes an ID3v2.3 tag with the title (TIT2), the artist (TPE1) and, when
