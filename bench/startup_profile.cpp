@@ -97,6 +97,9 @@ public:
         return line_.time("directoryExists", [&] { return inner_.directoryExists(path); });
     }
     bool deleteFile(const std::string& path) override { return inner_.deleteFile(path); }
+    std::vector<RecycleResult> recycleFiles(const std::vector<std::string>& paths) override {
+        return inner_.recycleFiles(paths);
+    }
     bool renameFile(const std::string& from, const std::string& to) override { return inner_.renameFile(from, to); }
     void replaceFile(const std::string& from, const std::string& to) override { inner_.replaceFile(from, to); }
     void createDirectory(const std::string& path) override { inner_.createDirectory(path); }

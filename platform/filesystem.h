@@ -63,6 +63,13 @@ struct DirectoryEntry {
 // character the code page lacks becomes "?").
 enum class TextEncoding { Utf8, Ansi };
 
+// What became of one file given to FileSystem::recycleFiles.
+enum class RecycleResult {
+    Recycled,        // in the Recycle Bin of its drive, from where the user can restore it
+    DeletedForGood,  // its drive keeps no bin, and the user agreed to lose it
+    Kept,            // still there: the user declined, or it could not be deleted (missing, in use, read-only)
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -74,6 +81,12 @@ public:
     virtual bool fileExists(const std::string& path) = 0;
     virtual bool directoryExists(const std::string& path) = 0;
     virtual bool deleteFile(const std::string& path) = 0;
+    // Moves the files, whole paths, to the Recycle Bin in one operation, as
+    // Explorer deletes. For files on a drive that keeps no bin the system asks
+    // whether to delete them for good, and deletes nothing without a yes. A
+    // file that cannot be deleted is kept without a question. One result per
+    // path, in the same order.
+    virtual std::vector<RecycleResult> recycleFiles(const std::vector<std::string>& paths) = 0;
     // Fails (false) when `to` already exists.
     virtual bool renameFile(const std::string& from, const std::string& to) = 0;
     // Moves `from` over `to`, replacing it in one step.

@@ -48,6 +48,8 @@ run_inside_session() {
     export ZELVIO_DEMO_DIR=$ZELVIO_WINE_SESSION/demo
     # Read-only directories and full disks for the tests that need them.
     export ZELVIO_MOUNT_HELPER=$root/tools/e2e-mount.sh
+    # The session's trash, where Wine's Recycle Bin puts deleted files.
+    export ZELVIO_TRASH_DIR=$XDG_DATA_HOME/Trash
     "$root/demo/prepare.sh" "$ZELVIO_DEMO_DIR"
     for program in "$@"; do
         echo "=== $(basename "$program")"

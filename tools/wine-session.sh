@@ -8,8 +8,9 @@
 #
 #   --use-display   show the windows on the current $DISPLAY instead of Xvfb
 #
-# Inside the session WINEPREFIX, DISPLAY, WINEDEBUG=-all and
-# ZELVIO_WINE_SESSION (a scratch directory removed at the end) are set.
+# Inside the session WINEPREFIX, DISPLAY, WINEDEBUG=-all, HOME and
+# XDG_DATA_HOME (so the trash is the session's own) and ZELVIO_WINE_SESSION
+# (a scratch directory removed at the end) are set.
 set -euo pipefail
 
 usage() {
@@ -69,10 +70,12 @@ export WINEDEBUG=-all
 # No Mono or Gecko: the programs need neither, and their installers would
 # stop wineboot with a dialog.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-# A home of its own keeps Wine's folders and PulseAudio's files out of the
-# user's; the X authority of the user's display stays reachable.
+# A home of its own keeps Wine's folders, its trash (the Recycle Bin) and
+# PulseAudio's files out of the user's; the X authority of the user's display
+# stays reachable.
 export XAUTHORITY=${XAUTHORITY:-$HOME/.Xauthority}
 export HOME=$session/home
+export XDG_DATA_HOME=$HOME/.local/share
 export XDG_RUNTIME_DIR=$session/runtime
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"

@@ -75,8 +75,7 @@ bool HeadlessFileSystem::directoryExists(const std::string& path) {
 
 bool HeadlessFileSystem::deleteFile(const std::string& path) {
     const Resolved r = resolve(path);
-    if (r.path.error || r.tooLong() || !r.isFile() || r.node->readOnly || r.node->inUse()) return false;
-    if (r.parent->writeDenied) return false;
+    if (!deletable(r) || r.tooLong()) return false;
     remove(r);
     return true;
 }

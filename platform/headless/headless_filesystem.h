@@ -1,11 +1,18 @@
 #pragma once
 // An in-memory Windows file system for tests: drive letters, "\" separators,
 // names compared without regard to letter case, short names where a test
-// sets them, and faults a test can inject.
+// sets them, a Recycle Bin on each drive unless a test takes it away, and
+// faults a test can inject.
+//
+// The system's question before deleting for good is answered by the test's
+// script, as the headless toolkit answers message boxes: a question nobody
+// scripted is recorded in problems() and answered No, and so is an answer
+// never used, once recordUnusedAnswers() is called.
 
 #include "platform/filesystem.h"
 
 #include <cstddef>
+#include <deque>
 #include <map>
 #include <memory>
 #include <optional>
@@ -28,6 +35,7 @@ public:
     bool fileExists(const std::string& path) override;
     bool directoryExists(const std::string& path) override;
     bool deleteFile(const std::string& path) override;
+    std::vector<RecycleResult> recycleFiles(const std::vector<std::string>& paths) override;
     bool renameFile(const std::string& from, const std::string& to) override;
     void replaceFile(const std::string& from, const std::string& to) override;
     void createDirectory(const std::string& path) override;
@@ -66,6 +74,21 @@ public:
     // How many directory listings were asked for so far.
     std::size_t listings() const { return listings_; }
 
+    // The Recycle Bin. A drive without one, as a floppy or a network drive:
+    // what would go there is the system's question instead.
+    void removeRecycleBin(char drive);
+    // The paths the drive's bin holds files from, in the order they went in.
+    std::vector<std::string> recycled(char drive) const;
+    // Puts the file last recycled from `path` back there, as the bin's Restore does.
+    void restore(const std::string& path);
+    // The answer to the next question whether to delete files for good.
+    void answerDeleteForGood(bool yes);
+    // The questions asked, each with the files it named.
+    const std::vector<std::vector<std::string>>& deleteForGoodQuestions() const { return questions_; }
+    const std::vector<std::string>& problems() const { return problems_; }
+    // Records a problem for each answer still waiting, and drops them.
+    void recordUnusedAnswers();
+
     // Faults.
     void failOpening(const std::string& path);   // opening for reading, or listing a directory, fails
     void failCreating(const std::string& path);  // creating (or replacing) fails
@@ -82,6 +105,14 @@ public:
 
 private:
     struct Resolved;
+    struct RecycledFile {
+        std::string path;  // where it was, as the program wrote it
+        std::shared_ptr<Node> node;
+    };
+    // Whether the entry is a file that DeleteFile would remove now.
+    static bool deletable(const Resolved& entry);
+    bool hasBin(char drive) const;  // by upper-case letter
+    bool askDeleteForGood(const std::vector<std::string>& paths);
     Resolved resolve(const std::string& path) const;
     // The bytes of a file opened for reading, or the error Windows would raise.
     const std::string& bytesToRead(const std::string& path) const;
@@ -106,6 +137,11 @@ private:
     std::vector<std::string> failOpen_;              // keys of Resolved
     std::vector<std::string> failCreate_;
     std::optional<std::pair<std::size_t, std::string>> failWrite_;  // lines, key or "" for any file
+    std::map<char, std::vector<RecycledFile>> bins_;                // by upper-case letter
+    std::vector<char> binless_;
+    std::deque<bool> forGoodAnswers_;
+    std::vector<std::vector<std::string>> questions_;
+    std::vector<std::string> problems_;
 };
 
 }  // namespace zelvio

@@ -4,6 +4,7 @@
 #include "platform/win32/win32_late_library.h"
 #include "platform/win32/win32_line_writer.h"
 #include "platform/win32/win32_lines.h"
+#include "platform/win32/win32_recycle_bin.h"
 #include "platform/win32/win32_short_path.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/win32_unicode.h"
@@ -123,6 +124,13 @@ bool Win32FileSystem::directoryExists(const std::string& path) {
 }
 
 bool Win32FileSystem::deleteFile(const std::string& path) { return DeleteFileW(wide(path).c_str()) != 0; }
+
+std::vector<RecycleResult> Win32FileSystem::recycleFiles(const std::vector<std::string>& paths) {
+    std::vector<std::wstring> fullPaths;
+    fullPaths.reserve(paths.size());
+    for (const std::string& path : paths) fullPaths.push_back(fullPathOf(wide(path)));
+    return recycleToBin(fullPaths);
+}
 
 bool Win32FileSystem::renameFile(const std::string& from, const std::string& to) {
     return MoveFileW(wide(from).c_str(), wide(to).c_str()) != 0;

@@ -13,6 +13,7 @@ public:
     bool fileExists(const std::string& path) override;
     bool directoryExists(const std::string& path) override;
     bool deleteFile(const std::string& path) override;
+    std::vector<RecycleResult> recycleFiles(const std::vector<std::string>& paths) override;
     bool renameFile(const std::string& from, const std::string& to) override;
     void replaceFile(const std::string& from, const std::string& to) override;
     void createDirectory(const std::string& path) override;

@@ -1,8 +1,10 @@
 // The index editor and the file commands on the real windows, driven by the
-// keyboard the way their dialogs are meant to be used.
+// keyboard the way their dialogs are meant to be used; deleted files in
+// Wine's Recycle Bin, the XDG trash.
 
 #include "tests/e2e/driver.h"
 #include "tests/e2e/settings_file.h"
+#include "tests/e2e/trash.h"
 
 #include <gtest/gtest.h>
 
@@ -18,9 +20,19 @@ protected:
         for (const char* name : {"a.mp3", "b.mp3"}) dir.writeFile(std::string("music\\") + name, "x");
         dir.writeFile("mpzelvio.cfg", joinLines({"ver 1.5", dir.pathOf("waves"), dir.pathOf("music"), "", "", "-hq",
                                                  "0", "", "", "", "100", "80", "640", "482"}));
+        start();
+    }
+    // Starts the program anew, ending the one before.
+    void start() {
+        program.reset();
         program = std::make_unique<TestProcess>(programBeside("mpzelvio.exe"), dir.path());
         mainWindow = waitForWindow(*program, "Mp3 Zelvio V 0.93");
         songs = findControl(mainWindow, "mpsonglist");
+    }
+    // Chooses a delete command and answers its question Yes.
+    void deleteSelected(const std::vector<std::string>& menuPath) {
+        chooseMenuItem(mainWindow, menuPath);
+        pressButton(waitForMessageBox(*program, "Confirm").window, "&Yes");
     }
     void select(HWND list, const std::vector<int>& items) {
         selectItems(list, items);
@@ -84,6 +96,61 @@ TEST_F(FileManagementTest, AWaveIsDeletedAfterYesAndAnMp3RenamedWithEnterEnter) 
     EXPECT_TRUE(pollUntil([&] { return dir.exists("music\\renamed.mp3"); }, kDefaultTimeout));
     EXPECT_TRUE(pollUntil([&] { return listItems(songs) == std::vector<std::string>{"a.mp3", "renamed.mp3"}; },
                           kDefaultTimeout));
+}
+
+TEST_F(FileManagementTest, ADeletedMp3WaitsInTheTrashAndIsListedAgainOnceRestored) {
+    if (trashDirectory().empty()) GTEST_SKIP() << "ZELVIO_TRASH_DIR is not set: run this test through tools/run-e2e.sh";
+    dir.writeFile("music\\a.mp3", "the a song");
+    select(songs, {0});
+    chooseMenuItem(mainWindow, {"&File", "&Delete Mp3 "});
+    const MessageBoxView question = waitForMessageBox(*program, "Confirm");
+    EXPECT_EQ(question.text, "Are you sure you want to delete the selected Mp3(s)?");
+    pressButton(question.window, "&Yes");
+    ASSERT_TRUE(pollUntil([&] { return listItems(songs) == std::vector<std::string>{"b.mp3"}; }, kDefaultTimeout));
+    EXPECT_FALSE(dir.exists("music\\a.mp3"));
+    const auto trashed = trashedFrom(dir.pathOf("music\\a.mp3"));
+    ASSERT_TRUE(trashed) << "no .trashinfo in " << trashDirectory() << " names " << dir.pathOf("music\\a.mp3");
+    EXPECT_EQ(readFileAt(*trashed), "the a song");
+
+    restoreFromTrash(dir.pathOf("music\\a.mp3"));
+    chooseMenuItem(mainWindow, {"&View", "Refresh"});
+    EXPECT_TRUE(pollUntil([&] { return listItems(songs) == std::vector<std::string>{"a.mp3", "b.mp3"}; },
+                          kDefaultTimeout));
+    EXPECT_EQ(dir.readFile("music\\a.mp3"), "the a song");
+}
+
+TEST_F(FileManagementTest, AHeldWaveIsPassedOverWithoutAWordAndTheOneAfterItStillGoes) {
+    if (trashDirectory().empty()) GTEST_SKIP() << "ZELVIO_TRASH_DIR is not set: run this test through tools/run-e2e.sh";
+    HeldFile held(dir.pathOf("waves\\one.wav"));
+    const HWND waves = findControl(mainWindow, "recfilelist");
+    select(waves, {0, 1});
+    deleteSelected({"&File", "De&lete Wave "});
+    // Wine's own question, should the file reach its trash.
+    EXPECT_FALSE(messageBoxShows(*program, "Confirm file deletion"));
+    ASSERT_TRUE(pollUntil([&] { return listItems(waves) == std::vector<std::string>{"one.wav"}; }, kDefaultTimeout));
+    EXPECT_TRUE(trashedFrom(dir.pathOf("waves\\two.wav")));
+    EXPECT_FALSE(trashedFrom(dir.pathOf("waves\\one.wav")));
+}
+
+TEST_F(FileManagementTest, WithoutATrashAnMp3IsDeletedForGoodOnlyAfterAClearYes) {
+    if (trashDirectory().empty()) GTEST_SKIP() << "ZELVIO_TRASH_DIR is not set: run this test through tools/run-e2e.sh";
+    TrashOutOfReach noTrash;
+    start();  // a program looks for its trash once
+    select(songs, {0});
+    deleteSelected({"&File", "&Delete Mp3 "});
+    const MessageBoxView warning = waitForMessageBox(*program, "Delete File");
+    EXPECT_NE(warning.text.find("a.mp3\" cannot go to the Recycle Bin"), std::string::npos) << warning.text;
+    EXPECT_NE(warning.text.find("delete it for good"), std::string::npos) << warning.text;
+    pressButton(warning.window, "&No");
+    EXPECT_FALSE(messageBoxShows(*program, "Confirm file deletion"));
+    EXPECT_TRUE(dir.exists("music\\a.mp3"));
+
+    select(songs, {0, 1});
+    deleteSelected({"&File", "&Delete Mp3 "});
+    pressButton(waitForMessageBox(*program, "Delete Multiple Items").window, "&Yes");
+    EXPECT_TRUE(pollUntil([&] { return listItems(songs).empty(); }, kDefaultTimeout));
+    EXPECT_FALSE(dir.exists("music\\a.mp3"));
+    EXPECT_FALSE(dir.exists("music\\b.mp3"));
 }
 
 }  // namespace

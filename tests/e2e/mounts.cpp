@@ -4,6 +4,7 @@
 #include "tests/e2e/polling.h"
 #include "tests/e2e/system_error.h"
 #include "tests/e2e/utf8.h"
+#include "tests/e2e/wine_paths.h"
 #include "tests/e2e/work_directory.h"
 
 #include <windows.h>
@@ -13,19 +14,6 @@
 namespace zelvio::e2e {
 
 namespace {
-
-// Wine's own: the Linux path of a Windows one.
-std::string unixPathOf(const std::string& path) {
-    using UnixFileName = char*(CDECL*)(const wchar_t*);
-    const auto convert = reinterpret_cast<UnixFileName>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    if (convert == nullptr) return {};
-    char* converted = convert(toWide(path).c_str());
-    if (converted == nullptr) throw DriverError("Wine has no Linux path for " + path);
-    std::string result = converted;
-    HeapFree(GetProcessHeap(), 0, converted);
-    return result;
-}
 
 std::string helperPath() {
     std::vector<char> value(4096);

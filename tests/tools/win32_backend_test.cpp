@@ -11,6 +11,9 @@
 #include "platform/form.h"
 #include "platform/launcher.h"
 #include "platform/win32/win32_platform.h"
+#include "tests/e2e/trash.h"
+#include "tests/e2e/utf8.h"
+#include "tests/e2e/work_directory.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -214,6 +217,76 @@ TEST_F(Win32FileSystemTest, StartDetachedPassesTheWholeCommandLineAndTheDirector
     ASSERT_GE(launcher.startDetached("cmd.exe /c cd >where.txt", SW_HIDE, dir_), 32u);
     for (int i = 0; i < 200 && bytes("where.txt").find('\n') == std::string::npos; ++i) Sleep(50);
     EXPECT_EQ(bytes("where.txt"), dir_ + "\r\n");
+}
+
+// How many dialogs of this process showed while `work` ran; each is answered
+// No at once, so that a question cannot stop the test.
+int dialogsWhile(const std::function<void()>& work) {
+    std::atomic<bool> done = false;
+    std::atomic<int> seen = 0;
+    std::thread watcher([&] {
+        while (!done) {
+            EnumWindows(
+                [](HWND window, LPARAM data) -> BOOL {
+                    DWORD process = 0;
+                    GetWindowThreadProcessId(window, &process);
+                    char className[16] = {};
+                    GetClassNameA(window, className, sizeof className);
+                    if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
+                        std::string(className) == "#32770") {
+                        ++*reinterpret_cast<std::atomic<int>*>(data);
+                        PostMessageA(window, WM_COMMAND, IDNO, 0);
+                    }
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&seen));
+            Sleep(50);
+        }
+    });
+    work();
+    done = true;
+    watcher.join();
+    return seen;
+}
+
+TEST_F(Win32FileSystemTest, RecyclingTakesLongPathsAndPassesOverWhatCannotGoWithoutAQuestion) {
+    if (e2e::trashDirectory().empty()) GTEST_SKIP() << "ZELVIO_TRASH_DIR is not set: run this through tools/run-e2e.sh";
+    std::string deep = dir_;
+    while (deep.size() < dir_.size() + 300) {
+        deep += "\\A folder deep down";
+        fs_->createDirectory(deep);
+    }
+    const std::string song = deep + "\\A Long Song Name.mp3";
+    fs_->writeBytes(song, "deep");
+    put("plain.mp3", "plain");
+    put("held.mp3", "held");
+    put("read-only.mp3", "r");
+    SetFileAttributesA(path("read-only.mp3").c_str(), FILE_ATTRIBUTE_READONLY);
+    fs_->createDirectory(path("folder.mp3"));
+    HANDLE held = CreateFileA(path("held.mp3").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+    std::vector<RecycleResult> results;
+    const int dialogs = dialogsWhile([&] {
+        results = fs_->recycleFiles({path("missing.mp3"), path("held.mp3"), song, path("folder.mp3"),
+                                     path("read-only.mp3"), path("plain.mp3")});
+    });
+    CloseHandle(held);
+    SetFileAttributesA(path("read-only.mp3").c_str(), FILE_ATTRIBUTE_NORMAL);
+    using enum RecycleResult;
+    EXPECT_EQ(results, (std::vector<RecycleResult>{Kept, Kept, Recycled, Kept, Kept, Recycled}));
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_FALSE(fs_->fileExists(song));
+    EXPECT_TRUE(fs_->fileExists(path("held.mp3")));
+    const auto trashed = e2e::trashedFrom(song);
+    ASSERT_TRUE(trashed) << "no .trashinfo names " << song;
+    EXPECT_EQ(e2e::readFileAt(*trashed), "deep");
+    EXPECT_TRUE(e2e::trashedFrom(path("plain.mp3")));
+    // Deeper than the ANSI calls of TearDown reach.
+    for (std::string level = deep; level.size() > dir_.size(); level.erase(level.rfind('\\'))) {
+        RemoveDirectoryW(e2e::toWide(level).c_str());
+    }
 }
 
 // ---------------------------------------------------------------- windows

@@ -55,6 +55,67 @@ TEST_F(FileCommandsTest, DeletingWavesAsksOnceAndRefreshesInEveryCase) {
     main().WaveDelete1.click();  // CD mode: no question, nothing deleted
     EXPECT_EQ(boxes().size(), 2u);
     EXPECT_EQ(main().recfilelist.count(), 2u);
+    EXPECT_EQ(fs().recycled('C'), (Texts{"C:\\WAVES\\a.wav", "C:\\WAVES\\c.wav"}));
+}
+
+TEST_F(FileCommandsTest, DeletedFilesGoToTheRecycleBinAndComeBackWhole) {
+    fs().putFile("C:\\MUSIC\\b.mp3", "the b song");
+    main().mpsonglist.choose({1, 2});
+    toolkit().answerMessageBox(MessageResult::Yes);
+    main().Mp3Delete1.click();
+    EXPECT_EQ(boxes().at(0).text, "Are you sure you want to delete the selected Mp3(s)?");
+    EXPECT_EQ(main().mp3list.items(), Texts{"a.mp3"});
+    EXPECT_EQ(main().mpsonglist.count(), 1u);
+    EXPECT_FALSE(fs().fileExists("C:\\MUSIC\\b.mp3"));
+    EXPECT_EQ(fs().recycled('C'), (Texts{"C:\\MUSIC\\b.mp3", "C:\\MUSIC\\c.mp3"}));
+    EXPECT_TRUE(fs().deleteForGoodQuestions().empty());
+
+    fs().restore("C:\\MUSIC\\b.mp3");
+    EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\b.mp3"), "the b song");
+    main().mp3dir.update();
+    main().mp3list.update();
+    EXPECT_EQ(main().mp3list.items(), (Texts{"a.mp3", "b.mp3"}));
+    EXPECT_EQ(fs().recycled('C'), Texts{"C:\\MUSIC\\c.mp3"});
+}
+
+TEST_F(FileCommandsTest, WithoutARecycleBinNothingIsDeletedUnlessTheUserAgreesToLoseIt) {
+    fs().removeRecycleBin('C');
+    main().mpsonglist.choose({0, 1});
+    toolkit().answerMessageBox(MessageResult::Yes);
+    fs().answerDeleteForGood(false);
+    main().Mp3Delete1.click();
+    ASSERT_EQ(fs().deleteForGoodQuestions().size(), 1u);  // one question for the whole selection
+    EXPECT_EQ(fs().deleteForGoodQuestions()[0], (Texts{"C:\\MUSIC\\a.mp3", "C:\\MUSIC\\b.mp3"}));
+    EXPECT_EQ(main().mp3list.items(), (Texts{"a.mp3", "b.mp3", "c.mp3"}));
+
+    main().recfilelist.choose({1});
+    toolkit().answerMessageBox(MessageResult::Yes);
+    fs().answerDeleteForGood(true);
+    main().WaveDelete1.click();
+    EXPECT_EQ(main().recfilelist.items(), (Texts{"a.wav", "c.wav"}));
+    EXPECT_EQ(fs().deleteForGoodQuestions().at(1), Texts{"C:\\WAVES\\b.wav"});
+    EXPECT_TRUE(fs().recycled('C').empty());
+}
+
+TEST_F(FileCommandsTest, AFileThatCannotBeDeletedIsPassedOverWithoutAWord) {
+    fs().hold("C:\\MUSIC\\a.mp3");  // a player has it open
+    fs().setReadOnly("C:\\MUSIC\\b.mp3", true);
+    main().mpsonglist.choose({0, 1, 2});
+    toolkit().answerMessageBox(MessageResult::Yes);
+    main().Mp3Delete1.click();
+    EXPECT_EQ(main().mp3list.items(), (Texts{"a.mp3", "b.mp3"}));
+    EXPECT_EQ(fs().recycled('C'), Texts{"C:\\MUSIC\\c.mp3"});
+    EXPECT_EQ(boxes().size(), 1u);
+
+    // Where there is no bin, the question names only what can be deleted.
+    fs().removeRecycleBin('C');
+    main().recfilelist.choose({0, 1});
+    fs().hold("C:\\WAVES\\a.wav");
+    toolkit().answerMessageBox(MessageResult::Yes);
+    fs().answerDeleteForGood(true);
+    main().Delete1.click();
+    EXPECT_EQ(fs().deleteForGoodQuestions(), std::vector<Texts>{{"C:\\WAVES\\b.wav"}});
+    EXPECT_EQ(main().recfilelist.items(), (Texts{"a.wav", "c.wav"}));
 }
 
 TEST_F(FileCommandsTest, RenamingWavesAsksForEachInListOrderAndCancelSkipsOne) {

@@ -180,6 +180,24 @@ TEST_F(HeadlessFileSystemTest, DeleteAndCreateDirectoryAnswerFalseWhereWindowsFa
     EXPECT_TRUE(fs.directoryExists("C:\\MUSIC\\SUB"));
 }
 
+TEST_F(HeadlessFileSystemTest, EachDriveHasItsBinAndOneWithoutAsksAQuestionTheTestMustAnswer) {
+    using enum RecycleResult;
+    fs.addDrive('D');
+    fs.removeRecycleBin('D');
+    fs.putFile("D:\\a.mp3", "a");
+    EXPECT_EQ(fs.recycleFiles({"C:\\Music\\Song.mp3", "C:\\Music\\none.mp3", "D:\\a.mp3"}),
+              (std::vector<RecycleResult>{Recycled, Kept, Kept}));
+    ASSERT_EQ(fs.problems().size(), 1u);  // nobody answered D:'s question: No
+    EXPECT_NE(fs.problems()[0].find("D:\\a.mp3"), std::string::npos);
+    EXPECT_EQ(fs.recycled('c'), Lines{"C:\\Music\\Song.mp3"});
+    fs.putFile("C:\\Music\\Song.mp3", "new");
+    EXPECT_THROW(fs.restore("C:\\Music\\Song.mp3"), std::logic_error);  // its place is taken
+
+    fs.answerDeleteForGood(false);
+    fs.recordUnusedAnswers();
+    EXPECT_EQ(fs.problems().size(), 2u);
+}
+
 // --- Text files --------------------------------------------------------------
 
 TEST_F(HeadlessFileSystemTest, LinesEndAtCrLfOrABareLf) {

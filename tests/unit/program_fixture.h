@@ -36,7 +36,10 @@ protected:
     // Starts the program in the headless file system's current directory.
     void start() { program = std::make_unique<MainProgram>(headless.platform()); }
 
-    void TearDown() override { expectNoToolkitProblems(headless.toolkit); }
+    void TearDown() override {
+        expectNoToolkitProblems(headless.toolkit);
+        expectNoFileSystemProblems(headless.fs);
+    }
 
     MainWindowView main() { return {window("TForm1"), program->session()}; }
     InformationView information() { return InformationView(window("Tcompressinfo")); }

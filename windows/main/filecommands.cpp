@@ -1,6 +1,6 @@
-// The main window's file commands: deleting and renaming the selected waves
-// and MP3 files. Failures to delete or rename are passed over: the refresh
-// that follows shows what is on the disk.
+// The main window's file commands: deleting the selected waves and MP3 files
+// to the Recycle Bin, and renaming them. Failures to delete or rename are
+// passed over: the refresh that follows shows what is on the disk.
 
 #include "files/filecommands.h"
 #include "platform/application.h"
