@@ -10,7 +10,8 @@
 #
 # Only directories inside the Wine session ($ZELVIO_WINE_SESSION) are
 # accepted. Exit status 0 when done; 77, with the reason on standard output,
-# when mounting is refused here (not root, no tmpfs); anything else is a fault.
+# when mounting is refused here (not root), and the test skips; anything else,
+# a mount refused to root among it, is a fault, and the test fails.
 # Wine can neither wait for a Linux program it started nor read its output:
 # with --report, the output and a last line "e2e-mount status N" go to FILE,
 # which appears whole once the script has ended.
@@ -54,7 +55,7 @@ case ${1-} in
         [[ $(id -u) == 0 ]] || refuse "mounting needs root, and this runs as $(id -un)"
         mkdir -p "$dir"
         mount -t tmpfs -o "size=$2" tmpfs "$dir" 2>"$session/mount.err" ||
-            refuse "mount -t tmpfs was refused: $(cat "$session/mount.err")"
+            fail "mount -t tmpfs was refused to root: $(cat "$session/mount.err")"
         ;;
     readonly)
         [[ $# == 2 ]] || fail "usage: $0 readonly DIR"

@@ -21,12 +21,14 @@ print_backtraces() {
         awk '/^Backtracing for thread/ { shown = $0 !~ /\(C:\\windows\\/ } shown { print "    " $0 }' || true
 }
 
-# Runs a test program; one still running after the limit is shown with
-# print_backtraces, then stopped, and its status is 124.
+# Runs a test program, its output shown as it comes and kept in LOG; one
+# still running after the limit is shown with print_backtraces, then
+# stopped, and its status is 124.
 run_with_limit() {
-    local program=$1 pid deadline=$((SECONDS + per_program_limit))
-    wine "$program" --gtest_color=no &
+    local program=$1 log=$2 pid deadline=$((SECONDS + per_program_limit))
+    wine "$program" --gtest_color=no >"$log" 2>&1 &
     pid=$!
+    tail -n +1 -f --pid="$pid" "$log" &
     while kill -0 "$pid" 2>/dev/null; do
         if ((SECONDS >= deadline)); then
             echo "=== $(basename "$program") hung: stopped after ${per_program_limit} s"
@@ -42,8 +44,14 @@ run_with_limit() {
     wait "$pid"
 }
 
+# The tests a program's output says it skipped, one "Suite.Test" a line.
+skipped_tests() {
+    tr -d '\r' <"$1" | sed -nE 's/^\[  SKIPPED \] ([^ ]+) \([0-9]+ ms\)$/\1/p'
+}
+
 run_inside_session() {
-    local failed=() program status started
+    local failed=() skipped=() program status started log
+    log=$(mktemp)
     # The demo a new user gets from tools/start.sh, for the test that tries it.
     export ZELVIO_DEMO_DIR=$ZELVIO_WINE_SESSION/demo
     # Read-only directories and full disks for the tests that need them.
@@ -55,11 +63,16 @@ run_inside_session() {
         echo "=== $(basename "$program")"
         started=$SECONDS
         status=0
-        run_with_limit "$program" || status=$?
+        run_with_limit "$program" "$log" || status=$?
+        wait  # for the output to be shown whole
         echo "=== $(basename "$program"): exit status $status, $((SECONDS - started)) s"
         [[ $status == 0 ]] || failed+=("$(basename "$program")")
+        while IFS= read -r test; do skipped+=("$(basename "$program" .exe): $test"); done < <(skipped_tests "$log")
     done
+    rm -f "$log"
     echo "=== $# test programs, ${#failed[@]} failed${failed:+: ${failed[*]}}"
+    echo "=== ${#skipped[@]} tests skipped${skipped:+:}"
+    for test in "${skipped[@]}"; do echo "    $test"; done
     [[ ${#failed[@]} == 0 ]]
 }
 

@@ -112,6 +112,11 @@ if [[ $use_display == 0 ]]; then
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$session/wineboot.log" 2>&1
 fi
 wineserver -w
+# The command finds the server started, with its window station and desktop:
+# a program that is the first process of a new server has neither, and one of
+# its threads may then get no message queue and see no window at all (seen
+# with an end-to-end test whose program starts from a read-only directory).
+wine cmd /c exit >>"$session/wineboot.log" 2>&1
 
 # In the background, so that a signal to this script is handled at once
 # rather than when the command ends; stdin stays the script's.

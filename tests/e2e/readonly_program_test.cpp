@@ -56,7 +56,7 @@ protected:
 TEST_F(ReadOnlyProgramTest, StartsWithoutABoxAndKeepsAChangedSettingForItsUser) {
     start();
     EXPECT_FALSE(messageBoxShows(*program, "Mp3 Zelvio"));
-    EXPECT_FALSE(messageBoxShows(*program, "Information", Milliseconds(0)));
+    EXPECT_FALSE(messageBoxShows(*program, "Information"));
     HWND dialog = openSettings();
     EXPECT_EQ(readText(findControl(dialog, "playeredit")), dir.pathOf("player.exe"));
     typeText(findControl(dialog, "encodeflagedit"), "-V 2");
@@ -105,7 +105,7 @@ TEST_F(ReadOnlyProgramTest, SelectedSongsPlayFromTheUsersPlaylistAndARecordingIs
     ASSERT_TRUE(pollUntil([&] { return isEnabled(findControl(recorder, "Compressvoicebutt")); }, kDefaultTimeout));
     click(findControl(recorder, "Compressvoicebutt"));
     ASSERT_TRUE(pollUntil([&] { return dir.exists("music\\noname.mp3"); }, Milliseconds(15000)));
-    EXPECT_FALSE(messageBoxShows(*program, "Mp3 Zelvio", Milliseconds(0)));
+    EXPECT_FALSE(messageBoxShows(*program, "Mp3 Zelvio"));
     EXPECT_EQ(splitLines(dir.readFile("encoder.log")).at(0), shortPathOf(dir.pathOf("encoder.exe")) + " " +
                                                                    shortPathOf(perUser.path()) + "\\voice.wav " +
                                                                    shortPathOf(dir.pathOf("music")) + "\\noname.mp3 -hq");
