@@ -7,7 +7,9 @@
 // directory and the real program on an MP3 directory of 10,000 files with an
 // index of as many entries; each is a fresh process, ended once its window is
 // there. Prints each time, the medians and the program's ratio to the floor.
-//   tools/wine-session.sh wine build/windows/startup_wine_bench.exe [ROUNDS]
+// Given another build of mpzelvio.exe, each round starts it too, after the
+// program beside the bench, for a comparison measured side by side.
+//   tools/wine-session.sh wine build/windows/startup_wine_bench.exe [ROUNDS [OTHER_MPZELVIO.exe]]
 
 #include "bench/startup_cases.h"
 #include "tests/e2e/driver.h"
@@ -59,7 +61,8 @@ bool ready(HWND window, int controls, int songs) {
         ++named;
         if (lstrcmpiA(name.c_str(), "mpsonglist") == 0) songList = child;
     }
-    return named == controls && songList != nullptr && SendMessageW(songList, LB_GETCOUNT, 0, 0) == songs;
+    // Another build may have windows this one's layout does without.
+    return named >= controls && songList != nullptr && SendMessageW(songList, LB_GETCOUNT, 0, 0) == songs;
 }
 
 struct Times {
@@ -103,7 +106,8 @@ int main(int argc, char** argv) {
         big.writeFile("mpzelvio.cfg", settingsFor(big.path(), big.pathOf("songs")));
 
         const int controls = windowedControls();
-        std::vector<double> bareTimes, emptyShown, emptyReady, bigShown, bigReady;
+        const std::string other = argc > 2 ? argv[2] : "";
+        std::vector<double> bareTimes, emptyShown, emptyReady, bigShown, bigReady, otherShown, otherReady;
         for (int round = 0; round < rounds; ++round) {
             WorkDirectory empty;
             empty.writeFile("mpzelvio.cfg", settingsFor(empty.path(), empty.path()));
@@ -118,6 +122,12 @@ int main(int argc, char** argv) {
             bigReady.push_back(bigStart.ready);
             std::printf("window shown with %d songs after %.1f ms, ready after %.1f ms\n", bigDirectoryFiles,
                         bigStart.visible, bigStart.ready);
+            if (other.empty()) continue;
+            const Times otherStart = startAndWait(other, empty.path(), L"Mp3 Zelvio V 0.93", controls, 0);
+            otherShown.push_back(otherStart.visible);
+            otherReady.push_back(otherStart.ready);
+            std::printf("other build's window shown after %.1f ms, ready after %.1f ms\n", otherStart.visible,
+                        otherStart.ready);
         }
         const double floor = median(bareTimes);
         std::printf("bare window shown: median %.1f ms of %d\n", floor, rounds);
@@ -127,6 +137,11 @@ int main(int argc, char** argv) {
                     "%.2f x, %.2f x the empty one\n",
                     bigDirectoryFiles, median(bigShown), median(bigShown) / floor, median(bigReady),
                     median(bigReady) / floor, median(bigReady) / median(emptyReady));
+        if (!other.empty()) {
+            std::printf("other build's window shown: median %.1f ms, %.2f x the bare window; ready: median %.1f ms, "
+                        "%.2f x\n",
+                        median(otherShown), median(otherShown) / floor, median(otherReady), median(otherReady) / floor);
+        }
         return 0;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "startup_wine_bench: %s\n", error.what());

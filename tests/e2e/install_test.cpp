@@ -216,24 +216,37 @@ TEST_F(InstallerTest, TheCloseBoxEndsTheInstallerOnAnyPage) {
     EXPECT_EQ(installer->waitForExit(), 0u);
 }
 
-// A directory the user may not write in (a read-only tmpfs under Wine, where
-// everyone is an administrator): the error box says so, and how to go on.
-TEST_F(InstallerTest, ADirectoryOnlyAnAdministratorMayWriteInIsToldAsSuch) {
-    TmpfsMount locked(dir.pathOf("Locked"), "8m");
-    if (!locked.refused().empty()) GTEST_SKIP() << "no read-only directory to test in: " << locked.refused();
-    locked.makeReadOnly();
-    start();
+// The package on a disk nobody may write to (a read-only tmpfs under Wine,
+// where everyone is an administrator, as a CD is): installing where it stands
+// is refused with a box that says how to go on, and the page stays as it was,
+// so that another directory chosen in its lists takes the installation.
+TEST_F(InstallerTest, ARefusedDirectoryLeavesThePageForAnotherChoice) {
+    TmpfsMount disc(dir.pathOf("Disc"), "8m");
+    if (!disc.refused().empty()) GTEST_SKIP() << "no read-only directory to test in: " << disc.refused();
+    for (const char* file : {"install.exe", "mpzelv._xe", "command.com", "README.txt"}) {
+        dir.copyBuilt(std::string("package\\") + file, std::string("Disc\\") + file);
+    }
+    disc.makeReadOnly();
+    dir.createDirectory("Mine");
+    installer = std::make_unique<TestProcess>(dir.pathOf("Disc\\install.exe"), dir.pathOf("Disc"));
+    window = waitForWindow(*installer, "Mp3 Zelvio Setup");
     next();
     next();
     EXPECT_EQ(waitForText(control("nextbutt"), "INSTALL!"), "INSTALL!");
-    chooseInstallDirectory(dir.pathOf("Locked"));
     next();
     const MessageBoxView error = waitForMessageBox(*installer, "install");
-    EXPECT_EQ(error.text, systemMessage(ERROR_ACCESS_DENIED) + " Installing in " + dir.pathOf("Locked") +
+    EXPECT_EQ(error.text, systemMessage(ERROR_ACCESS_DENIED) + " Installing in " + dir.pathOf("Disc") +
                               " needs administrator rights: start install.exe from a command prompt opened with "
                               "\"Run as administrator\", or choose a directory of your own.");
     pressButton(error.window, "OK");
-    EXPECT_EQ(waitForText(control("nextbutt"), "DONE"), "DONE");  // still on its page, for another try
+    EXPECT_EQ(waitForText(control("nextbutt"), "INSTALL!"), "INSTALL!");
+    EXPECT_TRUE(isVisible(control("directory")));
+    EXPECT_FALSE(isVisible(control("Gauge1")));
+
+    chooseInstallDirectory(dir.pathOf("Mine"));
+    next();
+    EXPECT_EQ(waitForText(control("nextbutt"), "COOL!"), "COOL!");
+    EXPECT_EQ(fileBytes(dir.pathOf("Mine\\MPZELVIO\\mpzelvio.exe")), fileBytes(dir.pathOf("Disc\\mpzelv._xe")));
     pressCloseBox(window);
     EXPECT_EQ(installer->waitForExit(), 0u);
 }

@@ -126,6 +126,15 @@ void TInstallForm::install() {
 
     FileSystem& fs = app().fileSystem();
     bool go32 = false;
+    // Whatever stops the copies (no rights, a full disk) leaves the page as
+    // it was before the click: the user may choose another directory. The
+    // settings file comes last, so nothing stopped looks installed.
+    const auto backToWhereToInstall = [this] {
+        Label8.setText("");
+        Label9.setText("");
+        show({"Label7", "Label8", "Label9", "Label10", "Gauge1"}, false);
+        showWhereToInstall();
+    };
     try {
         const std::string target = installdir();
         if (!fs.directoryExists(target)) fs.createDirectory(target);
@@ -138,9 +147,13 @@ void TInstallForm::install() {
         copyPacked("command.com", "command.com");
         writeConfigFile();
     } catch (const InOutError& error) {
+        backToWhereToInstall();
         if (!error.accessDenied()) throw;
         // Where only an administrator may write (Program Files): the user is told how to go on.
         throw InOutError(std::string(error.what()) + ". " + needsAdministrator(directory.directory()), true);
+    } catch (...) {
+        backToWhereToInstall();
+        throw;
     }
 
     Label8.setText("");
