@@ -61,14 +61,15 @@ public:
     // true when the control used it (a button presses).
     virtual bool enterPressed() { return false; }
 
+    // Whether the kind takes the focus at all.
+    virtual bool takesFocus() const { return false; }
+
     // The backend's side.
     void attach(ControlPeer* peer) { peer_ = peer; }
     ControlPeer* peer() const { return peer_; }
     void clicked();  // the real control was clicked
 
 protected:
-    // Whether the kind takes the focus at all.
-    virtual bool takesFocus() const { return false; }
     void notify(ControlProperty property);
     // A text or tick the real control already shows, from the user.
     void setTextQuietly(std::string text) { text_ = std::move(text); }

@@ -62,6 +62,10 @@ struct ControlDesign {
     Rect bounds;  // relative to the parent's client area; a label with no size fits its text
     std::string caption;
     std::string hint;
+    // What a screen reader calls a control that has neither a caption nor a
+    // label just before it in the layout (a list, a drop-down box); a picture
+    // button without a caption is called by its hint.
+    std::string accessibleName;
     unsigned flags = 0;
     std::string parent;  // a GroupBox, or the Menu or PopupMenu of a MenuItem; empty for the form
     std::string popup;   // the PopupMenu a right click shows

@@ -31,8 +31,9 @@ ControlDesign bottomButton(const char* name, int left, const char* caption, cons
     return button(name, {left, 268, 112, 28}, caption, flags::Bold | flags, hint);
 }
 
-// In tab order: the file list, the entry's fields and Store, the index file,
-// the check boxes on the index, the buttons, the batch's check boxes.
+// In tab order (each field after its label): the file list, the entry's
+// fields and Store, the index file, the check boxes on the index, the
+// buttons, the batch's check boxes.
 std::vector<ControlDesign> windowLayout() {
     using K = ControlKind;
     return {
@@ -41,18 +42,19 @@ std::vector<ControlDesign> windowLayout() {
          .kind = K::ListBox,
          .bounds = {8, 18, 169, 200},
          .hint = "List of files to encode",
+         .accessibleName = "Files to be encoded",
          .parent = "GroupBox1"},
         {.name = "GroupBox2", .kind = K::GroupBox, .bounds = {200, 4, 289, 226}, .caption = "Index entry"},
-        fieldLabel("Label1", 20, "Index File"),
         fieldLabel("Label2", 56, "Encode Name"),
-        fieldLabel("Label3", 88, "Song Name"),
-        fieldLabel("Label4", 120, "Artist"),
-        fieldLabel("Label5", 152, "Length"),
         field("compressname", {96, 54, 184, 21}, "When file is compressed what is it going to be called."),
+        fieldLabel("Label3", 88, "Song Name"),
         field("songedit", {96, 86, 184, 21}, "Data to appear in the mp3's song index group"),
+        fieldLabel("Label4", 120, "Artist"),
         field("Artistedit", {96, 118, 184, 21}, "Data to appear in the mp3's Artist index column"),
+        fieldLabel("Label5", 152, "Length"),
         field("Lengthedit", {96, 150, 80, 21}, "Lenght of the mp3, this appears in the length column"),
         button("Button1", {96, 186, 130, 27}, "Store Index Data", flags::Bold, "Accept the data", "GroupBox2"),
+        fieldLabel("Label1", 20, "Index File"),
         field("indexedit", {96, 18, 156, 21}, "Name of the index file that holds the extra data for the mp3's",
               flags::Disabled),
         {.name = "indexgetbutt",

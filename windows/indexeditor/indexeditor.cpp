@@ -19,24 +19,26 @@ ControlDesign field(const char* name, int top, int width, const char* hint, unsi
     return edit(name, {96, top, width, 21}, flags, hint, "GroupBox1");
 }
 
-// In tab order: the four fields, the file list, OK, Cancel, Remove.
+// In tab order: the four fields, each after its label, the file list, OK,
+// Cancel, Remove.
 std::vector<ControlDesign> windowLayout() {
     using K = ControlKind;
     return {
         {.name = "GroupBox1", .kind = K::GroupBox, .bounds = {8, 4, 268, 184}, .caption = "Index Info"},
         fieldLabel("Label1", 20, "File Name"),
-        fieldLabel("Label2", 52, "Song Name"),
-        fieldLabel("Label3", 84, "Artist Name"),
-        fieldLabel("Label4", 116, "Length"),
         field("Filenameedit", 18, 162, "Current Filename", flags::ReadOnly),
+        fieldLabel("Label2", 52, "Song Name"),
         field("Songnameedit", 50, 162, "Text to display in the song name column"),
+        fieldLabel("Label3", 84, "Artist Name"),
         field("Artistnameedit", 82, 162, "Text to display in the Artist column"),
+        fieldLabel("Label4", 116, "Length"),
         field("lengthedit", 114, 80, "Text to display in the length column"),
         {.name = "GroupBox2", .kind = K::GroupBox, .bounds = {284, 4, 156, 184}, .caption = "File Names"},
         {.name = "filelist",
          .kind = K::ListBox,
          .bounds = {8, 18, 140, 158},
          .hint = "Click in here to select a song to index",
+         .accessibleName = "File Names",
          .parent = "GroupBox2"},
         button("okbutt", {284, 196, 75, 27}, "&Ok", flags::Bold),
         button("cancelbutt", {365, 196, 75, 27}, "&Cancel", flags::Bold),

@@ -114,6 +114,7 @@ std::vector<ControlDesign> windowLayout() {
     layout.push_back({.name = "outputmemo",
                       .kind = K::Memo,
                       .bounds = {0, 87, 241, 89},
+                      .accessibleName = "Output",
                       .flags = flags::Hidden | flags::VScroll | flags::ReadOnly});
     return layout;
 }

@@ -67,6 +67,7 @@ std::vector<ControlDesign> installWindowLayout() {
     layout.push_back(hidden({.name = "Memo1",
                              .kind = K::Memo,
                              .bounds = {16, 24, 393, 73},
+                             .accessibleName = "Setup notes",
                              .flags = flags::ReadOnly | flags::Centred | flags::Bold,
                              .backColour = colours::Silver}));
     layout.push_back(hidden({.name = "Bevel2", .kind = K::Bevel, .bounds = {16, 112, 393, 145}}));
@@ -78,8 +79,12 @@ std::vector<ControlDesign> installWindowLayout() {
     addProgramRow(layout, 189, "Label4", 104, "Mixer", "mixeredit", "BitBtn5", "Find your mixer");
     addProgramRow(layout, 221, "Label5", 24, "Direct Audio Ripper", "ripperedit", "BitBtn7", "Find your CD ripper");
 
-    layout.push_back(hidden({.name = "drive", .kind = K::DriveBox, .bounds = {24, 120, 377, 19}}));
-    layout.push_back(hidden({.name = "directory", .kind = K::DirectoryList, .bounds = {24, 144, 377, 105}}));
+    layout.push_back(hidden(
+        {.name = "drive", .kind = K::DriveBox, .bounds = {24, 120, 377, 19}, .accessibleName = "Install drive"}));
+    layout.push_back(hidden({.name = "directory",
+                             .kind = K::DirectoryList,
+                             .bounds = {24, 144, 377, 105},
+                             .accessibleName = "Install directory"}));
 
     layout.push_back(label("Label7", 29, 128, "Copying File", colours::Navy));
     layout.push_back(hidden(

@@ -24,9 +24,11 @@ FormDesign design() {
 
 namespace {
 
-// A pane's list and its right-hand column; `list` is the visible list.
+// A pane's list and its right-hand column; `list` is the visible list. A
+// screen reader calls the column's boxes by what they choose for the pane's
+// `files` ("Wave drive").
 void addPane(std::vector<ControlDesign>& layout, ControlDesign list, ControlDesign drive, const char* directory,
-             const char* filter, const char* filterChoices, int top) {
+             const char* filter, const char* filterChoices, int top, const std::string& files) {
     constexpr int listHeight = 176;
     list.bounds = {listLeft, top, 441, listHeight};
     list.flags |= flags::MultiSelect | flags::Bold;
@@ -34,14 +36,17 @@ void addPane(std::vector<ControlDesign>& layout, ControlDesign list, ControlDesi
     layout.push_back(std::move(list));
     drive.kind = K::DriveBox;
     drive.bounds = {columnLeft, top, columnWidth, driveBoxHeight};
+    drive.accessibleName = files + " drive";
     layout.push_back(std::move(drive));
     layout.push_back(
         {.name = directory,
          .kind = K::DirectoryList,
-         .bounds = {columnLeft, top + driveBoxHeight, columnWidth, listHeight - driveBoxHeight - filterBoxHeight}});
+         .bounds = {columnLeft, top + driveBoxHeight, columnWidth, listHeight - driveBoxHeight - filterBoxHeight},
+         .accessibleName = files + " directory"});
     layout.push_back({.name = filter,
                       .kind = K::FilterBox,
                       .bounds = {columnLeft, top + listHeight - filterBoxHeight, columnWidth, filterBoxHeight},
+                      .accessibleName = files + " file types",
                       .filter = filterChoices});
 }
 
@@ -65,13 +70,14 @@ std::vector<ControlDesign> controls() {
         button("Voicebutt", {184, 4, 88, 25}, "Voice"),
         button("configbutt", {536, 4, 89, 25}, "Config", 0, "Config"),
         {.name = "Bevel1", .kind = K::Bevel, .bounds = {0, 24, 633, 9}, .bevel = BevelKind::BottomLine},
-        label("Label4", {64, 32}, "Files To Encode"),
 
         button("recplay", {4, 51, 57, 39}, "Play"),
         button("recstop", {4, 92, 57, 38}, "Stop", flags::Disabled),
         button("recback", {4, 132, 57, 29}, "Back", flags::Disabled),
         button("recfwd", {4, 163, 57, 29}, "Fwd", flags::Disabled),
         button("recpause", {4, 194, 57, 29}, "Puse", flags::Disabled),
+        // The wave list's head, just before it: its name for a screen reader.
+        label("Label4", {64, 32}, "Files To Encode"),
     };
     addPane(layout,
             {.name = "recfilelist",
@@ -80,7 +86,7 @@ std::vector<ControlDesign> controls() {
              .popup = "PopupMenu1",
              .filter = "*.wav;*.cda;"},
             {.name = "recdrive", .hint = "Drive that has the waves in it or a cd drive"}, "recdir", "recfilter",
-            "Wav + Cd Tracks|*.wav;*.cda;|Cd Tracks|*.cda|Wav files (*.wav)|*.wav|All Files|*.*", 48);
+            "Wav + Cd Tracks|*.wav;*.cda;|Cd Tracks|*.cda|Wav files (*.wav)|*.wav|All Files|*.*", 48, "Wave");
 
     for (auto [name, left, caption] : {std::tuple{"Label1", 72, "Song Title"}, std::tuple{"Label2", 326, "Artist"},
                                        std::tuple{"Label3", 462, "Length"}}) {
@@ -97,9 +103,10 @@ std::vector<ControlDesign> controls() {
             {.name = "mpsonglist",
              .kind = K::ListBox,
              .hint = "List of mp3's",
+             .accessibleName = "Songs",
              .flags = flags::Columns,
              .popup = "PopupMenu2"},
-            {.name = "mp3drive"}, "mp3dir", "mp3filter", "Mp3 Files (*.mp3)|*.mp3|All files (*.*)|*.*", 248);
+            {.name = "mp3drive"}, "mp3dir", "mp3filter", "Mp3 Files (*.mp3)|*.mp3|All files (*.*)|*.*", 248, "Mp3");
     layout.push_back(
         {.name = "mp3list",
          .kind = K::FileList,
