@@ -54,6 +54,9 @@ inline constexpr unsigned MultiSelect = 1u << 10;
 inline constexpr unsigned Columns = 1u << 11;  // a list whose items the program lays out in columns
 // Kept by the program for its own use and never shown: no window of its own.
 inline constexpr unsigned NoWindow = 1u << 12;
+// A label that tells a state ("Playing", "PLEASE WAIT"): in a high-contrast
+// scheme it takes the system's colour for text that stands out.
+inline constexpr unsigned Status = 1u << 13;
 }  // namespace flags
 
 struct ControlDesign {

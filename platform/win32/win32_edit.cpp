@@ -4,6 +4,7 @@
 #include "platform/controls/memo.h"
 #include "platform/win32/win32_form_window.h"
 #include "platform/win32/win32_colour.h"
+#include "platform/win32/win32_contrast.h"
 #include "platform/win32/win32_lines.h"
 
 namespace zelvio {
@@ -58,17 +59,16 @@ void Win32Edit::reportContents() {
 }
 
 // Text fields keep the window colour, or the design's own, when read-only
-// or disabled, as the program's designs show them.
+// or disabled, as the program's designs show them; under high contrast, the
+// window colours of the user's scheme.
 HBRUSH Win32Edit::paintColours(HDC dc) const {
-    COLORREF text = design().textColour ? rgb(*design().textColour) : GetSysColor(COLOR_WINDOWTEXT);
-    if (!IsWindowEnabled(window())) text = GetSysColor(COLOR_GRAYTEXT);
-    SetTextColor(dc, text);
-    if (backBrush_.get() != nullptr) {
-        SetBkColor(dc, rgb(*design().backColour));
-        return backBrush_.get();
-    }
-    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-    return GetSysColorBrush(COLOR_WINDOW);
+    const COLORREF text = design().textColour ? rgb(*design().textColour) : GetSysColor(COLOR_WINDOWTEXT);
+    const bool ownBack = backBrush_.get() != nullptr;
+    const COLORREF back = ownBack ? rgb(*design().backColour) : GetSysColor(COLOR_WINDOW);
+    const bool enabled = IsWindowEnabled(window()) != FALSE;
+    SetTextColor(dc, enabled ? colourOf(Role::Text, Ground::Window, text) : GetSysColor(COLOR_GRAYTEXT));
+    SetBkColor(dc, colourOf(Role::Back, Ground::Window, back));
+    return brushOf(Role::Back, Ground::Window, ownBack ? backBrush_.get() : GetSysColorBrush(COLOR_WINDOW));
 }
 
 LRESULT Win32Edit::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {

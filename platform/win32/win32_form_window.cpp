@@ -1,6 +1,7 @@
 #include "platform/win32/win32_form_window.h"
 
 #include "platform/application.h"
+#include "platform/win32/win32_contrast.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_icon.h"
@@ -390,6 +391,12 @@ LRESULT Win32Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_MOVE:
             reportBounds();
+            break;
+        case WM_SYSCOLORCHANGE:  // the user's colours or high-contrast setting changed
+            repaintInNewColours(window_);
+            break;
+        case WM_SETTINGCHANGE:
+            if (wParam == SPI_SETHIGHCONTRAST) repaintInNewColours(window_);
             break;
         case WM_DPICHANGED:
             changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

@@ -1,6 +1,7 @@
 #include "platform/win32/win32_gauge.h"
 
 #include "platform/controls/gauge.h"
+#include "platform/win32/win32_contrast.h"
 
 #include <string>
 
@@ -17,14 +18,17 @@ void Win32Gauge::paint(HDC dc, const RECT& area) {
     bar.right = area.left + (area.right - area.left) * gauge.percent() / 100;
     RECT rest = area;
     rest.left = bar.right;
-    FillRect(dc, &bar, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    FillRect(dc, &rest, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    // Under high contrast the bar is a selection on a window's ground.
+    FillRect(dc, &bar, brushOf(Role::Back, Ground::Selection, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))));
+    FillRect(dc, &rest, brushOf(Role::Back, Ground::Window, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))));
 
     const std::wstring text = std::to_wstring(gauge.percent()) + L"%";
     HGDIOBJ oldFont = SelectObject(dc, font());
     SetBkMode(dc, TRANSPARENT);
     // White over the bar, black over the white: the text reads on both.
-    for (const auto& [part, colour] : {std::pair{bar, RGB(255, 255, 255)}, std::pair{rest, RGB(0, 0, 0)}}) {
+    const COLORREF overBar = colourOf(Role::Text, Ground::Selection, RGB(255, 255, 255));
+    const COLORREF overRest = colourOf(Role::Text, Ground::Window, RGB(0, 0, 0));
+    for (const auto& [part, colour] : {std::pair{bar, overBar}, std::pair{rest, overRest}}) {
         HRGN clip = CreateRectRgnIndirect(&part);
         SelectClipRgn(dc, clip);
         SetTextColor(dc, colour);

@@ -1,6 +1,7 @@
 #pragma once
 // The gauge: a black bar on white with its percentage written over it, the
-// text white where the bar lies under it. It paints at once when told.
+// text white where the bar lies under it (under high contrast, the system's
+// selection on a window's ground). It paints at once when told.
 
 #include "platform/win32/win32_painted.h"
 

@@ -31,11 +31,12 @@ private:
 
 }  // namespace
 
-void drawFolder(HDC dc, int x, int y, bool open, bool enabled, int dpi) {
+void drawFolder(HDC dc, int x, int y, bool open, bool enabled, int dpi, Ground ground) {
     const ScaledAround scaled(dc, x, y, dpi);
-    const COLORREF outline = enabled ? RGB(96, 64, 0) : GetSysColor(COLOR_GRAYTEXT);
-    const COLORREF back = enabled ? RGB(224, 176, 32) : GetSysColor(COLOR_BTNFACE);
-    const COLORREF front = enabled ? RGB(255, 224, 96) : GetSysColor(COLOR_BTNHIGHLIGHT);
+    // Under high contrast, an outline on the ground.
+    const COLORREF outline = enabled ? colourOf(Role::Text, ground, RGB(96, 64, 0)) : GetSysColor(COLOR_GRAYTEXT);
+    const COLORREF back = colourOf(Role::Back, ground, enabled ? RGB(224, 176, 32) : GetSysColor(COLOR_BTNFACE));
+    const COLORREF front = colourOf(Role::Back, ground, enabled ? RGB(255, 224, 96) : GetSysColor(COLOR_BTNHIGHLIGHT));
     const POINT body[] = {{x, y + 1},      {x + 5, y + 1},  {x + 6, y + 2},
                           {x + 12, y + 2}, {x + 12, y + 12}, {x, y + 12}};
     // The open folder's front flap leans out; the closed one's lies flat over the body.
@@ -63,16 +64,16 @@ namespace {
 // The pictures of the voice recorder's buttons, in a 16 x 16 box (design pixels) at (x, y).
 void drawPicture(HDC dc, Glyph glyph, int x, int y, bool enabled, int dpi) {
     if (glyph == Glyph::Folder) {
-        drawFolder(dc, x, y + toScreen(1, dpi), true, enabled, dpi);
+        drawFolder(dc, x, y + toScreen(1, dpi), true, enabled, dpi, Ground::Face);
         return;
     }
     const ScaledAround scaled(dc, x, y, dpi);
-    const COLORREF grey = GetSysColor(COLOR_GRAYTEXT);
-    const COLORREF colour = !enabled ? grey
-                            : glyph == Glyph::Record ? RGB(200, 0, 0)
-                            : glyph == Glyph::Play  ? RGB(0, 128, 0)
-                            : glyph == Glyph::Stop  ? RGB(0, 0, 0)
-                                                    : RGB(0, 0, 160);
+    const COLORREF own = glyph == Glyph::Record ? RGB(200, 0, 0)
+                         : glyph == Glyph::Play ? RGB(0, 128, 0)
+                         : glyph == Glyph::Stop ? RGB(0, 0, 0)
+                                                : RGB(0, 0, 160);
+    // Under high contrast each picture is told by its shape alone.
+    const COLORREF colour = enabled ? colourOf(Role::Text, Ground::Face, own) : GetSysColor(COLOR_GRAYTEXT);
     HBRUSH brush = CreateSolidBrush(colour);
     HPEN pen = CreatePen(PS_SOLID, 1, colour);
     HGDIOBJ oldBrush = SelectObject(dc, brush);

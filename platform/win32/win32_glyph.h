@@ -3,6 +3,7 @@
 // directory list.
 
 #include "platform/layout.h"
+#include "platform/win32/win32_contrast.h"
 
 #include <windows.h>
 
@@ -16,7 +17,8 @@ namespace zelvio {
 void drawGlyphButton(const DRAWITEMSTRUCT& item, Glyph glyph, const std::wstring& caption, HFONT font, int dpi);
 
 // An open or closed folder in a 16 x 13 box (design pixels, scaled by the
-// DPI) whose top left corner is (x, y).
-void drawFolder(HDC dc, int x, int y, bool open, bool enabled, int dpi);
+// DPI) whose top left corner is (x, y), on `ground` (under high contrast,
+// drawn in its text colour).
+void drawFolder(HDC dc, int x, int y, bool open, bool enabled, int dpi, Ground ground);
 
 }  // namespace zelvio

@@ -170,7 +170,8 @@ bool Win32ListBox::draw(const DRAWITEMSTRUCT& item) {
     int x = item.rcItem.left + 2 + owner().onScreen(look.indent * indentStep);
     if (look.glyph != ItemGlyph::None) {
         drawFolder(dc, x, (item.rcItem.top + item.rcItem.bottom - owner().onScreen(13)) / 2,
-                   look.glyph == ItemGlyph::OpenFolder, IsWindowEnabled(window()) != FALSE, owner().dpi());
+                   look.glyph == ItemGlyph::OpenFolder, IsWindowEnabled(window()) != FALSE, owner().dpi(),
+                   chosen ? Ground::Selection : Ground::Window);
         x += owner().onScreen(glyphWidth);
     }
     RECT text = item.rcItem;

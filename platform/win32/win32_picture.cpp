@@ -1,16 +1,21 @@
 #include "platform/win32/win32_picture.h"
 
+#include "platform/win32/win32_contrast.h"
+
 #include <algorithm>
 
 namespace zelvio {
 
 namespace {
 
-// Selects a pen and a brush for its lifetime.
+// Selects a pen and a brush for its lifetime: under high contrast, lines in
+// the face's text colour filled with the face.
 class Paint {
 public:
-    Paint(HDC dc, COLORREF pen, COLORREF brush)
-        : dc_(dc), pen_(CreatePen(PS_SOLID, 1, pen)), brush_(CreateSolidBrush(brush)) {
+    Paint(HDC dc, COLORREF pen, COLORREF brush, Role fill = Role::Back)
+        : dc_(dc),
+          pen_(CreatePen(PS_SOLID, 1, colourOf(Role::Text, Ground::Face, pen))),
+          brush_(CreateSolidBrush(colourOf(fill, Ground::Face, brush))) {
         oldPen_ = SelectObject(dc_, pen_);
         oldBrush_ = SelectObject(dc_, brush_);
     }
@@ -62,7 +67,7 @@ void Win32Picture::paint(HDC dc, const RECT& area) {
     const int left = cx + radius / 3;
     const int right = left + radius;
     const int base = cy + radius / 2;
-    Paint note(dc, RGB(0, 0, 128), RGB(0, 0, 128));
+    Paint note(dc, RGB(0, 0, 128), RGB(0, 0, 128), Role::Text);
     for (int x : {left, right}) {
         Ellipse(dc, x - 2 * head, base - head, x + 1, base + head);
         Rectangle(dc, x - 2, base - stem, x + 1, base);

@@ -1,6 +1,6 @@
 #pragma once
 // The program's emblem, drawn to fit its bounds: a silver disc with a navy
-// note in front of it.
+// note in front of it (under high contrast, drawn in the face's text colour).
 
 #include "platform/win32/win32_painted.h"
 

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_shape.h"
 
+#include "platform/win32/win32_contrast.h"
 #include "platform/win32/win32_controls.h"
 
 namespace zelvio {
@@ -11,12 +12,13 @@ void paint(HWND window, const ShapeLook& look) {
     HDC dc = BeginPaint(window, &ps);
     RECT area;
     GetClientRect(window, &area);
-    HBRUSH brush = CreateSolidBrush(look.fill);
-    HPEN pen = CreatePen(PS_SOLID, 1, look.pen);
+    HBRUSH brush = CreateSolidBrush(colourOf(look.onShape ? Role::Text : Role::Back, Ground::Window, look.fill));
+    HPEN pen = CreatePen(PS_SOLID, 1, colourOf(Role::Text, Ground::Window, look.pen));
     HGDIOBJ oldBrush = SelectObject(dc, brush);
     HGDIOBJ oldPen = SelectObject(dc, pen);
     if (look.kind == ShapeKind::Ellipse) {
-        SetDCBrushColor(dc, look.ground);
+        SetDCBrushColor(dc, look.onShape ? colourOf(Role::Back, Ground::Window, look.ground)
+                                         : colourOf(Role::Back, Ground::Face, GetSysColor(COLOR_BTNFACE)));
         FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
         Ellipse(dc, area.left, area.top, area.right, area.bottom);
     } else {

@@ -10,11 +10,15 @@
 
 namespace zelvio {
 
+// The design's colours. Under high contrast a shape on the form is a panel
+// in the window's colours; a shape on another is a mark on that panel, in
+// its text colour.
 struct ShapeLook {
     ShapeKind kind = ShapeKind::Rectangle;
     COLORREF fill = RGB(255, 255, 255);
     COLORREF pen = RGB(0, 0, 0);
-    COLORREF ground = RGB(255, 255, 255);  // an ellipse's corners
+    bool onShape = false;                  // lies on another shape, not on the form's face
+    COLORREF ground = RGB(255, 255, 255);  // that shape's fill: an ellipse's corners
 };
 
 // The window class, registered on first use. Create its windows with a

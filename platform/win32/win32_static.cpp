@@ -2,6 +2,7 @@
 
 #include "platform/form.h"
 #include "platform/win32/win32_colour.h"
+#include "platform/win32/win32_contrast.h"
 #include "platform/win32/win32_form_window.h"
 
 #include <algorithm>
@@ -15,16 +16,16 @@ bool contains(const Rect& outer, const Rect& inner) {
            inner.top + inner.height <= outer.top + outer.height;
 }
 
-// The colour an ellipse lies on: the last filled rectangle before it in the
-// layout that holds it whole, or the form's face.
-COLORREF groundOf(const Control& shape) {
-    COLORREF ground = GetSysColor(COLOR_BTNFACE);
+// The shape a shape lies on: the last filled rectangle before it in the
+// layout that holds it whole; none when it lies on the form.
+const ControlDesign* shapeBelow(const Control& shape) {
+    const ControlDesign* ground = nullptr;
     for (const auto& other : shape.form().controls()) {
         if (other.get() == &shape) break;
         const ControlDesign& below = other->design();
         if (below.kind == ControlKind::Shape && below.shape == ShapeKind::Rectangle &&
             below.parent == shape.design().parent && contains(below.bounds, shape.design().bounds)) {
-            ground = below.backColour ? rgb(*below.backColour) : RGB(255, 255, 255);
+            ground = &below;
         }
     }
     return ground;
@@ -37,7 +38,11 @@ Win32Static::Win32Static(Win32Form& owner, Control& control, int id)
     if (design().backColour) shapeLook_.fill = rgb(*design().backColour);
     if (design().penColour) shapeLook_.pen = rgb(*design().penColour);
     shapeLook_.kind = design().shape;
-    if (shapeLook_.kind == ShapeKind::Ellipse) shapeLook_.ground = groundOf(control);
+    if (design().kind != ControlKind::Shape) return;
+    if (const ControlDesign* below = shapeBelow(control)) {
+        shapeLook_.onShape = true;
+        if (below->backColour) shapeLook_.ground = rgb(*below->backColour);
+    }
 }
 
 Win32Control::WindowKind Win32Static::windowKind() const {
@@ -85,11 +90,17 @@ Rect Win32Static::placed(Rect bounds) const {
 }
 
 // Labels take the form's face colour unless the design gives their own.
+// Under high contrast a label with a background of its own lies on a panel
+// in the window's colours, and one that tells a state stands out on it.
 HBRUSH Win32Static::paintColours(HDC dc) const {
     if (design().kind != ControlKind::Label) return nullptr;
-    SetTextColor(dc, design().textColour ? rgb(*design().textColour) : GetSysColor(COLOR_WINDOWTEXT));
-    SetBkColor(dc, design().backColour ? rgb(*design().backColour) : GetSysColor(COLOR_BTNFACE));
-    return backBrush_.get() != nullptr ? backBrush_.get() : GetSysColorBrush(COLOR_BTNFACE);
+    const COLORREF text = design().textColour ? rgb(*design().textColour) : GetSysColor(COLOR_WINDOWTEXT);
+    const COLORREF back = design().backColour ? rgb(*design().backColour) : GetSysColor(COLOR_BTNFACE);
+    const HBRUSH backBrush = backBrush_.get() != nullptr ? backBrush_.get() : GetSysColorBrush(COLOR_BTNFACE);
+    const Ground ground = design().backColour ? Ground::Window : Ground::Face;
+    SetTextColor(dc, colourOf(design().has(flags::Status) ? Role::Standout : Role::Text, ground, text));
+    SetBkColor(dc, colourOf(Role::Back, ground, back));
+    return brushOf(Role::Back, ground, backBrush);
 }
 
 }  // namespace zelvio

@@ -54,7 +54,7 @@ FormDesign windowDesign() {
 }
 
 ControlDesign statusLabel(const char* name, const char* caption, int left, int top, Colour colour) {
-    ControlDesign status = label(name, {left, top}, caption, flags::Hidden);
+    ControlDesign status = label(name, {left, top}, caption, flags::Hidden | flags::Status);
     status.textColour = colour;
     status.backColour = colours::Black;
     return status;
@@ -93,7 +93,7 @@ std::vector<ControlDesign> windowLayout() {
                       .kind = K::Label,
                       .bounds = {66, 6, 87, 37},
                       .caption = "PLEASE WAIT",
-                      .flags = flags::Hidden | flags::Bold | flags::Centred,
+                      .flags = flags::Hidden | flags::Bold | flags::Centred | flags::Status,
                       .textColour = colours::Fuchsia,
                       .backColour = colours::Black,
                       .fontHeight = 16});
