@@ -29,6 +29,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -1011,11 +1012,17 @@ std::vector<ControlDesign> spokenLayout() {
          .bounds = {10, 40, 200, 80},
          .accessibleName = "Songs",
          .flags = flags::Columns | flags::MultiSelect},
-        {.name = "spokenFiles", .kind = K::ListBox, .bounds = {220, 40, 100, 80}, .accessibleName = "Files"},
+        {.name = "spokenFiles",
+         .kind = K::ListBox,
+         .bounds = {220, 40, 100, 80},
+         .accessibleName = "Files",
+         .popup = "spokenMenu"},
         {.name = "spokenFind", .kind = K::GlyphButton, .bounds = {10, 130, 22, 22}, .hint = "Find your player"},
         {.name = "spokenPlay", .kind = K::Button, .bounds = {40, 130, 75, 25}, .caption = "&Play"},
         {.name = "spokenGauge", .kind = K::Gauge, .bounds = {10, 160, 200, 20}},
         {.name = "spokenCounter", .kind = K::Shape, .bounds = {220, 160, 100, 20}},
+        {.name = "spokenMenu", .kind = K::PopupMenu},
+        {.name = "spokenOpen", .kind = K::MenuItem, .caption = "&Open", .parent = "spokenMenu"},
     };
 }
 
@@ -1123,6 +1130,53 @@ TEST_F(Win32AccessibilityTest, TheCurrentSongsNewTextIsTold) {
     const Accessible own = ownObject(list);
     ASSERT_TRUE(own);
     EXPECT_EQ(nameOf(own.get(), 2), "Found, Band");
+}
+
+// The keyboard opens a list's pop-up menu under its current item: the
+// context-menu key, and Shift+F10 through the system's default handling.
+TEST_F(Win32AccessibilityTest, TheKeyboardOpensAListsMenuUnderItsCurrentItem) {
+    const HWND files = spoken("spokenFiles");
+    spoken_.control<ListBox>("spokenFiles").choose({1});
+    pump();
+    RECT item{};
+    SendMessageW(files, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    MapWindowPoints(files, nullptr, reinterpret_cast<POINT*>(&item), 2);
+    const auto menuShownBy = [&](const std::function<void()>& keys) {
+        std::optional<RECT> shown;
+        std::thread user([&] {
+            for (int i = 0; i < 250 && !shown; ++i) {
+                Sleep(20);
+                HWND menu = FindWindowW(L"#32768", nullptr);
+                if (menu == nullptr || !IsWindowVisible(menu)) continue;
+                RECT place{};
+                GetWindowRect(menu, &place);
+                shown = place;
+                PostMessageW(files, WM_KEYDOWN, VK_ESCAPE, 0);  // the menu reads the thread's keys
+            }
+        });
+        keys();  // returns once the menu is gone
+        user.join();
+        return shown;
+    };
+
+    const auto byMenuKey = menuShownBy([&] {
+        SendMessageW(files, WM_KEYDOWN, VK_APPS, 0);
+        SendMessageW(files, WM_KEYUP, VK_APPS, 0);
+    });
+    ASSERT_TRUE(byMenuKey) << "the menu key opened no menu";
+    EXPECT_EQ(byMenuKey->top, item.bottom);
+    EXPECT_GE(byMenuKey->left, item.left);
+    EXPECT_LT(byMenuKey->left, item.right);
+
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    const auto byShiftF10 = menuShownBy([&] { SendMessageW(files, WM_SYSKEYDOWN, VK_F10, 1); });
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    ASSERT_TRUE(byShiftF10) << "Shift+F10 opened no menu";
+    EXPECT_EQ(byShiftF10->top, item.bottom);
 }
 
 // A screen reader may hold an object after the program has let its window go.
