@@ -42,6 +42,26 @@ ItemLook ListBox::itemLook(std::size_t item) const {
     return look;
 }
 
+std::string ListBox::spokenItem(std::size_t item) const {
+    if (item >= items_.size()) return {};
+    const std::string& text = items_[item];
+    const std::vector<std::size_t> starts = itemLook(item).columnStarts;
+    if (starts.empty()) return text;
+    std::string spoken;
+    for (std::size_t column = 0; column <= starts.size(); ++column) {
+        const std::size_t begin = std::min(column == 0 ? 0 : starts[column - 1], text.size());
+        const std::size_t end =
+            std::max(begin, std::min(column < starts.size() ? starts[column] : text.size(), text.size()));
+        std::string piece = text.substr(begin, end - begin);
+        piece.erase(0, std::min(piece.find_first_not_of(' '), piece.size()));
+        piece.erase(piece.find_last_not_of(' ') + 1);
+        if (piece.empty()) continue;
+        if (!spoken.empty()) spoken += ", ";
+        spoken += piece;
+    }
+    return spoken;
+}
+
 void ListBox::setSelected(std::size_t index, bool selected) {
     if (index >= items_.size()) return;
     if (!multiSelect() && selected) std::fill(selected_.begin(), selected_.end(), false);

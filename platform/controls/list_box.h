@@ -61,6 +61,10 @@ public:
     void setItemIndex(int index);
 
     virtual ItemLook itemLook(std::size_t item) const;
+    // What a screen reader reads for an item: in columns, each column's text
+    // without the spaces that pad it, the empty ones left out, joined by
+    // ", " ("Title, Artist, 3:15"); else the text as it is.
+    std::string spokenItem(std::size_t item) const;
 
     // onClick: the user changed the selection.
     std::function<void(std::size_t item)> onDoubleClick;

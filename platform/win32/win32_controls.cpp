@@ -30,6 +30,10 @@ const Control* groupOf(const Control& control) {
 Win32Control::Win32Control(Win32Form& owner, Control& control, int id)
     : owner_(owner), control_(control), design_(control.design()), id_(id) {}
 
+Win32Control::~Win32Control() {
+    if (window_ != nullptr) setAccessibleSource(window_, nullptr);
+}
+
 bool Win32Control::live() const { return owner_.live(); }
 
 void Win32Control::create(FontCache& fonts) {
@@ -57,6 +61,7 @@ void Win32Control::create(FontCache& fonts) {
                                  systemErrorText(GetLastError()));
     }
     setDesignName(window_, design_.name);
+    setAccessibleSource(window_, this);
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     if (listens()) {
         // The window procedure is replaced outright: the common controls'
@@ -72,6 +77,10 @@ void Win32Control::create(FontCache& fonts) {
 }
 
 void Win32Control::update(ControlProperty property) {
+    // The focus leaves a window that is disabled or hidden; it goes on to the
+    // next control, not to nothing or to the form.
+    const bool hadFocus = (property == ControlProperty::Enabled || property == ControlProperty::Visible) &&
+                          window_ != nullptr && GetFocus() == window_;
     switch (property) {
         case ControlProperty::Text:
             applyText();
@@ -97,6 +106,7 @@ void Win32Control::update(ControlProperty property) {
         default:
             break;
     }
+    if (hadFocus) owner_.keepFocusAfter(window_);
     updateOwn(property);
 }
 
@@ -233,7 +243,17 @@ LRESULT Win32Control::callDefault(UINT message, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcW(systemProc_, window_, message, wParam, lParam);
 }
 
+std::string Win32Control::accessibleName() const {
+    if (!design_.accessibleName.empty()) return design_.accessibleName;
+    // A picture alone says nothing: the button is called what its hint says it does.
+    if (design_.kind == ControlKind::GlyphButton && design_.caption.empty()) return design_.hint;
+    return {};
+}
+
 LRESULT Win32Control::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETOBJECT) {
+        if (const LRESULT answer = answerAccessibleObject(window_, wParam, lParam)) return answer;
+    }
     if (message == WM_SETFOCUS) {
         const LRESULT result = callDefault(message, wParam, lParam);
         report([this] { control_.form().focusReported(&control_); });

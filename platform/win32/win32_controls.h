@@ -6,6 +6,7 @@
 // in a class of its own file (win32_button, win32_edit, win32_list_box, ...).
 
 #include "platform/control.h"
+#include "platform/win32/win32_accessible.h"
 #include "platform/win32/win32_fonts.h"
 
 #include <windows.h>
@@ -17,11 +18,11 @@ namespace zelvio {
 class FontCache;
 class Win32Form;
 
-class Win32Control : public ControlPeer {
+class Win32Control : public ControlPeer, public AccessibleSource {
 public:
     Win32Control(Win32Form& owner, Control& control, int id);
     // Destroys nothing: the form's window takes its children with it.
-    ~Win32Control() override = default;
+    ~Win32Control() override;
     Win32Control(const Win32Control&) = delete;
     Win32Control& operator=(const Win32Control&) = delete;
 
@@ -52,6 +53,15 @@ public:
     // Whether the window's messages pass through subclassed() (and its mouse
     // through the form's hints).
     virtual bool listens() const { return true; }
+
+    // What a screen reader hears beyond the system's own object: the
+    // design's name for a control without a caption or label, a picture
+    // button's hint. The kinds add their roles, values and items.
+    bool addsToSystem() const override { return !accessibleName().empty(); }
+    std::string accessibleName() const override;
+    std::string accessibleItemName(std::size_t) const override { return {}; }
+    AccessibleRole accessibleRole() const override { return AccessibleRole::System; }
+    std::optional<std::string> accessibleValue() const override { return std::nullopt; }
 
 protected:
     struct WindowKind {

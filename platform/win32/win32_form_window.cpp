@@ -27,6 +27,9 @@ constexpr UINT activatedMessage = WM_APP + 1;
 // The first control id: 1 and 2 are IDOK and IDCANCEL, which the dialog keys send.
 constexpr int firstControlId = 100;
 
+// The focus rectangle and the letters that "&" marks.
+constexpr WORD keyboardCues = UISF_HIDEFOCUS | UISF_HIDEACCEL;
+
 struct FrameStyle {
     DWORD style;
     DWORD exStyle;
@@ -146,6 +149,9 @@ void Win32Form::create() {
     for (auto control = controls_.rbegin(); control != controls_.rend(); ++control) {
         if ((*control)->isBackdrop()) (*control)->create(toolkit_.fonts());
     }
+    // Focus rectangles and underlined letters show from the start, not only
+    // once the keyboard has been used.
+    SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, keyboardCues), 0);
 }
 
 void Win32Form::makeHints() {
@@ -283,6 +289,20 @@ Win32Control* Win32Form::controlOf(HWND window) const {
     return nullptr;
 }
 
+namespace {
+
+bool takesFocus(HWND window) {
+    return window != nullptr && IsWindowVisible(window) && IsWindowEnabled(window) &&
+           (GetWindowLongPtrW(window, GWL_STYLE) & WS_TABSTOP) != 0;
+}
+
+}  // namespace
+
+HWND Win32Form::nextTabStop(HWND control) const {
+    HWND next = GetNextDlgTabItem(window_, control, FALSE);
+    return next != control && takesFocus(next) ? next : nullptr;
+}
+
 bool Win32Form::focusPortableControl() {
     if (!live_) return false;
     const Control* focused = form_.focusedControl();
@@ -290,11 +310,20 @@ bool Win32Form::focusPortableControl() {
     for (const auto& control : controls_) {
         if (&control->control() != focused) continue;
         HWND window = control->window();
-        if (!IsWindowVisible(window) || !IsWindowEnabled(window)) return false;
+        if (!IsWindowVisible(window) || !IsWindowEnabled(window)) window = nextTabStop(window);
+        if (window == nullptr) return false;
         SetFocus(window);
         return true;
     }
     return false;
+}
+
+void Win32Form::keepFocusAfter(HWND control) {
+    // Only where the user is: a form that is not active takes the focus when it is.
+    if (GetActiveWindow() != window_) return;
+    const HWND focus = GetFocus();
+    if (focus != nullptr && focus != window_ && IsWindowVisible(focus) && IsWindowEnabled(focus)) return;
+    if (const HWND next = nextTabStop(control)) SetFocus(next);
 }
 
 void Win32Form::reportBounds() {
@@ -381,6 +410,13 @@ LRESULT Win32Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (next != nullptr) SetFocus(next);
             return 0;
         }
+        case WM_CHANGEUISTATE:
+        case WM_UPDATEUISTATE:
+            // Asked to hide them (as after input from the mouse), the form shows them still.
+            if (LOWORD(wParam) != UIS_CLEAR && (HIWORD(wParam) & keyboardCues) != 0) {
+                wParam = MAKEWPARAM(UIS_CLEAR, keyboardCues);
+            }
+            break;
         case WM_CLOSE:
             // The portable form decides; it hides or ends the program itself.
             if (live_) form_.requestClose();

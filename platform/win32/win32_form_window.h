@@ -56,14 +56,20 @@ public:
     int edgeRightOf(const Win32Control& control, const Rect& place) const;
     // The controls placed in the named group box.
     std::vector<Win32Control*> membersOf(const std::string& group) const;
+    // A control that had the focus was disabled or hidden: unless the focus
+    // is on a usable control again, it goes to the next one in tab order.
+    void keepFocusAfter(HWND control);
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool command(WPARAM wParam, LPARAM lParam);
     Win32Control* controlWithId(UINT id) const;
-    // Gives the input focus to the portable form's focused control; false when it cannot take it.
+    // Gives the input focus to the portable form's focused control, or to
+    // the next one in tab order when it cannot take it; false when none can.
     bool focusPortableControl();
+    // The control that takes the focus after `control` in tab order, or null.
+    HWND nextTabStop(HWND control) const;
     void reportBounds();
     // Moved to a screen of another DPI: fonts, controls and frame at the new one.
     void changeDpi(int dpi, const RECT& suggested);

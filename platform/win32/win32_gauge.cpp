@@ -8,8 +8,15 @@
 namespace zelvio {
 
 void Win32Gauge::updateOwn(ControlProperty property) {
+    if (property != ControlProperty::Position) return;
     // The install press gives the window no turn to paint.
-    if (property == ControlProperty::Position) repaintNow();
+    repaintNow();
+    announceChange(window(), EVENT_OBJECT_VALUECHANGE);
+}
+
+std::optional<std::string> Win32Gauge::accessibleValue() const {
+    if (!live()) return std::nullopt;
+    return std::to_string(static_cast<const Gauge&>(control()).percent()) + "%";
 }
 
 void Win32Gauge::paint(HDC dc, const RECT& area) {

@@ -11,6 +11,11 @@ class Win32Gauge : public Win32Painted {
 public:
     using Win32Painted::Win32Painted;
 
+    // A progress bar to a screen reader, its value the percentage shown.
+    bool addsToSystem() const override { return true; }
+    AccessibleRole accessibleRole() const override { return AccessibleRole::ProgressBar; }
+    std::optional<std::string> accessibleValue() const override;
+
 protected:
     void updateOwn(ControlProperty property) override;
     void paint(HDC dc, const RECT& area) override;

@@ -86,6 +86,11 @@ void Win32ListBox::applyRevisedItems() {
     }
     if (SendMessageW(box, LB_GETTOPINDEX, 0, 0) != top) SendMessageW(box, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
     SendMessageW(box, WM_SETREDRAW, TRUE, 0);
+    // A screen reader reads the current item again; the others when they become it.
+    const auto& revised = portable.revisedItems();
+    if (caret >= 0 && std::find(revised.begin(), revised.end(), static_cast<std::size_t>(caret)) != revised.end()) {
+        announceChange(box, EVENT_OBJECT_NAMECHANGE, static_cast<LONG>(caret) + 1);
+    }
 }
 
 void Win32ListBox::applySelection() {
@@ -142,7 +147,18 @@ POINT Win32ListBox::keyboardMenuPoint() const {
     return point;
 }
 
+std::string Win32ListBox::accessibleItemName(std::size_t item) const {
+    if (!design().has(flags::Columns) || !live()) return {};
+    return list().spokenItem(item);
+}
+
 LRESULT Win32ListBox::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The menu key asks for the context menu, as Shift+F10 does: the list
+    // takes both of its strokes, so the menu comes once.
+    if ((message == WM_KEYDOWN || message == WM_KEYUP) && wParam == VK_APPS) {
+        if (message == WM_KEYDOWN) SendMessageW(window(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window()), -1);
+        return 0;
+    }
     if (message == WM_CONTEXTMENU) {
         // From the mouse at its point; from the keyboard (Shift+F10, the menu key) as -1, -1.
         POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};

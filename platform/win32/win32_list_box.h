@@ -21,6 +21,10 @@ public:
     bool draw(const DRAWITEMSTRUCT& item) override;
     bool measure(MEASUREITEMSTRUCT& item) override;
 
+    // A list in columns reads each item as its columns' texts, not as the padded line.
+    bool addsToSystem() const override { return Win32Control::addsToSystem() || design().has(flags::Columns); }
+    std::string accessibleItemName(std::size_t item) const override;
+
 protected:
     WindowKind windowKind() const override;
     void created() override;

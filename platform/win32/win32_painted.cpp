@@ -19,6 +19,9 @@ LRESULT CALLBACK Win32Painted::windowProc(HWND window, UINT message, WPARAM wPar
     }
     auto* self = reinterpret_cast<Win32Painted*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     switch (message) {
+        case WM_GETOBJECT:
+            if (const LRESULT answer = answerAccessibleObject(window, wParam, lParam)) return answer;
+            break;
         case WM_ERASEBKGND:
             return 1;  // the paint covers everything
         case WM_PAINT:

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_shape.h"
 
+#include "platform/win32/win32_accessible.h"
 #include "platform/win32/win32_contrast.h"
 #include "platform/win32/win32_controls.h"
 
@@ -38,6 +39,9 @@ LRESULT CALLBACK shapeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     }
     const auto* look = reinterpret_cast<const ShapeLook*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     switch (message) {
+        case WM_GETOBJECT:
+            if (const LRESULT answer = answerAccessibleObject(window, wParam, lParam)) return answer;
+            break;
         case WM_NCHITTEST:
             return HTTRANSPARENT;
         case WM_ERASEBKGND:

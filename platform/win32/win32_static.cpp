@@ -64,6 +64,19 @@ Win32Control::WindowKind Win32Static::windowKind() const {
 void Win32Static::applyText() {
     Win32Control::applyText();
     if (design().kind == ControlKind::Label) applyBounds();  // a label that fits its text follows it
+    if (design().kind == ControlKind::Shape) announceChange(window(), EVENT_OBJECT_NAMECHANGE);
+}
+
+bool Win32Static::addsToSystem() const { return accessibleRole() != AccessibleRole::System; }
+
+std::string Win32Static::accessibleName() const {
+    if (design().kind == ControlKind::Shape && live()) return control().text();
+    return Win32Control::accessibleName();
+}
+
+AccessibleRole Win32Static::accessibleRole() const {
+    const bool speaks = design().kind == ControlKind::Shape && live() && !control().text().empty();
+    return speaks ? AccessibleRole::StaticText : AccessibleRole::System;
 }
 
 // A label given a width keeps it: its text takes a size that fits.

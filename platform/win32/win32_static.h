@@ -15,6 +15,11 @@ public:
     bool listens() const override { return false; }
     HBRUSH paintColours(HDC dc) const override;
 
+    // A shape shows no text: the text it is given is what it says to a screen reader.
+    bool addsToSystem() const override;
+    std::string accessibleName() const override;
+    AccessibleRole accessibleRole() const override;
+
 protected:
     WindowKind windowKind() const override;
     void* creationParameter() override { return &shapeLook_; }

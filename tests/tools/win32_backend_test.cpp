@@ -1,11 +1,14 @@
 // The Win32 backend under Wine: files on the real disk, programs started
 // with WinExec, and real windows driven the way outside tools drive them
 // (window properties, posted clicks, WM_SETTEXT from another thread, menu
-// commands, message boxes and the open dialog found by class and caption).
+// commands, message boxes and the open dialog found by class and caption)
+// and read as screen readers read them.
 
 #include "common/errors.h"
 #include "platform/win32/win32_text.h"
 #include "platform/application.h"
+#include "platform/controls/gauge.h"
+#include "platform/controls/list_box.h"
 #include "platform/controls/memo.h"
 #include "platform/filesystem.h"
 #include "platform/form.h"
@@ -17,12 +20,16 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <ole2.h>
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -890,6 +897,315 @@ TEST_F(Win32ToolkitTest, OpenDialogGivesTheChosenPathAndLeavesTheDirectoryAlone)
     canceller.join();
     EXPECT_EQ(result, std::nullopt);
     DeleteFileA(chosen.c_str());
+}
+
+// The focus goes on to the next control in tab order when the control that
+// has it can no longer take it, never to nothing or to the bare form.
+TEST_F(Win32ToolkitTest, TheFocusMovesOnFromAControlThatIsDisabledOrHidden) {
+    form_["butt1"].setFocus();
+    pump();
+    ASSERT_EQ(GetFocus(), control("butt1"));
+    form_["butt1"].setEnabled(false);         // as a Play button does while it plays
+    EXPECT_EQ(GetFocus(), control("edit2"));  // past the disabled "offbutt"
+    pump();
+    EXPECT_EQ(form_.focusedControl(), &form_["edit2"]);
+
+    form_["edit2"].setVisible(false);
+    EXPECT_EQ(GetFocus(), control("memo1"));
+
+    // A group box takes its members with it.
+    form_["butt1"].setEnabled(true);
+    form_["edit1"].setFocus();
+    pump();
+    form_["group1"].setEnabled(false);
+    EXPECT_EQ(GetFocus(), control("butt1"));
+    pump();
+    EXPECT_EQ(form_.focusedControl(), &form_["butt1"]);
+}
+
+// ---------------------------------------------------------------- screen readers
+
+// IID_IAccessible as MinGW imports it from oleacc reads a thunk.
+constexpr GUID accessibleIid = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+struct ReleaseObject {
+    void operator()(IAccessible* object) const { object->Release(); }
+};
+using Accessible = std::unique_ptr<IAccessible, ReleaseObject>;
+
+// The window's own object for its client area, as AccessibleObjectFromWindow
+// gets it; null when the window leaves the answer to the system.
+Accessible ownObject(HWND window) {
+    const LRESULT answer = SendMessageW(window, WM_GETOBJECT, 0, static_cast<DWORD>(OBJID_CLIENT));
+    if (answer <= 0) return nullptr;
+    IAccessible* object = nullptr;
+    ObjectFromLresult(answer, accessibleIid, 0, reinterpret_cast<void**>(&object));
+    return Accessible(object);
+}
+
+Accessible systemObject(HWND window) {
+    IAccessible* object = nullptr;
+    CreateStdAccessibleObject(window, OBJID_CLIENT, accessibleIid, reinterpret_cast<void**>(&object));
+    return Accessible(object);
+}
+
+VARIANT child(LONG id) {
+    VARIANT variant{};
+    variant.vt = VT_I4;
+    variant.lVal = id;
+    return variant;
+}
+
+// What a text answer says; empty when there is none.
+template <class Ask>
+std::string asked(Ask ask) {
+    BSTR text = nullptr;
+    if (ask(&text) != S_OK || text == nullptr) return {};
+    const std::string said = e2e::toUtf8(std::wstring(text, SysStringLen(text)));
+    SysFreeString(text);
+    return said;
+}
+
+std::string nameOf(IAccessible* object, LONG id = CHILDID_SELF) {
+    return asked([&](BSTR* text) { return object->get_accName(child(id), text); });
+}
+
+std::string valueOf(IAccessible* object) {
+    return asked([&](BSTR* text) { return object->get_accValue(child(CHILDID_SELF), text); });
+}
+
+LONG roleOf(IAccessible* object) {
+    VARIANT role{};
+    if (object->get_accRole(child(CHILDID_SELF), &role) != S_OK || role.vt != VT_I4) return -1;
+    return role.lVal;
+}
+
+LONG childCount(IAccessible* object) {
+    LONG count = -1;
+    object->get_accChildCount(&count);
+    return count;
+}
+
+// The screen readers' events of this thread's windows, as a hook sees them.
+struct SeenEvent {
+    DWORD event;
+    HWND window;
+    LONG object;
+    LONG child;
+    bool operator==(const SeenEvent&) const = default;
+};
+std::vector<SeenEvent> seenEvents;
+
+void CALLBACK eventSeen(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+    if (event == EVENT_OBJECT_NAMECHANGE || event == EVENT_OBJECT_VALUECHANGE) {
+        seenEvents.push_back({event, window, object, child});
+    }
+}
+
+std::vector<ControlDesign> spokenLayout() {
+    using K = ControlKind;
+    return {
+        {.name = "spokenLabel", .kind = K::Label, .bounds = {10, 10, 0, 0}, .caption = "&Title"},
+        {.name = "spokenTitle", .kind = K::Edit, .bounds = {80, 10, 100, 21}},
+        {.name = "spokenSongs",
+         .kind = K::ListBox,
+         .bounds = {10, 40, 200, 80},
+         .accessibleName = "Songs",
+         .flags = flags::Columns | flags::MultiSelect},
+        {.name = "spokenFiles",
+         .kind = K::ListBox,
+         .bounds = {220, 40, 100, 80},
+         .accessibleName = "Files",
+         .popup = "spokenMenu"},
+        {.name = "spokenFind", .kind = K::GlyphButton, .bounds = {10, 130, 22, 22}, .hint = "Find your player"},
+        {.name = "spokenPlay", .kind = K::Button, .bounds = {40, 130, 75, 25}, .caption = "&Play"},
+        {.name = "spokenGauge", .kind = K::Gauge, .bounds = {10, 160, 200, 20}},
+        {.name = "spokenCounter", .kind = K::Shape, .bounds = {220, 160, 100, 20}},
+        {.name = "spokenMenu", .kind = K::PopupMenu},
+        {.name = "spokenOpen", .kind = K::MenuItem, .caption = "&Open", .parent = "spokenMenu"},
+    };
+}
+
+FormDesign spokenDesign() {
+    return {.name = "TSpokenTest", .caption = "Spoken", .bounds = {60, 60, 0, 0}, .client = {340, 200}};
+}
+
+class Win32AccessibilityTest : public Win32ToolkitTest {
+protected:
+    void SetUp() override {
+        Win32ToolkitTest::SetUp();
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        app_.createForm(spoken_);
+        spoken_.control<ListBox>("spokenSongs")
+            .setItems({"Title" + std::string(27, ' ') + "Artist" + std::string(13, ' ') + "3:00", "bare.mp3"},
+                      {{32, 51}, {}});
+        spoken_.control<ListBox>("spokenFiles").setItems({"one.wav", "two.wav"});
+        spoken_.show();
+        spokenWindow_ = FindWindowA("TSpokenTest", nullptr);
+        ASSERT_NE(spokenWindow_, nullptr);
+        hook_ = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, eventSeen,
+                                GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
+        seenEvents.clear();
+    }
+    void TearDown() override {
+        if (hook_ != nullptr) UnhookWinEvent(hook_);
+        CoUninitialize();
+    }
+    HWND spoken(const std::string& name) const { return childNamed(spokenWindow_, name); }
+
+    Form spoken_{app_, spokenDesign(), spokenLayout()};
+    HWND spokenWindow_ = nullptr;
+    HWINEVENTHOOK hook_ = nullptr;
+};
+
+TEST_F(Win32AccessibilityTest, ANamedListSaysItsNameAndKeepsTheSystemsRoleAndItems) {
+    const HWND songs = spoken("spokenSongs");
+    const Accessible own = ownObject(songs);
+    ASSERT_TRUE(own);
+    const Accessible system = systemObject(songs);
+    ASSERT_TRUE(system);
+    EXPECT_EQ(nameOf(own.get()), "Songs");
+    EXPECT_EQ(roleOf(own.get()), roleOf(system.get()));
+    EXPECT_EQ(childCount(own.get()), childCount(system.get()));
+    // A song is read by its columns, a bare name as it stands.
+    EXPECT_EQ(nameOf(own.get(), 1), "Title, Artist, 3:00");
+    EXPECT_EQ(nameOf(own.get(), 2), "bare.mp3");
+    EXPECT_EQ(nameOf(own.get(), 3), nameOf(system.get(), 3));  // no such item: the system's answer
+    // The list, drawn by the program, keeps its texts for the system's object to read.
+    wchar_t item[64] = {};
+    SendMessageW(songs, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(item));
+    EXPECT_STREQ(item, L"bare.mp3");
+
+    // A list without columns is named and leaves its items to the system.
+    const HWND files = spoken("spokenFiles");
+    const Accessible plain = ownObject(files);
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(nameOf(plain.get()), "Files");
+    EXPECT_EQ(nameOf(plain.get(), 1), nameOf(systemObject(files).get(), 1));
+}
+
+TEST_F(Win32AccessibilityTest, OnlyWhatTheSystemCannotNameAnswersForItself) {
+    EXPECT_FALSE(ownObject(spoken("spokenTitle")));  // Windows names it by its label
+    EXPECT_FALSE(ownObject(spoken("spokenPlay")));   // and a button by its caption
+    const Accessible find = ownObject(spoken("spokenFind"));
+    ASSERT_TRUE(find);
+    EXPECT_EQ(nameOf(find.get()), "Find your player");
+    // Only the client area: the window's frame is the system's.
+    EXPECT_EQ(SendMessageW(spoken("spokenSongs"), WM_GETOBJECT, 0, static_cast<DWORD>(OBJID_WINDOW)), 0);
+}
+
+TEST_F(Win32AccessibilityTest, TheGaugeIsAProgressBarAndTheCounterItsWordsAndBothTellOfChanges) {
+    const HWND gauge = spoken("spokenGauge");
+    Accessible bar = ownObject(gauge);
+    ASSERT_TRUE(bar);
+    EXPECT_EQ(roleOf(bar.get()), ROLE_SYSTEM_PROGRESSBAR);
+    EXPECT_EQ(valueOf(bar.get()), "0%");
+    auto& portable = spoken_.control<Gauge>("spokenGauge");
+    portable.setMaximum(200);
+    portable.setPosition(90);
+    EXPECT_EQ(valueOf(bar.get()), "45%");
+
+    const HWND counter = spoken("spokenCounter");
+    EXPECT_FALSE(ownObject(counter));  // a shape with nothing to say is the system's
+    spoken_["spokenCounter"].setText("Min 12 Sec 34, Playing");
+    const Accessible words = ownObject(counter);
+    ASSERT_TRUE(words);
+    EXPECT_EQ(nameOf(words.get()), "Min 12 Sec 34, Playing");
+    EXPECT_EQ(roleOf(words.get()), ROLE_SYSTEM_STATICTEXT);
+
+    pump();
+    EXPECT_EQ(seenEvents, (std::vector<SeenEvent>{{EVENT_OBJECT_VALUECHANGE, gauge, OBJID_CLIENT, CHILDID_SELF},
+                                                  {EVENT_OBJECT_NAMECHANGE, counter, OBJID_CLIENT, CHILDID_SELF}}));
+}
+
+TEST_F(Win32AccessibilityTest, TheCurrentSongsNewTextIsTold) {
+    auto& songs = spoken_.control<ListBox>("spokenSongs");
+    songs.choose({1});
+    pump();
+    seenEvents.clear();
+    songs.reviseItems({{0, "Other", {}}, {1, "Found" + std::string(27, ' ') + "Band", {32}}});
+    pump();
+    const HWND list = spoken("spokenSongs");
+    EXPECT_EQ(seenEvents, (std::vector<SeenEvent>{{EVENT_OBJECT_NAMECHANGE, list, OBJID_CLIENT, 2}}));
+    const Accessible own = ownObject(list);
+    ASSERT_TRUE(own);
+    EXPECT_EQ(nameOf(own.get(), 2), "Found, Band");
+}
+
+// The keyboard opens a list's pop-up menu under its current item: the
+// context-menu key, and Shift+F10 through the system's default handling.
+TEST_F(Win32AccessibilityTest, TheKeyboardOpensAListsMenuUnderItsCurrentItem) {
+    const HWND files = spoken("spokenFiles");
+    spoken_.control<ListBox>("spokenFiles").choose({1});
+    pump();
+    RECT item{};
+    SendMessageW(files, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    MapWindowPoints(files, nullptr, reinterpret_cast<POINT*>(&item), 2);
+    const auto menuShownBy = [&](const std::function<void()>& keys) {
+        std::optional<RECT> shown;
+        std::thread user([&] {
+            for (int i = 0; i < 250 && !shown; ++i) {
+                Sleep(20);
+                HWND menu = FindWindowW(L"#32768", nullptr);
+                if (menu == nullptr || !IsWindowVisible(menu)) continue;
+                RECT place{};
+                GetWindowRect(menu, &place);
+                shown = place;
+                PostMessageW(files, WM_KEYDOWN, VK_ESCAPE, 0);  // the menu reads the thread's keys
+            }
+        });
+        keys();  // returns once the menu is gone
+        user.join();
+        return shown;
+    };
+
+    const auto byMenuKey = menuShownBy([&] {
+        SendMessageW(files, WM_KEYDOWN, VK_APPS, 0);
+        SendMessageW(files, WM_KEYUP, VK_APPS, 0);
+    });
+    ASSERT_TRUE(byMenuKey) << "the menu key opened no menu";
+    EXPECT_EQ(byMenuKey->top, item.bottom);
+    EXPECT_GE(byMenuKey->left, item.left);
+    EXPECT_LT(byMenuKey->left, item.right);
+
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    const auto byShiftF10 = menuShownBy([&] { SendMessageW(files, WM_SYSKEYDOWN, VK_F10, 1); });
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    ASSERT_TRUE(byShiftF10) << "Shift+F10 opened no menu";
+    EXPECT_EQ(byShiftF10->top, item.bottom);
+}
+
+// A screen reader may hold an object after the program has let its window go.
+TEST_F(Win32AccessibilityTest, AnObjectHeldPastItsWindowAnswersAsTheSystemDoes) {
+    Accessible list;
+    Accessible gauge;
+    HWND window = nullptr;
+    {
+        Win32Platform platform;
+        Application app(platform.platform());
+        Form form{app, spokenDesign(), spokenLayout()};
+        app.createForm(form);
+        for (HWND top = FindWindowExA(nullptr, nullptr, "TSpokenTest", nullptr); top != nullptr;
+             top = FindWindowExA(nullptr, top, "TSpokenTest", nullptr)) {
+            if (top != spokenWindow_) window = top;
+        }
+        ASSERT_NE(window, nullptr);
+        list = ownObject(childNamed(window, "spokenSongs"));
+        gauge = ownObject(childNamed(window, "spokenGauge"));
+        ASSERT_TRUE(list);
+        ASSERT_TRUE(gauge);
+        EXPECT_EQ(nameOf(list.get()), "Songs");
+    }
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_NE(nameOf(list.get()), "Songs");
+    EXPECT_EQ(nameOf(list.get(), 1), "");
+    EXPECT_EQ(valueOf(gauge.get()), "");
+    list.reset();
+    gauge.reset();
 }
 
 }  // namespace

@@ -105,6 +105,21 @@ TEST_F(InformationWindowTest, SourceAndStatusTexts) {
     EXPECT_EQ(shown(), "CD");
 }
 
+// The counter's backdrop says in words what shows, for a screen reader.
+TEST_F(InformationWindowTest, TheCounterSaysWhatShowsInWords) {
+    window().setdisplay(12, 34, SoundSource::Wave, Activity::Playing);
+    EXPECT_EQ(info()["Shape1"].text(), "Min 12 Sec 34, Playing, Wav");
+    window().setdisplay(7, 5, std::nullopt, Activity::None);
+    EXPECT_EQ(info()["Shape1"].text(), "Min 07 Sec 05, Wav");
+    window().setdisplay(100, 3, SoundSource::Cd, Activity::None);
+    EXPECT_EQ(info()["Shape1"].text(), "Min 00 Sec 03, CD");  // as the digits read
+    // "PLEASE WAIT" covers the digits.
+    window().setdisplay(0, 0, SoundSource::Wave, Activity::Encoding);
+    EXPECT_EQ(info()["Shape1"].text(), "PLEASE WAIT, Encode, Wav");
+    window().setdisplay(0, 9, SoundSource::Cd, Activity::Recording);
+    EXPECT_EQ(info()["Shape1"].text(), "PLEASE WAIT, Rec, CD");
+}
+
 TEST_F(InformationWindowTest, NumbersThatDoNotFitTwoDigitsReadZero) {
     window().setdisplay(-1, -59, SoundSource::Wave, Activity::None);
     EXPECT_EQ(readout(), "00:00");

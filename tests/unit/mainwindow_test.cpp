@@ -121,6 +121,24 @@ TEST_F(MainWindowTest, TheSongListShowsEachFileByItsLastIndexEntryOrItsName) {
     EXPECT_EQ(main().mpsonglist.items()[3], "notes.txt");
 }
 
+// A screen reader hears the columns, not the spaces that line them up.
+TEST_F(MainWindowTest, EachSongIsReadAsTitleArtistAndLength) {
+    const std::string longTitle = "A Title Longer Than Its Column Is Wide";
+    fs().putFile("C:\\MP3\\a.mp3", "x");
+    fs().putFile("C:\\MP3\\b.mp3", "x");
+    fs().putFile("C:\\MP3\\c.mp3", "x");
+    fs().putFile("C:\\MP3\\d.mp3", "x");
+    fs().putFile("C:\\MP3\\index.dat",
+                 crlf({"a.mp3", "Лето", "Кино", "3:05", "b.mp3", longTitle, "Band", "", "c.mp3", "Solo", "", "1:00"}));
+    start();
+    const ListBox& songs = main().mpsonglist;
+    EXPECT_EQ(songs.spokenItem(0), "Лето, Кино, 3:05");
+    EXPECT_EQ(songs.spokenItem(1), longTitle + ", Band");
+    EXPECT_EQ(songs.spokenItem(2), "Solo, 1:00");
+    EXPECT_EQ(songs.spokenItem(3), "d.mp3");  // a bare name, as shown
+    EXPECT_EQ(songs.spokenItem(4), "");
+}
+
 TEST_F(MainWindowTest, WhereTheIndexIsSilentTheTagSpeaksAndOnlyThen) {
     const auto tagged = [](const std::string& title, const std::string& artist) {
         return id3Tag({id3Frame("TIT2", title), id3Frame("TPE1", artist), id3Frame("TLEN", "200000")}) + mpegFrames(4);

@@ -151,6 +151,18 @@ void Tcompressinfo::setdisplay(int minutes, int seconds, std::optional<SoundSour
             timer[position - 1][segment - 1]->setVisible(digitPatterns[digits[position - 1]][segment - 1]);
         }
     }
+    if (std::string spoken = spokenReadout(digits); spoken != Shape1.text()) Shape1.setText(std::move(spoken));
+}
+
+std::string Tcompressinfo::spokenReadout(const std::array<int, 4>& digits) const {
+    // "PLEASE WAIT" covers the digits and their heads while it shows.
+    const auto twoOf = [&](int first) { return std::to_string(digits[first]) + std::to_string(digits[first + 1]); };
+    std::string spoken =
+        waittext.visible() ? waittext.text() : Label1.text() + " " + twoOf(0) + " " + Label2.text() + " " + twoOf(2);
+    for (const Control* status : {&playingtxt, &recordingtxt, &encodetxt, &Cdtxt, &wavtxt}) {
+        if (status->visible()) spoken += ", " + status->text();
+    }
+    return spoken;
 }
 
 void Tcompressinfo::showoutputbuttClick() {

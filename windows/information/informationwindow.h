@@ -11,6 +11,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 namespace zelvio {
 
@@ -40,8 +41,15 @@ private:
     void showoutputbuttClick();
     void donebuttClick();
 
+    // What shows of the read-out and the status, in words: the counter's
+    // backdrop says it to a screen reader ("Min 12 Sec 34, Playing, Wav").
+    std::string spokenReadout(const std::array<int, 4>& digits) const;
+
     // The read-out's segments a to g of each of its four digits.
     std::array<std::array<Control*, 7>, 4> timer{};
+    Control& Shape1 = control<Control>("Shape1");
+    Control& Label1 = control<Control>("Label1");
+    Control& Label2 = control<Control>("Label2");
     Control& playingtxt = control<Control>("playingtxt");
     Control& recordingtxt = control<Control>("recordingtxt");
     Control& encodetxt = control<Control>("encodetxt");
