@@ -197,7 +197,9 @@ void TInstallForm::showAllDone(bool go32Copied) {
 }
 
 void TInstallForm::finish() {
-    CreateProgramGroup(app(), DDEClient, installdir());
+    const ProgramGroupOutcome group = CreateProgramGroup(DDEClient, installdir());
+    if (!group.groupCreated) app().messageBox(MessageKind::Information, "Unable to create group.", MessageButtons::Ok);
+    if (!group.itemCreated) app().messageBox(MessageKind::Information, "Unable to create item.", MessageButtons::Ok);
     close();
 }
 

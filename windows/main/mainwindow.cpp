@@ -26,7 +26,7 @@ TForm1::TForm1(Application& app, Session& session, Progress& information, Links 
       session_(session),
       information_(information),
       links_(std::move(links)),
-      player_(app, information) {
+      player_(app.system(), information) {
     recdrive.link(recdir);
     recdir.link(recdrive);
     recdir.link(recfilelist);

@@ -100,6 +100,9 @@ private:
     void refreshWaves();
     void refreshMp3s();
     void startMixer();
+    // Starts an outside program (`what`: "the mixer", "the player") without
+    // waiting; a failed start is told in a warning with the system's reason.
+    void startOutside(const std::string& commandLine, const std::string& what, const std::string& directory);
     void notYetImplemented();
     void sortmenuClick();
     void RefreshAll();

@@ -86,7 +86,7 @@ void TForm1::PlaySongs() {
     const std::string playlistPath = madeWorkdir(fs, session_.workdir) + "\\mpzelv.m3u";
     writePlaylist(fs, playlistPath, mp3dir.directory(), playlist);
     const std::string player = commandArgument(ShortPath(fs, session_.settings.playerpath));
-    RunProgram(app(), player + " " + commandArgument(ShortPath(fs, playlistPath)), "the player", mp3dir.directory());
+    startOutside(player + " " + commandArgument(ShortPath(fs, playlistPath)), "the player", mp3dir.directory());
 }
 
 }  // namespace zelvio
