@@ -167,7 +167,14 @@ void TInstallForm::copyPacked(const std::string& packedName, const std::string& 
     Label8.setText(source);
     Label9.setText(destination);
     paintPending();
-    CopyWithProgress(app().fileSystem(), source, destination, &Gauge1);
+    // The gauge's whole is the file's whole blocks; it follows each block read.
+    CopyWithProgress(app().fileSystem(), source, destination, [this](int blocksRead, int wholeBlocks) {
+        if (blocksRead == 0) {
+            Gauge1.setMaximum(wholeBlocks);
+        } else {
+            Gauge1.setPosition(blocksRead);
+        }
+    });
 }
 
 // The first settings: the outside programs the user named, both panes on the

@@ -133,9 +133,6 @@ private:
     FilterBox& recfilter = control<FilterBox>("recfilter");
 
     // The MP3 pane.
-    Control& Label1 = control<Control>("Label1");
-    Control& Label2 = control<Control>("Label2");
-    Control& Label3 = control<Control>("Label3");
     Button& mp3play = control<Button>("mp3play");
     Button& mp3stop = control<Button>("mp3stop");
     Button& mp3back = control<Button>("mp3back");
