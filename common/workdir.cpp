@@ -2,7 +2,7 @@
 
 #include "common/errors.h"
 #include "common/paths.h"
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 
 namespace zelvio {
 

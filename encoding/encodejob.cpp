@@ -7,7 +7,7 @@
 #include "encoding/encoderline.h"
 #include "encoding/wavetemplate.h"
 #include "platform/event_loop.h"
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 #include "programs/commandline.h"
 #include "tags/songtag.h"
 

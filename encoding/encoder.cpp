@@ -3,7 +3,7 @@
 #include "common/paths.h"
 #include "common/workdir.h"
 #include "encoding/encoderline.h"
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 
 namespace zelvio {
 

@@ -2,7 +2,7 @@
 
 #include "common/replacefile.h"
 #include "common/waveheader.h"
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 
 namespace zelvio {
 

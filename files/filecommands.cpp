@@ -1,7 +1,7 @@
 #include "files/filecommands.h"
 
 #include "common/paths.h"
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 
 namespace zelvio {
 

@@ -2,7 +2,7 @@
 
 #include "common/errors.h"
 #include "common/replacefile.h"
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 
 #include <algorithm>
 #include <array>

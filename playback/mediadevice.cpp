@@ -4,7 +4,7 @@
 #include "common/numbers.h"
 #include "common/paths.h"
 #include "platform/event_loop.h"
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 #include "playback/playablewave.h"
 
 #include <atomic>

@@ -2,7 +2,7 @@
 
 #include "common/paths.h"
 #include "common/textfile.h"
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 
 #include <algorithm>
 #include <chrono>

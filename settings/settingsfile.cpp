@@ -2,7 +2,7 @@
 
 #include "common/numbers.h"
 #include "common/textfile.h"
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 
 namespace zelvio {
 

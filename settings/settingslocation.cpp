@@ -2,7 +2,7 @@
 
 #include "common/paths.h"
 #include "common/workdir.h"
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 
 namespace zelvio {
 

@@ -2,7 +2,7 @@
 
 #include "common/errors.h"
 #include "common/replacefile.h"
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 #include "tags/id3v2song.h"
 #include "tags/readerstream.h"
 #include "tags/taglength.h"

@@ -5,7 +5,7 @@
 #include "platform/controls/drive_box.h"
 #include "platform/controls/file_list.h"
 #include "platform/controls/file_names.h"
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 #include "platform/form.h"
 
 #include <cctype>

@@ -2,7 +2,7 @@
 
 #include "platform/application.h"
 #include "platform/controls/file_names.h"
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 #include "platform/form.h"
 
 namespace zelvio {

@@ -3,7 +3,7 @@
 // regard to letter case. Hidden and system files are left out.
 
 #include "platform/controls/list_box.h"
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 
 #include <string>
 #include <vector>

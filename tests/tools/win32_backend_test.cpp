@@ -7,7 +7,7 @@
 #include "platform/win32/win32_text.h"
 #include "platform/application.h"
 #include "platform/controls/memo.h"
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 #include "platform/form.h"
 #include "platform/launcher.h"
 #include "platform/win32/win32_platform.h"

@@ -6,7 +6,7 @@
 #include "settings/settingsfile.h"
 #include "windows/installer/installwindow_layout.h"
 #include "platform/application.h"
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 
 #include <vector>
 

@@ -5,7 +5,7 @@
 #include "common/paths.h"
 #include "common/workdir.h"
 #include "platform/application.h"
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 #include "settings/settingsfile.h"
 #include "settings/settingslocation.h"
 #include "windows/main/mainwindow.h"

@@ -8,7 +8,7 @@
 #include "encoding/outcomelines.h"
 #include "encoding/wavetemplate.h"
 #include "platform/application.h"
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 
 namespace zelvio {
 
