@@ -1,7 +1,7 @@
 #include "common/paths.h"
 
-#include "common/textencoding.h"
 #include "common/filesystem.h"
+#include "common/textencoding.h"
 
 #include <algorithm>
 #include <string_view>

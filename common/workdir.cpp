@@ -1,8 +1,8 @@
 #include "common/workdir.h"
 
 #include "common/errors.h"
-#include "common/paths.h"
 #include "common/filesystem.h"
+#include "common/paths.h"
 
 namespace zelvio {
 

@@ -1,5 +1,6 @@
 #include "encoding/encodejob.h"
 
+#include "common/filesystem.h"
 #include "common/paths.h"
 #include "common/workdir.h"
 #include "encoding/capturedwave.h"
@@ -7,7 +8,6 @@
 #include "encoding/encoderline.h"
 #include "encoding/wavetemplate.h"
 #include "platform/event_loop.h"
-#include "common/filesystem.h"
 #include "programs/commandline.h"
 #include "tags/songtag.h"
 

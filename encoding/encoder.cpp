@@ -1,9 +1,9 @@
 #include "encoding/encoder.h"
 
+#include "common/filesystem.h"
 #include "common/paths.h"
 #include "common/workdir.h"
 #include "encoding/encoderline.h"
-#include "common/filesystem.h"
 
 namespace zelvio {
 

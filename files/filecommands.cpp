@@ -1,7 +1,7 @@
 #include "files/filecommands.h"
 
-#include "common/paths.h"
 #include "common/filesystem.h"
+#include "common/paths.h"
 
 namespace zelvio {
 

@@ -1,8 +1,8 @@
 #include "install/copywithprogress.h"
 
 #include "common/errors.h"
-#include "common/replacefile.h"
 #include "common/filesystem.h"
+#include "common/replacefile.h"
 
 #include <algorithm>
 #include <array>

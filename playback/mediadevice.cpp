@@ -1,10 +1,10 @@
 #include "playback/mediadevice.h"
 
 #include "common/errors.h"
+#include "common/filesystem.h"
 #include "common/numbers.h"
 #include "common/paths.h"
 #include "platform/event_loop.h"
-#include "common/filesystem.h"
 #include "playback/playablewave.h"
 
 #include <atomic>

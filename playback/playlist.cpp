@@ -1,8 +1,8 @@
 #include "playback/playlist.h"
 
+#include "common/filesystem.h"
 #include "common/paths.h"
 #include "common/textfile.h"
-#include "common/filesystem.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,8 +1,8 @@
 #include "settings/settingsfile.h"
 
+#include "common/filesystem.h"
 #include "common/numbers.h"
 #include "common/textfile.h"
-#include "common/filesystem.h"
 
 namespace zelvio {
 

@@ -1,7 +1,7 @@
 #include "songindex/indexfile.h"
 
-#include "common/textfile.h"
 #include "common/filesystem.h"
+#include "common/textfile.h"
 #include "songindex/indexname.h"
 
 namespace zelvio {

@@ -4,13 +4,13 @@
 // commands, message boxes and the open dialog found by class and caption).
 
 #include "common/errors.h"
-#include "platform/win32/win32_text.h"
+#include "common/filesystem.h"
 #include "platform/application.h"
 #include "platform/controls/memo.h"
-#include "common/filesystem.h"
 #include "platform/form.h"
 #include "platform/launcher.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_text.h"
 #include "tests/e2e/trash.h"
 #include "tests/e2e/utf8.h"
 #include "tests/e2e/work_directory.h"

@@ -1,12 +1,12 @@
 #include "windows/installer/installwindow.h"
 
 #include "common/errors.h"
+#include "common/filesystem.h"
 #include "common/paths.h"
 #include "install/copywithprogress.h"
+#include "platform/application.h"
 #include "settings/settingsfile.h"
 #include "windows/installer/installwindow_layout.h"
-#include "platform/application.h"
-#include "common/filesystem.h"
 
 #include <vector>
 

@@ -1,6 +1,7 @@
 #include "windows/voice/voicerecorder.h"
 
 #include "common/errors.h"
+#include "common/filesystem.h"
 #include "common/paths.h"
 #include "common/workdir.h"
 #include "encoding/capturedwave.h"
@@ -8,7 +9,6 @@
 #include "encoding/outcomelines.h"
 #include "encoding/wavetemplate.h"
 #include "platform/application.h"
-#include "common/filesystem.h"
 
 namespace zelvio {
 
