@@ -18,7 +18,7 @@ void BM_CopyWithProgress(benchmark::State& state) {
     fs.putFile("C:\\SETUP\\mpzelv._xe", std::string(kBytes, 'x'));
     fs.makeDirectories("C:\\MPZELVIO");
     for (auto _ : state) {
-        CopyWithProgress(fs, "C:\\SETUP\\mpzelv._xe", "C:\\MPZELVIO\\mpzelvio.exe", nullptr);
+        CopyWithProgress(fs, "C:\\SETUP\\mpzelv._xe", "C:\\MPZELVIO\\mpzelvio.exe");
         if (fs.fileSize("C:\\MPZELVIO\\mpzelvio.exe") != static_cast<std::int64_t>(kBytes))
             state.SkipWithError("the copy is incomplete");
     }

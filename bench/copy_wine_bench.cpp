@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
         std::vector<double> ours, system;
         for (int round = 0; round < rounds; ++round) {
             fs.deleteFile(destination);
-            ours.push_back(megabytesPerSecond([&] { zelvio::CopyWithProgress(fs, source, destination, nullptr); }));
+            ours.push_back(megabytesPerSecond([&] { zelvio::CopyWithProgress(fs, source, destination); }));
             if (fs.fileSize(destination) != static_cast<std::int64_t>(kBytes)) throw std::runtime_error("copy incomplete");
             fs.deleteFile(destination);
             system.push_back(megabytesPerSecond([&] {

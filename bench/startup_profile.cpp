@@ -17,8 +17,8 @@
 
 #include "app/mainprogram.h"
 #include "bench/startup_cases.h"
+#include "common/filesystem.h"
 #include "platform/controls/list_box.h"
-#include "platform/filesystem.h"
 #include "platform/form.h"
 #include "platform/toolkit.h"
 #include "platform/win32/win32_platform.h"

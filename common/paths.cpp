@@ -1,7 +1,7 @@
 #include "common/paths.h"
 
+#include "common/filesystem.h"
 #include "common/textencoding.h"
-#include "platform/filesystem.h"
 
 #include <algorithm>
 #include <string_view>

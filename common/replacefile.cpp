@@ -1,6 +1,6 @@
 #include "common/replacefile.h"
 
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 
 namespace zelvio {
 

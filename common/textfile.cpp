@@ -1,7 +1,7 @@
 #include "common/textfile.h"
 
+#include "common/filesystem.h"
 #include "common/replacefile.h"
-#include "platform/filesystem.h"
 
 namespace zelvio {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Whole text files over the file system's line reader and writer.
 
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "common/workdir.h"
 
 #include "common/errors.h"
+#include "common/filesystem.h"
 #include "common/paths.h"
-#include "platform/filesystem.h"
 
 namespace zelvio {
 

@@ -1,6 +1,6 @@
 #include "encoding/capturedwave.h"
 
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 #include "playback/riffwave.h"
 
 #include <cstdint>

@@ -3,11 +3,14 @@
 // file in the MP3 directory through the outside encoder; a CD track is first
 // captured into "temp.wav", by the media devices or by the direct audio
 // ripper. An MP3 file made for a song with an index entry then gets an ID3
-// tag from it. Progress and failures go to the information window.
+// tag from it. The batch tells what became of each file as it goes, and the
+// window that runs it says so.
 
 #include "common/indexentry.h"
 #include "common/progress.h"
 #include "common/session.h"
+#include "encoding/encodeoutcome.h"
+#include "platform/system.h"
 #include "playback/mediadevice.h"
 
 #include <functional>
@@ -16,8 +19,6 @@
 #include <vector>
 
 namespace zelvio {
-
-class Application;
 
 // One file of a batch.
 struct EncodeItem {
@@ -33,45 +34,40 @@ struct EncodeChoices {
     bool deleteTemp = true;  // delete "temp.wav" at the end
 };
 
-enum class BatchStatus { Running = 0, MissingCapture = 1, EmptyCapture = 2, Stopped = 100 };
-
 class EncodeJob {
 public:
-    EncodeJob(Application& app, const Session& session, Progress& progress);
+    EncodeJob(System system, Progress& progress);
 
-    // Runs the items in order, skipping the rest once a capture failed or
-    // Stop was pressed. An error raised meanwhile ends it at once.
-    void run(const std::vector<EncodeItem>& items, const EncodeChoices& choices);
+    // Runs the items in order on a copy of the session taken now, skipping
+    // the rest once a capture failed or Stop was pressed; tells each item's
+    // outcome as it comes (onItem) and returns them all. An error raised
+    // meanwhile ends it at once.
+    std::vector<EncodeOutcome> run(const std::vector<EncodeItem>& items, const EncodeChoices& choices,
+                                   const Session& session);
     // Ends a running program or capture and skips what is left.
     void stop();
-    BatchStatus status() const { return batchstatus_; }
 
-    // Before a capture error's box: the batch's stop button goes.
-    std::function<void()> onCaptureError;
+    // What became of an item, as soon as it is known.
+    std::function<void(const EncodeItem& item, const EncodeOutcome& outcome)> onItem;
 
-    // AddBackslash(workdir) + "temp.wav": where a CD track is captured.
-    std::string tempwave() const;
-    // What the batch encodes from, as the settings say.
+    // What the last batch encoded from, as its settings said.
     SoundSource source() const;
 
 private:
-    void encodeWave(const EncodeItem& item);
-    void encodeTrack(const EncodeItem& item, bool ripCd);
-    void capturetrack(const std::string& wavePath, int track);
-    void runEncoder(const std::string& input, const EncodeItem& item);
-    // Tags the MP3 file with the entry; a file that cannot be tagged costs an output line, nothing more.
-    void tagMp3(const std::string& mp3, const IndexEntry& entry);
-    // Runs a command line of the batch in the program directory, telling the output when it fails.
-    void runTold(const std::string& commandLine, const std::string& what);
-    // Error 1 or 2 of a capture: the box, then the output's line.
-    void captureError(BatchStatus status, const std::string& line);
+    EncodeOutcome encodeItem(const EncodeItem& item, bool ripCd);
+    // Captures the CD track into temp.wav; the fault that left no sound there.
+    CaptureFault captureTrack(const EncodeItem& item, bool ripCd, EncodeOutcome& outcome);
+    void recordTrack(const std::string& wavePath, int track);
+    // Tags the MP3 file with the entry; a file that cannot be tagged says why.
+    std::string tagMp3(const std::string& mp3, const IndexEntry& entry);
+    std::string tempwave() const;
 
-    Application& app_;
-    const Session& session_;
+    System system_;
     Progress& progress_;
+    Session session_;       // the batch's own copy, taken when it starts
     MediaDevice recorder_;  // records the CD track into "temp.wav"
     MediaDevice cdPlayer_;  // plays the CD track
-    BatchStatus batchstatus_ = BatchStatus::Running;
+    bool stopped_ = false;
     bool capturedone_ = true;  // ends the wait for a CD track's capture
 };
 

@@ -1,8 +1,8 @@
 #include "encoding/wavetemplate.h"
 
+#include "common/filesystem.h"
 #include "common/replacefile.h"
 #include "common/waveheader.h"
-#include "platform/filesystem.h"
 
 namespace zelvio {
 

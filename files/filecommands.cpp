@@ -1,7 +1,7 @@
 #include "files/filecommands.h"
 
+#include "common/filesystem.h"
 #include "common/paths.h"
-#include "platform/filesystem.h"
 
 namespace zelvio {
 

@@ -2,7 +2,7 @@
 // Deleting and renaming files of one directory, by the names its list shows.
 // Failures are passed over: the refresh that follows shows what is on disk.
 
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 
 #include <string>
 #include <vector>

@@ -1,9 +1,8 @@
 #include "install/copywithprogress.h"
 
 #include "common/errors.h"
+#include "common/filesystem.h"
 #include "common/replacefile.h"
-#include "platform/controls/gauge.h"
-#include "platform/filesystem.h"
 
 #include <algorithm>
 #include <array>
@@ -15,12 +14,12 @@ namespace {
 constexpr std::size_t blockSize = 4097;
 }  // namespace
 
-void CopyWithProgress(FileSystem& fs, const std::string& source, const std::string& destination, Gauge* gauge) {
+void CopyWithProgress(FileSystem& fs, const std::string& source, const std::string& destination,
+                      const CopyProgress& progress) {
     try {
         auto reader = fs.openBytes(source);
-        if (gauge != nullptr) {
-            gauge->setMaximum(static_cast<int>(std::min<std::int64_t>(reader->size() / blockSize, INT_MAX)));
-        }
+        const int wholeBlocks = static_cast<int>(std::min<std::int64_t>(reader->size() / blockSize, INT_MAX));
+        if (progress) progress(0, wholeBlocks);
         replaceWhenComplete(fs, destination, [&](const std::string& temporary) {
             auto writer = fs.createBytes(temporary);
             std::array<char, blockSize> buffer;
@@ -29,7 +28,8 @@ void CopyWithProgress(FileSystem& fs, const std::string& source, const std::stri
             for (std::size_t got = blockSize; got == blockSize;) {
                 got = reader->read(buffer.data(), buffer.size());
                 writer->write({buffer.data(), got});
-                if (gauge != nullptr) gauge->setPosition(++blocks);
+                ++blocks;
+                if (progress) progress(blocks, wholeBlocks);
             }
             writer->close();
             reader.reset();  // closed before the replace: the source may be the destination itself

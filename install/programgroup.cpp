@@ -1,6 +1,5 @@
 #include "install/programgroup.h"
 
-#include "platform/application.h"
 #include "platform/dde.h"
 #include "platform/launcher.h"
 
@@ -59,12 +58,11 @@ std::string programManagerArgument(const std::string& text) {
     return "\"" + text + "\"";
 }
 
-void CreateProgramGroup(Application& app, ProgramManagerLink& link, const std::string& installdir) {
+ProgramGroupOutcome CreateProgramGroup(ProgramManagerLink& link, const std::string& installdir) {
     const std::string createGroup = "[CreateGroup(" + std::string(groupName) + ")]\r\n";
     link.open();
-    if (!link.send(createGroup)) {
-        app.messageBox(MessageKind::Information, "Unable to create group.", MessageButtons::Ok);
-    }
+    ProgramGroupOutcome outcome;
+    outcome.groupCreated = link.send(createGroup);
     // The item names its program's directory as its working directory, with
     // the program's own icon and a place of Program Manager's choosing
     // (-1,-1) on the way: the program reads its settings from the directory
@@ -72,10 +70,9 @@ void CreateProgramGroup(Application& app, ProgramManagerLink& link, const std::s
     const std::string program = programManagerArgument(installdir + "\\mpzelvio.exe");
     const std::string addItem = "[AddItem(" + program + "," + groupName + "," + program + ",0,-1,-1," +
                                 programManagerArgument(installdir) + ")]\r\n";
-    if (!link.send(addItem)) {
-        app.messageBox(MessageKind::Information, "Unable to create item.", MessageButtons::Ok);
-    }
+    outcome.itemCreated = link.send(addItem);
     link.close();
+    return outcome;
 }
 
 }  // namespace zelvio

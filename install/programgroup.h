@@ -6,7 +6,6 @@
 
 namespace zelvio {
 
-class Application;
 class DdeClient;
 class ProgramLauncher;
 
@@ -44,9 +43,14 @@ private:
 // it holds a comma or a parenthesis, which would end it otherwise.
 std::string programManagerArgument(const std::string& text);
 
+// Which of Program Manager's two commands were handed over.
+struct ProgramGroupOutcome {
+    bool groupCreated = false;
+    bool itemCreated = false;
+};
+
 // Creates the group "Mp3 Zelvio" holding one item that starts
-// installdir\mpzelvio.exe; a command that cannot be handed over is reported
-// in a box, and both are always tried.
-void CreateProgramGroup(Application& app, ProgramManagerLink& link, const std::string& installdir);
+// installdir\mpzelvio.exe; both commands are always tried.
+ProgramGroupOutcome CreateProgramGroup(ProgramManagerLink& link, const std::string& installdir);
 
 }  // namespace zelvio

@@ -90,7 +90,11 @@ void Application::whenIdle(std::function<void()> step) {
     });
 }
 
-WaitEnd Application::waitUntil(const std::function<bool()>& done, const WaitFor& also) {
+void Application::postStopMessage() { toolkit().postStopMessage(); }
+
+bool Application::takeStopMessage() { return toolkit().takeStopMessage(); }
+
+WaitEnd Application::wait(const std::function<bool()>& done, const WaitFor& also) {
     // Conditions that no message announces (a device's mode) are looked at again this often.
     constexpr std::chrono::milliseconds lookAgain{1000};
     const auto start = toolkit().now();

@@ -2,7 +2,9 @@
 // The application: its title, its windows, the message loop, modal things,
 // and the exception handler every event goes through.
 
+#include "platform/event_loop.h"
 #include "platform/platform.h"
+#include "platform/system.h"
 #include "platform/toolkit.h"
 
 #include <chrono>
@@ -17,19 +19,8 @@ namespace zelvio {
 class FileSystem;
 class Form;
 class ProgramLauncher;
-class StartedProgram;
 
-// What else ends a wait besides its condition.
-struct WaitFor {
-    StartedProgram* program = nullptr;                // the end of this program
-    std::optional<std::chrono::milliseconds> atMost;  // this long having passed
-    // A wait ends when the application is ending, unless it is one that
-    // must see its work to the end all the same.
-    bool throughEnding = false;
-};
-enum class WaitEnd { Done, ProgramEnded, TimeUp, ApplicationEnding };
-
-class Application {
+class Application : public EventLoop {
 public:
     explicit Application(Platform platform);
     Application(const Application&) = delete;
@@ -40,6 +31,8 @@ public:
     MediaControl& media() const { return platform_.media; }
     DdeClient& dde() const { return platform_.dde; }
     Toolkit& toolkit() const { return platform_.toolkit; }
+    // What a service is handed.
+    System system() { return {platform_.fileSystem, platform_.launcher, platform_.media, *this}; }
 
     const std::string& title() const { return title_; }
     void setTitle(std::string title);
@@ -47,7 +40,7 @@ public:
     using ExceptionHandler = std::function<void(const std::exception& error)>;
     void setExceptionHandler(ExceptionHandler handler) { onException_ = std::move(handler); }
     // Runs an event handler; whatever it throws goes to the exception handler.
-    void dispatch(const std::function<void()>& handler) noexcept;
+    void dispatch(const std::function<void()>& handler) noexcept override;
     void handleException(const std::exception& error) noexcept;
 
     // Creates the form's window (hidden) and runs its onCreate. The first form
@@ -63,9 +56,8 @@ public:
     // Shows the main window and runs the message loop until it closes.
     void run();
     void processMessages();
-    // The one wait of every long operation: handles messages, without
-    // spinning, until `done` holds or something in `also` ends it.
-    WaitEnd waitUntil(const std::function<bool()>& done, const WaitFor& also = {});
+    void postStopMessage() override;
+    bool takeStopMessage() override;
     bool terminated() const { return terminated_; }
     // Runs the step, as an event handler, once everything waiting has been
     // handled (see Toolkit::whenIdle).
@@ -78,6 +70,10 @@ public:
     // The plain error box: the application title, a stop icon and OK.
     void errorBox(const std::string& text);
     std::optional<std::string> openFileDialog(const OpenFileRequest& request);
+
+protected:
+    // The one wait of every long operation.
+    WaitEnd wait(const std::function<bool()>& done, const WaitFor& also) override;
 
 private:
     friend class Form;

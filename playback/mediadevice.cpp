@@ -1,9 +1,10 @@
 #include "playback/mediadevice.h"
 
 #include "common/errors.h"
+#include "common/filesystem.h"
 #include "common/numbers.h"
 #include "common/paths.h"
-#include "platform/application.h"
+#include "platform/event_loop.h"
 #include "playback/playablewave.h"
 
 #include <atomic>
@@ -49,11 +50,11 @@ constexpr std::size_t longestElement = 259;
 
 // Quoted, as a path may hold blanks; a longer name than the device opens by its 8.3 form.
 std::string MediaDevice::element() const {
-    const std::string path = FileName.size() > longestElement ? ShortPath(app_.fileSystem(), FileName) : FileName;
+    const std::string path = FileName.size() > longestElement ? ShortPath(system_.fileSystem, FileName) : FileName;
     return "\"" + path + "\"";
 }
 
-MediaDevice::MediaDevice(Application& app) : app_(app), alias_(nextAlias()) {}
+MediaDevice::MediaDevice(System system) : system_(system), alias_(nextAlias()) {}
 
 MediaDevice::~MediaDevice() {
     if (!open_) return;
@@ -66,7 +67,7 @@ MediaDevice::~MediaDevice() {
 
 std::string MediaDevice::send(const std::string& command) {
     const bool notifies = command.ends_with(" notify");
-    return app_.media().send(command, notifies ? this : nullptr);
+    return system_.media.send(command, notifies ? this : nullptr);
 }
 
 std::string MediaDevice::waitOrNotify(bool notifies) {
@@ -91,7 +92,7 @@ void MediaDevice::requireOpen() const {
 void MediaDevice::Open() {
     if (open_) Close();
     const bool cd = DeviceType == MPDeviceType::dtCDAudio;
-    if (!cd) requirePlayableWave(app_.fileSystem(), FileName);
+    if (!cd) requirePlayableWave(system_.fileSystem, FileName);
     const std::string what = cd ? "cdaudio" : element() + " type waveaudio";
     send("open " + what + " alias " + alias_ + waitOrNotify(false));
     open_ = true;
@@ -113,11 +114,11 @@ void MediaDevice::Close() {
     try {
         send("close " + alias_ + how);
     } catch (...) {
-        app_.media().forget(this);
+        system_.media.forget(this);
         throw;
     }
     // What the closed device still had to say (an aborted play) is not heard.
-    app_.media().forget(this);
+    system_.media.forget(this);
 }
 
 void MediaDevice::Play() {
@@ -186,7 +187,7 @@ int MediaDevice::Tracks() {
 
 void MediaDevice::notified(NotifyKind kind) {
     NotifyValue = kind;
-    if (OnNotify) app_.dispatch(OnNotify);
+    if (OnNotify) system_.events.dispatch(OnNotify);
 }
 
 }  // namespace zelvio

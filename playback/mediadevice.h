@@ -6,6 +6,7 @@
 // when they end unless told otherwise; the rest wait for the device.
 
 #include "platform/media.h"
+#include "platform/system.h"
 
 #include <cstdint>
 #include <functional>
@@ -14,14 +15,12 @@
 
 namespace zelvio {
 
-class Application;
-
 enum class MPDeviceType { dtWaveAudio, dtCDAudio };
 enum class MPMode { mpNotReady, mpStopped, mpPlaying, mpRecording, mpSeeking, mpPaused, mpOpen };
 
 class MediaDevice : public MediaListener {
 public:
-    explicit MediaDevice(Application& app);
+    explicit MediaDevice(System system);
     ~MediaDevice() override;
     MediaDevice(const MediaDevice&) = delete;
     MediaDevice& operator=(const MediaDevice&) = delete;
@@ -76,7 +75,7 @@ private:
     void requireOpen() const;
     std::uint32_t length();
 
-    Application& app_;
+    System system_;
     const std::string alias_;
     bool open_ = false;
 };

@@ -1,7 +1,7 @@
 #include "playback/playablewave.h"
 
 #include "common/errors.h"
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 #include "playback/riffwave.h"
 
 namespace zelvio {

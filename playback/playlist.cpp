@@ -1,11 +1,10 @@
 #include "playback/playlist.h"
 
+#include "common/filesystem.h"
 #include "common/paths.h"
 #include "common/textfile.h"
-#include "platform/filesystem.h"
 
 #include <algorithm>
-#include <chrono>
 #include <numeric>
 #include <random>
 
@@ -27,12 +26,11 @@ std::string playlistEntry(FileSystem& fs, const std::string& directory, const st
 
 }  // namespace
 
-std::vector<std::size_t> playOrder(std::size_t n, bool shuffled) {
+std::vector<std::size_t> playOrder(std::size_t n, bool shuffled, std::uint64_t seed) {
     std::vector<std::size_t> order(n);
     std::iota(order.begin(), order.end(), 0);
     if (shuffled) {
-        std::mt19937 random(static_cast<std::mt19937::result_type>(
-            std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+        std::mt19937_64 random(seed);
         std::shuffle(order.begin(), order.end(), random);
     }
     return order;

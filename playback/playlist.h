@@ -3,6 +3,7 @@
 // line, as the player finds it from its working directory, the MP3 directory.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -10,9 +11,9 @@ namespace zelvio {
 
 class FileSystem;
 
-// The positions 0 to n-1 in order, or shuffled: a generator seeded from the
-// clock at every call, every order equally likely.
-std::vector<std::size_t> playOrder(std::size_t n, bool shuffled);
+// The positions 0 to n-1 in order, or shuffled by a generator seeded with
+// `seed` (the player's caller gives the clock's), every order equally likely.
+std::vector<std::size_t> playOrder(std::size_t n, bool shuffled, std::uint64_t seed);
 
 // Writes the files of `directory` in this order: the 8.3 form of a long name,
 // and of one the playlist's ANSI code page cannot hold. The old playlist stays

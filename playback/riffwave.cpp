@@ -1,6 +1,6 @@
 #include "playback/riffwave.h"
 
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 
 #include <algorithm>
 #include <string>

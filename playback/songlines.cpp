@@ -1,7 +1,7 @@
 #include "playback/songlines.h"
 
 #include "common/errors.h"
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 #include "playback/songtext.h"
 #include "songindex/indexfile.h"
 #include "songindex/indexlookup.h"

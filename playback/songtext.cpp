@@ -1,12 +1,11 @@
 #include "playback/songtext.h"
 
 #include "common/textencoding.h"
+#include "playback/songcolumns.h"
 
 namespace zelvio {
 
 namespace {
-
-constexpr std::size_t titleWidth = 32, artistWidth = 19;
 
 // The spaces that pad `text` to `width` characters (not bytes: titles may be in any script).
 std::size_t padding(const std::string& text, std::size_t width) {
@@ -18,18 +17,23 @@ std::size_t padding(const std::string& text, std::size_t width) {
 
 std::string songtext(const IndexEntry& entry) {
     std::string line;
-    line.reserve(entry.title.size() + entry.artist.size() + entry.length.size() + titleWidth + artistWidth);
-    line += entry.title;
-    line.append(padding(entry.title, titleWidth), ' ');
-    line += entry.artist;
-    line.append(padding(entry.artist, artistWidth), ' ');
-    line += entry.length;
+    for (const SongColumn& column : songColumnTable) {
+        const std::string& text = entry.*column.field;
+        line += text;
+        line.append(padding(text, column.width), ' ');
+    }
     return line;
 }
 
 std::vector<std::size_t> songColumns(const IndexEntry& entry) {
-    const std::size_t artist = entry.title.size() + padding(entry.title, titleWidth);
-    return {artist, artist + entry.artist.size() + padding(entry.artist, artistWidth)};
+    std::vector<std::size_t> starts;
+    std::size_t start = 0;
+    for (std::size_t column = 0; column + 1 < songColumnTable.size(); ++column) {
+        const std::string& text = entry.*songColumnTable[column].field;
+        start += text.size() + padding(text, songColumnTable[column].width);
+        starts.push_back(start);
+    }
+    return starts;
 }
 
 }  // namespace zelvio

@@ -9,12 +9,13 @@
 
 namespace zelvio {
 
-// Title padded with spaces to 32 characters, artist padded to 19, then the
-// length. A longer title or artist is neither cut nor followed by a space.
+// The song's columns (playback/songcolumns.h) one after the other, each
+// padded with spaces to its width: title to 32 characters, artist to 19,
+// then the length. A longer text is neither cut nor followed by a space.
 std::string songtext(const IndexEntry& entry);
 
-// Where the artist and the length begin in songtext(entry), in bytes: the
-// song list draws the three as columns.
+// Where the second and later columns begin in songtext(entry), in bytes:
+// the song list draws them as columns.
 std::vector<std::size_t> songColumns(const IndexEntry& entry);
 
 }  // namespace zelvio

@@ -1,6 +1,6 @@
 #include "playback/waveplayer.h"
 
-#include "platform/application.h"
+#include "platform/event_loop.h"
 
 #include <chrono>
 
@@ -15,13 +15,14 @@ bool ends(const PlayItem& item) { return item.wavePath.empty() && item.track == 
 
 }  // namespace
 
-WavePlayer::WavePlayer(Application& app, Progress& progress) : app_(app), progress_(progress), device_(app) {
+WavePlayer::WavePlayer(System system, Progress& progress)
+    : events_(system.events), progress_(progress), device_(system) {
     device_.OnNotify = [this] { playended_ = true; };
 }
 
-void WavePlayer::start(bool first, SoundSource source) {
+void WavePlayer::start(bool first) {
     const PlayItem& item = playlist_[static_cast<std::size_t>(playindex_)];
-    if (source == SoundSource::Wave) {
+    if (source_ == SoundSource::Wave) {
         device_.DeviceType = MPDeviceType::dtWaveAudio;
         device_.FileName = item.wavePath;
         device_.Open();
@@ -38,53 +39,74 @@ void WavePlayer::start(bool first, SoundSource source) {
     device_.Play();
 }
 
-void WavePlayer::showPosition(SoundSource source) {
+void WavePlayer::showPosition() {
     const std::uint32_t position = device_.Position();
-    if (source == SoundSource::Cd) {
-        progress_.display((position >> 8) & 0xFF, (position >> 16) & 0xFF, source, Activity::Playing);
+    if (source_ == SoundSource::Cd) {
+        progress_.display((position >> 8) & 0xFF, (position >> 16) & 0xFF, source_, Activity::Playing);
     } else {
         const std::uint32_t seconds = position / 1000;
-        progress_.display(static_cast<int>(seconds / 60), static_cast<int>(seconds % 60), source, Activity::Playing);
+        progress_.display(static_cast<int>(seconds / 60), static_cast<int>(seconds % 60), source_, Activity::Playing);
     }
 }
 
-void WavePlayer::play(const std::vector<PlayItem>& items, SoundSource source) {
+void WavePlayer::begin(const std::vector<PlayItem>& items, SoundSource source) {
+    source_ = source;
     playended_ = false;
-    playdone_ = false;  // a second play inside a first starts its own list
+    playcount_ = items.size();
+    playlist_ = items;
+    playlist_.emplace_back();  // the end of the list
+    playindex_ = 0;
+    if (onPlace) onPlace(false, playcount_ > 1);
+    start(true);
+}
+
+void WavePlayer::moveOn() {
+    device_.Close();
+    ++playindex_;
+    playended_ = false;
+    if (ends(playlist_[static_cast<std::size_t>(playindex_)])) {
+        playing_ = false;
+        return;
+    }
+    if (onPlace) onPlace(playindex_ != 0, static_cast<std::size_t>(playindex_) != playcount_ - 1);
+    start(false);
+}
+
+bool WavePlayer::play(const std::vector<PlayItem>& items, SoundSource source) {
+    if (playing_) {
+        // The running play ends with the new one: at once when it is empty
+        // or its first item cannot be played.
+        playing_ = false;
+        if (!items.empty()) {
+            begin(items, source);
+            playing_ = true;
+        }
+        return false;
+    }
     progress_.show();
     progress_.allowOutput(false);
+    source_ = source;
     if (!items.empty()) {
-        playcount_ = items.size();
-        playlist_ = items;
-        playlist_.emplace_back();  // the end of the list
-        playindex_ = 0;
-        if (onPlace) onPlace(false, playcount_ > 1);
-        start(true, source);
-        while (!playdone_) {
-            app_.waitUntil([this] { return playended_ || playdone_ || device_.Mode() != MPMode::mpPlaying; },
-                           {.atMost = displayTick, .throughEnding = true});
-            // A play started meanwhile has run to its end, and this one ends with it.
-            if (playdone_) break;
-            if (device_.Mode() != MPMode::mpPlaying) playended_ = true;
-            if (playended_) {
-                device_.Close();
-                ++playindex_;
-                if (ends(playlist_[static_cast<std::size_t>(playindex_)])) {
-                    playdone_ = true;
-                } else {
-                    if (onPlace) onPlace(playindex_ != 0, static_cast<std::size_t>(playindex_) != playcount_ - 1);
-                    start(false, source);
-                }
-                playended_ = false;
+        playing_ = true;
+        try {
+            begin(items, source);
+            while (playing_) {
+                events_.waitUntil([this] { return playended_ || !playing_ || device_.Mode() != MPMode::mpPlaying; },
+                                  {.atMost = displayTick, .throughEnding = true});
+                if (!playing_) break;
+                if (playended_ || device_.Mode() != MPMode::mpPlaying) moveOn();
+                if (playing_) showPosition();
             }
-            if (playdone_) break;
-            showPosition(source);
+        } catch (...) {
+            playing_ = false;
+            throw;
         }
     }
-    progress_.display(0, 0, source, Activity::None);
+    progress_.display(0, 0, source_, Activity::None);
     progress_.allowOutput(false);
     if (onPlace) onPlace(false, false);
     device_.Close();
+    return true;
 }
 
 void WavePlayer::stop() {

@@ -7,8 +7,8 @@
 
 namespace zelvio {
 
-class Application;
-class Progress;
+class EventLoop;
+class ProgramLauncher;
 
 struct RunOutcome {
     bool started = false;
@@ -19,14 +19,7 @@ struct RunOutcome {
     bool programEnding = false;             // the main window closed meanwhile: nobody waits any longer
 };
 
-RunOutcome RunAndWait(Application& app, const std::string& commandLine, int showMode, const std::string& directory);
-
-// RunAndWait with a normal window, telling the output lines when the program
-// (`what`: "encoder", "ripper") could not start or ended with a failure code.
-RunOutcome runTellingFailures(Application& app, Progress& progress, const std::string& commandLine,
-                              const std::string& what, const std::string& directory);
-
-// The output line for an encoder that left no MP3 file.
-std::string missingOutputLine(const std::string& mp3Path);
+RunOutcome RunAndWait(EventLoop& events, ProgramLauncher& launcher, const std::string& commandLine, int showMode,
+                      const std::string& directory);
 
 }  // namespace zelvio

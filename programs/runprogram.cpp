@@ -1,6 +1,5 @@
 #include "programs/runprogram.h"
 
-#include "platform/application.h"
 #include "platform/launcher.h"
 
 namespace zelvio {
@@ -22,12 +21,11 @@ std::string startFailureReason(unsigned code) {
     }
 }
 
-void RunProgram(Application& app, const std::string& commandLine, const std::string& what,
-                const std::string& directory) {
-    const unsigned result = app.launcher().startDetached(commandLine, showNormal, directory);
-    if (result >= 32) return;
-    app.messageBox(MessageKind::Warning, "Error executing " + what + " the message was :" + startFailureReason(result),
-                   MessageButtons::Ok);
+std::optional<std::string> RunProgram(ProgramLauncher& launcher, const std::string& commandLine,
+                                      const std::string& directory) {
+    const unsigned result = launcher.startDetached(commandLine, showNormal, directory);
+    if (result >= 32) return std::nullopt;
+    return startFailureReason(result);
 }
 
 }  // namespace zelvio

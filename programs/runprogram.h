@@ -2,19 +2,20 @@
 // Starting the outside programs the user installed beside this one, without
 // waiting for them.
 
+#include <optional>
 #include <string>
 
 namespace zelvio {
 
-class Application;
+class ProgramLauncher;
 
-// Starts the command line in `directory` without waiting. A failed start
-// shows one warning naming `what` ("the player", "the mixer") and the
-// system's reason.
-void RunProgram(Application& app, const std::string& commandLine, const std::string& what,
-                const std::string& directory = {});
+// Starts the command line in `directory` without waiting. None when it
+// started; otherwise the system's reason, in words (empty for a failure
+// code that has none).
+std::optional<std::string> RunProgram(ProgramLauncher& launcher, const std::string& commandLine,
+                                      const std::string& directory = {});
 
-// The reason shown for a WinExec failure code; empty for codes without one.
+// The reason given for a WinExec failure code; empty for codes without one.
 std::string startFailureReason(unsigned code);
 
 }  // namespace zelvio

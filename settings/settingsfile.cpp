@@ -1,8 +1,8 @@
 #include "settings/settingsfile.h"
 
+#include "common/filesystem.h"
 #include "common/numbers.h"
 #include "common/textfile.h"
-#include "platform/filesystem.h"
 
 namespace zelvio {
 
@@ -13,51 +13,51 @@ int configVersion(const std::string& header) {
     return StrToInt(header.empty() ? header : header.substr(header.size() - 1));
 }
 
-CdMode cdModeOf(int number) { return number == 1 ? CdMode::AudioCd : CdMode::Waves; }
+template <class... Kinds>
+struct Overloaded : Kinds... {
+    using Kinds::operator()...;
+};
+
+void readLine(SettingsFile& file, const SettingField& field, const std::string& line) {
+    std::visit(Overloaded{
+                   [&](std::string SettingsFile::*text) { file.*text = line; },
+                   [&](std::optional<int> SettingsFile::*number) { file.*number = StrToInt(line); },
+                   [&](std::string Settings::*text) { file.settings.*text = line; },
+                   [&](CdMode Settings::*mode) {
+                       file.settings.*mode = StrToInt(line) == 1 ? CdMode::AudioCd : CdMode::Waves;
+                   },
+               },
+               field);
+}
+
+std::string lineOf(const SettingsFile& file, const SettingField& field) {
+    return std::visit(Overloaded{
+                          [&](std::string SettingsFile::*text) { return file.*text; },
+                          [&](std::optional<int> SettingsFile::*number) { return IntToStr((file.*number).value_or(0)); },
+                          [&](std::string Settings::*text) { return file.settings.*text; },
+                          [&](CdMode Settings::*mode) {
+                              return std::string(file.settings.*mode == CdMode::AudioCd ? "1" : "0");
+                          },
+                      },
+                      field);
+}
 
 }  // namespace
 
 void readSettingsFile(FileSystem& fs, const std::string& path, SettingsFile& into) {
     auto reader = fs.openText(path);
-    auto next = [&] { return readLineOrEmpty(*reader); };
-    Settings& settings = into.settings;
-    const std::string header = next();
-    into.waveDirectory = next();
-    into.mp3Directory = next();
-    settings.encoderpath = next();
-    settings.playerpath = next();
-    settings.encodeflags = next();
-    settings.cdmode = cdModeOf(StrToInt(next()));
-    // The version is taken afresh before each group, as the header may not hold one.
-    if (configVersion(header) > 2) {
-        settings.ripperpath = next();
-        settings.rippercommand = next();
-    }
-    if (configVersion(header) > 3) settings.mixerpath = next();
-    if (configVersion(header) > 4) {
-        for (std::optional<int>* bound : {&into.left, &into.top, &into.width, &into.height}) *bound = StrToInt(next());
+    const std::string header = readLineOrEmpty(*reader);
+    for (const SettingLine& line : settingLines()) {
+        // The version is asked for by the first line it gates: the header may not hold one.
+        if (line.since > 1 && configVersion(header) < line.since) continue;
+        readLine(into, line.field, readLineOrEmpty(*reader));
     }
 }
 
 void writeSettingsFile(FileSystem& fs, const std::string& path, const SettingsFile& file) {
-    const Settings& settings = file.settings;
-    replaceWithLines(fs, path,
-                     {
-                         "ver 1.5",
-                         file.waveDirectory,
-                         file.mp3Directory,
-                         settings.encoderpath,
-                         settings.playerpath,
-                         settings.encodeflags,
-                         settings.cdmode == CdMode::AudioCd ? "1" : "0",
-                         settings.ripperpath,
-                         settings.rippercommand,
-                         settings.mixerpath,
-                         IntToStr(file.left.value_or(0)),
-                         IntToStr(file.top.value_or(0)),
-                         IntToStr(file.width.value_or(0)),
-                         IntToStr(file.height.value_or(0)),
-                     });
+    std::vector<std::string> lines{"ver 1." + std::to_string(settingsVersion)};
+    for (const SettingLine& line : settingLines()) lines.push_back(lineOf(file, line.field));
+    replaceWithLines(fs, path, lines);
 }
 
 }  // namespace zelvio

@@ -1,8 +1,8 @@
 #include "settings/settingslocation.h"
 
+#include "common/filesystem.h"
 #include "common/paths.h"
 #include "common/workdir.h"
-#include "platform/filesystem.h"
 
 namespace zelvio {
 

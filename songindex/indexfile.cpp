@@ -1,7 +1,7 @@
 #include "songindex/indexfile.h"
 
+#include "common/filesystem.h"
 #include "common/textfile.h"
-#include "platform/filesystem.h"
 #include "songindex/indexname.h"
 
 namespace zelvio {

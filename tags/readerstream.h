@@ -2,7 +2,7 @@
 // TagLib's view of a file opened through our FileSystem: it reads what it
 // asks for, block by block, and never writes. Only the tag service sees it.
 
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 
 #include <taglib/tiostream.h>
 

@@ -1,8 +1,8 @@
 #include "tags/songtag.h"
 
 #include "common/errors.h"
+#include "common/filesystem.h"
 #include "common/replacefile.h"
-#include "platform/filesystem.h"
 #include "tags/id3v2song.h"
 #include "tags/readerstream.h"
 #include "tags/taglength.h"

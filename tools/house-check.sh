@@ -55,3 +55,16 @@ if [ -n "$taglib" ]; then
     exit 1
 fi
 echo "house check: TagLib is seen only by the tag service in tags/"
+
+# Services report what happened and take what they need as parameters: none
+# sees the application (its boxes, its windows); only the platform, the
+# windows and the composition roots do.
+services=$(git ls-files --cached --others --exclude-standard -- '*.h' '*.cpp' |
+    grep -vE '^(platform|windows|app|tests|bench|fuzz|demo)/' |
+    xargs -r grep -lE '#[[:space:]]*include[[:space:]]*"platform/(application|form|toolkit)\.h"' || true)
+if [ -n "$services" ]; then
+    echo "Services that see the application, a form or the toolkit:" >&2
+    echo "$services" >&2
+    exit 1
+fi
+echo "house check: no service sees the application, a form or the toolkit"

@@ -1,11 +1,11 @@
 #include "platform/controls/directory_list.h"
 
+#include "common/filesystem.h"
 #include "common/paths.h"
 #include "platform/application.h"
 #include "platform/controls/drive_box.h"
 #include "platform/controls/file_list.h"
 #include "platform/controls/file_names.h"
-#include "platform/filesystem.h"
 #include "platform/form.h"
 
 #include <cctype>

@@ -1,8 +1,8 @@
 #include "platform/controls/drive_box.h"
 
+#include "common/filesystem.h"
 #include "platform/application.h"
 #include "platform/controls/directory_list.h"
-#include "platform/filesystem.h"
 #include "platform/form.h"
 
 #include <cctype>

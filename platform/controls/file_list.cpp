@@ -1,8 +1,8 @@
 #include "platform/controls/file_list.h"
 
+#include "common/filesystem.h"
 #include "platform/application.h"
 #include "platform/controls/file_names.h"
-#include "platform/filesystem.h"
 #include "platform/form.h"
 
 namespace zelvio {

@@ -2,8 +2,8 @@
 // The files of one directory that match a mask, sorted by name without
 // regard to letter case. Hidden and system files are left out.
 
+#include "common/filesystem.h"
 #include "platform/controls/list_box.h"
-#include "platform/filesystem.h"
 
 #include <string>
 #include <vector>

@@ -9,7 +9,7 @@
 // scripted is recorded in problems() and answered No, and so is an answer
 // never used, once recordUnusedAnswers() is called.
 
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 
 #include <cstddef>
 #include <deque>

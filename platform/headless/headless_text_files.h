@@ -1,7 +1,7 @@
 #pragma once
 // Line readers and writers over the headless file system's bytes.
 
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 #include "platform/headless/headless_filesystem.h"
 
 #include <cstddef>

@@ -2,7 +2,7 @@
 // The file system through the wide Win32 functions: UTF-8 paths converted at
 // the call, the system's own error texts.
 
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 
 namespace zelvio {
 

@@ -2,7 +2,7 @@
 // A text file written line by line through a buffer, with every failure of
 // the system reported.
 
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 // Deleting files as Explorer does: to the Recycle Bin, through the shell's
 // file operation.
 
-#include "platform/filesystem.h"
+#include "common/filesystem.h"
 
 #include <string>
 #include <vector>

@@ -5,15 +5,15 @@
 // and read as screen readers read them.
 
 #include "common/errors.h"
-#include "platform/win32/win32_text.h"
+#include "common/filesystem.h"
 #include "platform/application.h"
 #include "platform/controls/gauge.h"
 #include "platform/controls/list_box.h"
 #include "platform/controls/memo.h"
-#include "platform/filesystem.h"
 #include "platform/form.h"
 #include "platform/launcher.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_text.h"
 #include "tests/e2e/trash.h"
 #include "tests/e2e/utf8.h"
 #include "tests/e2e/work_directory.h"

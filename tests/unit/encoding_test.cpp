@@ -123,6 +123,22 @@ TEST_F(EncodingTest, WavesBecomeMp3FilesNamedByTheirEntriesOrTheirFileNames) {
     EXPECT_TRUE(info().donebutt.enabled());
 }
 
+// Started from the menu (or F1), which refreshes nothing itself, the batch
+// still ends with the MP3 pane showing what it made.
+TEST_F(EncodingTest, TheMp3PaneShowsTheNewFilesHoweverTheBatchWasStarted) {
+    startWith("C:\\WAVES", "-hq", 0);
+    EXPECT_EQ(main().mpsonglist.count(), 0u);
+    encoderMakes("C:\\MUSIC\\take1.mp3");
+    main().recfilelist.choose({2});
+    toolkit().answerMessageBox(MessageResult::Yes);
+    toolkit().whenShownModally("TIndexdata", [this](Form&) {
+        dialog().compresnow.click();
+        dialog().Okbutt.click();
+    });
+    main().Encode1.click();
+    EXPECT_EQ(main().mpsonglist.items(), Texts{"take1.mp3"});
+}
+
 TEST_F(EncodingTest, EmptyFlagsEndTheLineInASpaceAndFailuresAreTold) {
     startWith("C:\\WAVES", "", 0);
     headless.launcher.scriptRun({.startError = 2});

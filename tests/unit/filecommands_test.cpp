@@ -124,6 +124,13 @@ TEST_F(FileCommandsTest, RenamingWavesAsksForEachInListOrderAndCancelSkipsOne) {
     main().Rename1.click();
     EXPECT_EQ(shownNames, (Texts{"a.wav", "b.wav", "c.wav"}));
     EXPECT_EQ(main().recfilelist.items(), (Texts{"b.wav", "x.wav", "z.wav"}));
+
+    // In CD mode the list's items are tracks: no dialog, nothing renamed.
+    main().settings.cdmode = CdMode::AudioCd;
+    main().recfilelist.choose({0});
+    main().WaveRename1.click();
+    EXPECT_EQ(shownNames.size(), 3u);
+    EXPECT_EQ(main().recfilelist.items(), (Texts{"b.wav", "x.wav", "z.wav"}));
 }
 
 TEST_F(FileCommandsTest, Mp3CommandsRefreshOnlyWhenSomethingChanged) {

@@ -162,6 +162,21 @@ TEST_F(TagOfferTest, AFileWithoutAnEntryIsOfferedItsTagAndOneOkStoresIt) {
     expectMp3sUntouched();
 }
 
+// A tag that names an artist and no title offers nothing: the fields stay
+// blank, and OK stores no entry for the file.
+TEST_F(TagOfferTest, AnArtistWithoutATitleIsNoOffer) {
+    const std::string artistOnly = id3Tag({id3Frame("TPE1", "Only Artist")}) + mpegFrames(4);
+    fs().putFile("C:\\MUSIC\\SONG.MP3", artistOnly);
+    const std::string index = fs().fileBytes("C:\\MUSIC\\index.dat");
+    main()["Refresh1"].click();
+    edit({2}, [](const IndexEditorView& e) {
+        EXPECT_EQ(fields(e), (Texts{"SONG.MP3", "", "", ""}));
+        e.okbutt.click();
+    });
+    EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\index.dat"), index);
+    EXPECT_EQ(fs().fileBytes("C:\\MUSIC\\SONG.MP3"), artistOnly);
+}
+
 TEST_F(TagOfferTest, NothingIsWrittenUnlessSavedAndADeclinedOfferStaysOut) {
     const std::string index = fs().fileBytes("C:\\MUSIC\\index.dat");
     edit({0, 1}, [](const IndexEditorView& e) { e.cancelbutt.click(); });

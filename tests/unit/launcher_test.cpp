@@ -26,15 +26,15 @@ protected:
 
 TEST_F(LauncherTest, EachFailureCodeHasItsWarning) {
     for (unsigned code : {0u, 2u, 3u, 11u, 5u, 31u}) headless.launcher.scriptResult(code);
-    for (int i = 0; i < 6; ++i) RunProgram(program->app(), "x.exe", "the player");
+    for (int i = 0; i < 6; ++i) main()["mixerbutt"].click();
     EXPECT_EQ(warnings(), (std::vector<std::string>{
-                              "Error executing the player the message was :The system is out of memory or resources.",
-                              "Error executing the player the message was :The specified file was not found.",
-                              "Error executing the player the message was :The specified path was not found.",
-                              "Error executing the player the message was :The .EXE file is invalid (non-Win32 .EXE "
+                              "Error executing the mixer the message was :The system is out of memory or resources.",
+                              "Error executing the mixer the message was :The specified file was not found.",
+                              "Error executing the mixer the message was :The specified path was not found.",
+                              "Error executing the mixer the message was :The .EXE file is invalid (non-Win32 .EXE "
                               "or error in .EXE image).",
-                              "Error executing the player the message was :",
-                              "Error executing the player the message was :",
+                              "Error executing the mixer the message was :",
+                              "Error executing the mixer the message was :",
                           }));
 }
 
@@ -43,9 +43,8 @@ TEST_F(LauncherTest, ASuccessfulStartShowsNothingAndPassesTheWholeLine) {
     while (longLine.size() < 450) longLine += " C:\\SOME\\LONG\\PLAYLIST.M3U";
     headless.launcher.scriptResult(33);
     headless.launcher.scriptResult(32);
-    RunProgram(program->app(), longLine, "the player");
-    RunProgram(program->app(), "C:\\MIX.EXE", "the mixer");
-    EXPECT_TRUE(boxes().empty());
+    EXPECT_EQ(RunProgram(headless.launcher, longLine), std::nullopt);
+    EXPECT_EQ(RunProgram(headless.launcher, "C:\\MIX.EXE"), std::nullopt);
     ASSERT_EQ(headless.launcher.starts().size(), 2u);
     EXPECT_EQ(headless.launcher.starts()[0].commandLine, longLine);
     EXPECT_EQ(headless.launcher.starts()[0].showState, 1);

@@ -4,9 +4,11 @@
 #include "program_fixture.h"
 
 #include "mp3_bytes.h"
+#include "playback/playlist.h"
 #include "playback/songtext.h"
 
 #include <algorithm>
+#include <set>
 
 namespace zelvio {
 namespace {
@@ -194,6 +196,26 @@ TEST_F(MainWindowTest, ABigFolderShowsAtOnceAndItsTagsFollowWhileTheWindowIsIdle
     expected.erase(expected.end() - 2);
     EXPECT_EQ(main().mpsonglist.items(), expected);
     EXPECT_TRUE(boxes().empty());
+}
+
+// A shuffle really shuffles: each seed gives an order of all the songs, the
+// same again for the same seed, and ten seeds give many different orders,
+// each song leading in some.
+TEST(PlayOrder, TheShuffleReordersEverySongAndTheSameSeedRepeatsItself) {
+    EXPECT_EQ(playOrder(5, false, 7), (std::vector<std::size_t>{0, 1, 2, 3, 4}));
+    std::set<std::vector<std::size_t>> orders;
+    std::set<std::size_t> leaders;
+    for (std::uint64_t seed = 1; seed <= 10; ++seed) {
+        const auto order = playOrder(5, true, seed);
+        auto sorted = order;
+        std::sort(sorted.begin(), sorted.end());
+        EXPECT_EQ(sorted, (std::vector<std::size_t>{0, 1, 2, 3, 4}));
+        EXPECT_EQ(playOrder(5, true, seed), order);
+        orders.insert(order);
+        leaders.insert(order.front());
+    }
+    EXPECT_GE(orders.size(), 8u);
+    EXPECT_GE(leaders.size(), 3u);
 }
 
 TEST_F(MainWindowTest, PlayingWritesThePlaylistAndStartsThePlayerInTheMusicDirectory) {

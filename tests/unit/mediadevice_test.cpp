@@ -36,7 +36,7 @@ protected:
 
     HeadlessPlatform headless;
     Application app{headless.platform()};
-    MediaDevice device{app};
+    MediaDevice device{app.system()};
     Texts notes;
     std::size_t seen = 0;
 };

@@ -69,6 +69,9 @@ TEST_F(SongTagTest, TheThreeFramesAreReplacedAndTheEncodersOtherFramesKept) {
                          audio);
     writeSongTag(fs, path, {"New", "New Artist", "1:02:03"});
     const std::string bytes = fs.fileBytes(path);
+    // The ID3v1 tag at the end carries both: the title in its first 30 bytes, the artist in the next 30.
+    EXPECT_EQ(bytes.substr(bytes.size() - 128, 3 + 30 + 30),
+              "TAG" + ("New" + std::string(27, '\0')) + ("New Artist" + std::string(20, '\0')));
     for (const auto& frame : others) EXPECT_EQ(occurrences(bytes, frame), 1);
     EXPECT_EQ(occurrences(bytes, "TIT2"), 1);
     EXPECT_EQ(occurrences(bytes, "TPE1"), 1);

@@ -93,11 +93,15 @@ TEST_F(VoiceRecorderTest, AFailedEncodeKeepsTheRecordingForTheNextTry) {
     startWith("C:\\WRONG\\L3ENC.EXE", "-hq");
     recordTwoSeconds();
     const std::string recording = waveHeader(2, 44100, 16, 2 * 176400);
-    // Not started, ended with an error code, or made nothing: each keeps the recording.
+    // Not started, ended with an error code, made nothing, or ended with an
+    // error code after all leaving an MP3 file: each keeps the recording.
     headless.launcher.scriptRun({.startError = 2});
     headless.launcher.scriptRun({.lasts = 1s, .exitCode = 1});
     headless.launcher.scriptRun({.lasts = 1s});
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    headless.launcher.scriptRun(
+        {.lasts = 1s, .exitCode = 1, .effect = [this] { fs().putFile("C:\\MP3\\noname.mp3", "mp3"); }});
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        SCOPED_TRACE(attempt);
         recorder().Compressvoicebutt.click();
         EXPECT_EQ(buttons(), "R--E");
         EXPECT_EQ(memo().back(), "The recording was kept: C:\\ZELVIO\\voice.wav");

@@ -1,11 +1,36 @@
 #include "windows/indexdata/indexdata.h"
 
 #include "common/paths.h"
+#include "encoding/outcomelines.h"
 #include "platform/application.h"
 
 namespace zelvio {
 
 namespace {
+
+const char* const missingTrack =
+    "Error # 1, Sorry there was an error, the cd track that I just recorded could not be found. This may be because "
+    "there was not enough disk space to save it or it was misplaced. All other encoding will be terminated";
+const char* const emptyTrack =
+    "Error # 2,Sorry there was an error, the cd track that I just recorded had a size of 0 bytes. This may be because "
+    "there was not enough disk space to save it or it was misplaced. All other encoding will be terminated";
+
+// The output line of a capture that left no sound in `capture`.
+std::string captureFaultLine(CaptureFault fault, const std::string& capture) {
+    switch (fault) {
+        case CaptureFault::Missing:
+            return missingTrack;
+        case CaptureFault::Empty:
+            return emptyTrack;
+        case CaptureFault::Leftover:
+            return "Error # 1, Sorry there was an error, the cd track recorded before, " + capture +
+                   ", could not be deleted, so the next one cannot be recorded there. All other encoding will be "
+                   "terminated";
+        case CaptureFault::None:
+            break;
+    }
+    return {};
+}
 
 FormDesign windowDesign() {
     return fixedDialog("TIndexdata", 46, "Mp3 Zelvio Index Data", {497, 305}, DialogKind::DataEntry);
@@ -79,8 +104,9 @@ std::vector<ControlDesign> windowLayout() {
 
 TIndexdata::TIndexdata(Application& app, const Session& session, Progress& progress)
     : Form(app, windowDesign(), windowLayout()),
+      session_(session),
       progress_(progress),
-      batch_(app, session, progress),
+      batch_(app.system(), progress),
       editor_(FileList, {compressname, songedit, Artistedit, Lengthedit}, compressname,
               [](const std::string& file, const std::optional<IndexEntry>& entry) {
                   return entry.value_or(IndexEntry{pairingname(file)});
@@ -97,7 +123,7 @@ TIndexdata::TIndexdata(Application& app, const Session& session, Progress& progr
     Okbutt.onClick = [this] { OkbuttClick(); };
     control<Button>("compresnow").onClick = [this] { compresnowClick(); };
     stopbutt.onClick = [this] { stopbuttClick(); };
-    batch_.onCaptureError = [this] { stopbutt.setVisible(false); };
+    batch_.onItem = [this](const EncodeItem& item, const EncodeOutcome& outcome) { tell(item, outcome); };
 }
 
 void TIndexdata::encodeFiles(std::vector<std::string> files, std::vector<int> tracks, const std::string& indexPath) {
@@ -195,7 +221,7 @@ void TIndexdata::compresnowClick() {
         const int track = k < tracknumbers.size() ? tracknumbers[k] : static_cast<int>(k) + 1;
         items.push_back({FileList.items()[k], track, outputname(k), editor_.entries().entry(k)});
     }
-    batch_.run(items, {.ripCd = RipCdCheck.checked(), .deleteTemp = KillTempcheck.checked()});
+    batch_.run(items, {.ripCd = RipCdCheck.checked(), .deleteTemp = KillTempcheck.checked()}, session_);
 
     if (onEncoded) onEncoded();
     stopbutt.setVisible(false);
@@ -205,5 +231,26 @@ void TIndexdata::compresnowClick() {
 }
 
 void TIndexdata::stopbuttClick() { batch_.stop(); }
+
+void TIndexdata::tell(const EncodeItem& item, const EncodeOutcome& outcome) {
+    if (outcome.result == EncodeResult::NotAFileName) {
+        progress_.addLine("Not encoded: " + NotAFileNameMessage(item.outputName));
+        return;
+    }
+    if (outcome.ripper) progress_.addLine(troubleLine("ripper", *outcome.ripper));
+    if (outcome.capture != CaptureFault::None) {
+        // The batch ends here: its stop button goes before the box.
+        stopbutt.setVisible(false);
+        app().messageBox(MessageKind::Information,
+                         "Error #" + std::to_string(errorNumber(outcome.capture)) +
+                             " Please see the output box for more info",
+                         MessageButtons::Ok);
+        progress_.addLine(captureFaultLine(outcome.capture, outcome.wave));
+        return;
+    }
+    if (outcome.encoder) progress_.addLine(troubleLine("encoder", *outcome.encoder));
+    if (outcome.result == EncodeResult::Failed && outcome.noMp3) progress_.addLine(missingOutputLine(outcome.mp3));
+    if (!outcome.notTagged.empty()) progress_.addLine(notTaggedLine(outcome.mp3, outcome.notTagged));
+}
 
 }  // namespace zelvio

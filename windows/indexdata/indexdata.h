@@ -52,9 +52,12 @@ private:
     void OkbuttClick();
     void compresnowClick();
     void stopbuttClick();
+    // Says what became of one file of the batch: output lines, and a box for a failed capture.
+    void tell(const EncodeItem& item, const EncodeOutcome& outcome);
     // The MP3 file's name for item k of the list.
     std::string outputname(std::size_t item) const;
 
+    const Session& session_;
     Progress& progress_;
     // For file k, its place (from 1) in the wave/CD list: a CD's track number.
     std::vector<int> tracknumbers;

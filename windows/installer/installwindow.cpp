@@ -1,12 +1,12 @@
 #include "windows/installer/installwindow.h"
 
 #include "common/errors.h"
+#include "common/filesystem.h"
 #include "common/paths.h"
 #include "install/copywithprogress.h"
+#include "platform/application.h"
 #include "settings/settingsfile.h"
 #include "windows/installer/installwindow_layout.h"
-#include "platform/application.h"
-#include "platform/filesystem.h"
 
 #include <vector>
 
@@ -167,7 +167,14 @@ void TInstallForm::copyPacked(const std::string& packedName, const std::string& 
     Label8.setText(source);
     Label9.setText(destination);
     paintPending();
-    CopyWithProgress(app().fileSystem(), source, destination, &Gauge1);
+    // The gauge's whole is the file's whole blocks; it follows each block read.
+    CopyWithProgress(app().fileSystem(), source, destination, [this](int blocksRead, int wholeBlocks) {
+        if (blocksRead == 0) {
+            Gauge1.setMaximum(wholeBlocks);
+        } else {
+            Gauge1.setPosition(blocksRead);
+        }
+    });
 }
 
 // The first settings: the outside programs the user named, both panes on the
@@ -197,7 +204,9 @@ void TInstallForm::showAllDone(bool go32Copied) {
 }
 
 void TInstallForm::finish() {
-    CreateProgramGroup(app(), DDEClient, installdir());
+    const ProgramGroupOutcome group = CreateProgramGroup(DDEClient, installdir());
+    if (!group.groupCreated) app().messageBox(MessageKind::Information, "Unable to create group.", MessageButtons::Ok);
+    if (!group.itemCreated) app().messageBox(MessageKind::Information, "Unable to create item.", MessageButtons::Ok);
     close();
 }
 

@@ -57,7 +57,14 @@ void TForm1::IndexEdit() {
 }
 
 void TForm1::startMixer() {
-    RunProgram(app(), commandArgument(ShortPath(app().fileSystem(), session_.settings.mixerpath)), "the mixer");
+    startOutside(commandArgument(ShortPath(app().fileSystem(), session_.settings.mixerpath)), "the mixer", {});
+}
+
+void TForm1::startOutside(const std::string& commandLine, const std::string& what, const std::string& directory) {
+    if (const auto failure = RunProgram(app().launcher(), commandLine, directory)) {
+        app().messageBox(MessageKind::Warning, "Error executing " + what + " the message was :" + *failure,
+                         MessageButtons::Ok);
+    }
 }
 
 void TForm1::notYetImplemented() {

@@ -1,6 +1,7 @@
 #include "windows/main/mainwindow.h"
 
 #include "platform/application.h"
+#include "playback/songcolumns.h"
 #include "windows/main/mainwindow_layout.h"
 
 #include <algorithm>
@@ -26,7 +27,7 @@ TForm1::TForm1(Application& app, Session& session, Progress& information, Links 
       session_(session),
       information_(information),
       links_(std::move(links)),
-      player_(app, information) {
+      player_(app.system(), information) {
     recdrive.link(recdir);
     recdir.link(recdrive);
     recdir.link(recfilelist);
@@ -35,9 +36,10 @@ TForm1::TForm1(Application& app, Session& session, Progress& information, Links 
     mp3dir.link(mp3drive);
     mp3dir.link(mp3list);
     mp3filter.link(mp3list);
-    // Title, artist and length each start under their column head.
-    mpsonglist.setColumns({Label1.bounds().left - listLeft, Label2.bounds().left - listLeft,
-                           Label3.bounds().left - listLeft});
+    // Each column of a song starts under its head.
+    std::vector<int> columnLefts;
+    for (const SongColumn& column : songColumnTable) columnLefts.push_back(column.headLeft - listLeft);
+    mpsonglist.setColumns(std::move(columnLefts));
 
     onCreate = [this] { FormCreate(); };
     onActivate = [this] { FormActivate(); };
@@ -120,10 +122,11 @@ void TForm1::FormResize() {
     Rect config = configbutt.bounds();
     config.left = client.width - 91;
     configbutt.setBounds(config);
-    for (Control* head : {&Label1, &Label2, &Label3}) {
-        Rect r = head->bounds();
+    for (std::size_t column = 0; column < songColumnTable.size(); ++column) {
+        Control& head = (*this)[songHead(column)];
+        Rect r = head.bounds();
         r.top = mpsonglist.bounds().top - (r.height + 2);
-        head->setBounds(r);
+        head.setBounds(r);
     }
 }
 

@@ -100,6 +100,9 @@ private:
     void refreshWaves();
     void refreshMp3s();
     void startMixer();
+    // Starts an outside program (`what`: "the mixer", "the player") without
+    // waiting; a failed start is told in a warning with the system's reason.
+    void startOutside(const std::string& commandLine, const std::string& what, const std::string& directory);
     void notYetImplemented();
     void sortmenuClick();
     void RefreshAll();
@@ -130,9 +133,6 @@ private:
     FilterBox& recfilter = control<FilterBox>("recfilter");
 
     // The MP3 pane.
-    Control& Label1 = control<Control>("Label1");
-    Control& Label2 = control<Control>("Label2");
-    Control& Label3 = control<Control>("Label3");
     Button& mp3play = control<Button>("mp3play");
     Button& mp3stop = control<Button>("mp3stop");
     Button& mp3back = control<Button>("mp3back");

@@ -1,6 +1,8 @@
 #include "windows/main/mainwindow_layout.h"
 
-#include <tuple>
+#include "playback/songcolumns.h"
+
+#include <string>
 
 namespace zelvio::mainlayout {
 
@@ -11,6 +13,8 @@ using K = ControlKind;
 constexpr int columnLeft = 507;
 
 }  // namespace
+
+std::string songHead(std::size_t column) { return "Label" + std::to_string(column + 1); }
 
 FormDesign design() {
     return {
@@ -88,11 +92,13 @@ std::vector<ControlDesign> controls() {
             {.name = "recdrive", .hint = "Drive that has the waves in it or a cd drive"}, "recdir", "recfilter",
             "Wav + Cd Tracks|*.wav;*.cda;|Cd Tracks|*.cda|Wav files (*.wav)|*.wav|All Files|*.*", 48, "Wave");
 
-    for (auto [name, left, caption] : {std::tuple{"Label1", 72, "Song Title"}, std::tuple{"Label2", 326, "Artist"},
-                                       std::tuple{"Label3", 462, "Length"}}) {
+    for (std::size_t column = 0; column < songColumnTable.size(); ++column) {
         // The height is given: the column heads keep their distance from the list by it.
-        layout.push_back(
-            {.name = name, .kind = K::Label, .bounds = {left, 232, 0, 14}, .caption = caption, .flags = flags::Bold});
+        layout.push_back({.name = songHead(column),
+                          .kind = K::Label,
+                          .bounds = {songColumnTable[column].headLeft, 232, 0, 14},
+                          .caption = songColumnTable[column].head,
+                          .flags = flags::Bold});
     }
     layout.push_back(button("mp3play", {4, 252, 57, 39}, "Play"));
     layout.push_back(button("mp3stop", {3, 293, 57, 40}, "Stop", flags::Disabled));

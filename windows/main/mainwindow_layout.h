@@ -3,6 +3,8 @@
 
 #include "platform/layout.h"
 
+#include <cstddef>
+#include <string>
 #include <vector>
 
 namespace zelvio::mainlayout {
@@ -15,5 +17,7 @@ inline constexpr int listLeft = 64;
 
 FormDesign design();
 std::vector<ControlDesign> controls();
+// The design name of the head of the song list's column (from 0).
+std::string songHead(std::size_t column);
 
 }  // namespace zelvio::mainlayout

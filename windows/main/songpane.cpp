@@ -82,11 +82,12 @@ void TForm1::PlaySongs() {
     if (!selected) return;
     information_.hide();
     std::vector<std::string> playlist;
-    for (std::size_t k : playOrder(selected->size(), sortmenu.checked())) playlist.push_back((*selected)[k]);
+    const auto seed = static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    for (std::size_t k : playOrder(selected->size(), sortmenu.checked(), seed)) playlist.push_back((*selected)[k]);
     const std::string playlistPath = madeWorkdir(fs, session_.workdir) + "\\mpzelv.m3u";
     writePlaylist(fs, playlistPath, mp3dir.directory(), playlist);
     const std::string player = commandArgument(ShortPath(fs, session_.settings.playerpath));
-    RunProgram(app(), player + " " + commandArgument(ShortPath(fs, playlistPath)), "the player", mp3dir.directory());
+    startOutside(player + " " + commandArgument(ShortPath(fs, playlistPath)), "the player", mp3dir.directory());
 }
 
 }  // namespace zelvio

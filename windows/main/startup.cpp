@@ -2,10 +2,10 @@
 // settings file it reads at start and writes at close.
 
 #include "common/errors.h"
+#include "common/filesystem.h"
 #include "common/paths.h"
 #include "common/workdir.h"
 #include "platform/application.h"
-#include "platform/filesystem.h"
 #include "settings/settingsfile.h"
 #include "settings/settingslocation.h"
 #include "windows/main/mainwindow.h"

@@ -32,7 +32,8 @@ void TForm1::PlaySelection() {
             items.push_back({.wavePath = AddBackslash(recdir.directory()) + name});
         }
     }
-    player_.play(items, cd ? SoundSource::Cd : SoundSource::Wave);
+    // A play started during another takes its place, which ends the buttons' play.
+    if (!player_.play(items, cd ? SoundSource::Cd : SoundSource::Wave)) return;
     recplay.setEnabled(true);
     recstop.setEnabled(false);
 }

@@ -2,69 +2,75 @@
 
 #include "common/settings.h"
 #include "platform/application.h"
+#include "settings/settinglines.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace zelvio {
 
-static const char* const playerHint =
-    "If you do not know how to find the player, the USUAL player name is winplay3.exe. If you have no idea "
-    "where you installed it try using the Windows 95 search function by selecting find in your Windows 95 "
-    "tile bar start menu";
-static const char* const encoderHint =
-    "If you do not know how to find the encoder, the USUAL encoder name is l3enc.exe. If you have no idea "
-    "where you installed it try using the Windows 95 search function by selecting find in your Windows 95 "
-    "tile bar start menu";
-static const char* const mixerHint =
-    "If you do not know where your mixer is, try the sndvol32.exe file in your main windows 95 directory";
+namespace {
 
-// The six fields, each the setting it shows, in the order OK stores them.
-struct SettingField {
-    const char* edit;
-    std::string Settings::*setting;
-};
-static const SettingField settingFields[] = {
-    {"playeredit", &Settings::playerpath},      {"encoderedit", &Settings::encoderpath},
-    {"encodeflagedit", &Settings::encodeflags}, {"mixeredit", &Settings::mixerpath},
-    {"daripperedit", &Settings::ripperpath},    {"Dacommandedit", &Settings::rippercommand},
-};
-
-static FormDesign configDesign() { return fixedDialog("Tmpconfig", 35, "Mp3 Zelvio Config", {385, 261}); }
-
-// One row of a frame: a label, the field and, for a path, its browse button.
-static void addRow(std::vector<ControlDesign>& layout, const std::string& frame, int top, const char* label,
-                   const char* field, const char* browseButton, const char* browseHint) {
-    using K = ControlKind;
-    int labels = 0;
-    for (const auto& c : layout) labels += c.kind == K::Label;
-    layout.push_back(zelvio::label("Label" + std::to_string(labels + 1), {12, top + 4}, label, 0, frame));
-    if (browseButton == nullptr) {
-        layout.push_back(edit(field, {100, top, 257, 21}, 0, {}, frame));
-        return;
+// The dialog's rows, frame by frame, each from top to bottom.
+std::vector<const SettingRow*> dialogRows() {
+    std::vector<const SettingRow*> rows;
+    for (const SettingLine& line : settingLines()) {
+        if (line.row) rows.push_back(&*line.row);
     }
-    layout.push_back(edit(field, {100, top, 229, 21}, flags::ReadOnly, {}, frame));
-    layout.push_back({.name = browseButton,
-                      .kind = K::GlyphButton,
-                      .bounds = {335, top, 22, 22},
-                      .hint = browseHint,
-                      .parent = frame});
+    std::sort(rows.begin(), rows.end(), [](const SettingRow* a, const SettingRow* b) {
+        return std::pair{a->frame, a->place} < std::pair{b->frame, b->place};
+    });
+    return rows;
 }
 
-static std::vector<ControlDesign> configLayout() {
+// The setting a row shows.
+std::string Settings::*settingOf(const SettingRow& row) {
+    for (const SettingLine& line : settingLines()) {
+        if (line.row && &*line.row == &row) return std::get<std::string Settings::*>(line.field);
+    }
+    return nullptr;
+}
+
+FormDesign configDesign() { return fixedDialog("Tmpconfig", 35, "Mp3 Zelvio Config", {385, 261}); }
+
+std::vector<ControlDesign> configLayout() {
     using K = ControlKind;
+    const std::array<const char*, 2> frameCaptions{"Mp3 Config", "Other"};
     std::vector<ControlDesign> layout;
-    layout.push_back({.name = "GroupBox1", .kind = K::GroupBox, .bounds = {8, 6, 369, 108}, .caption = "Mp3 Config"});
-    addRow(layout, "GroupBox1", 20, "Mp3 Player", "playeredit", "mp3playselect", "Select Player from file list");
-    addRow(layout, "GroupBox1", 50, "Mp3 Encoder", "encoderedit", "encodeselect", "Select Encoder from file list");
-    addRow(layout, "GroupBox1", 80, "Encode Flags", "encodeflagedit", nullptr, nullptr);
-    layout.push_back({.name = "GroupBox2", .kind = K::GroupBox, .bounds = {8, 118, 369, 108}, .caption = "Other"});
-    addRow(layout, "GroupBox2", 20, "Mixer", "mixeredit", "mixerSelect", "Select Mixer from file list");
-    addRow(layout, "GroupBox2", 50, "DA Ripper", "daripperedit", "Ripperbutt", "Select Da Ripper from File list");
-    addRow(layout, "GroupBox2", 80, "DA Command", "Dacommandedit", nullptr, nullptr);
+    int frame = -1;
+    int labels = 0;
+    for (const SettingRow* row : dialogRows()) {
+        const std::string group = "GroupBox" + std::to_string(row->frame + 1);
+        if (row->frame != frame) {
+            frame = row->frame;
+            layout.push_back({.name = group,
+                              .kind = K::GroupBox,
+                              .bounds = {8, 6 + 112 * frame, 369, 108},
+                              .caption = frameCaptions.at(static_cast<std::size_t>(frame))});
+        }
+        // A label, the field and, for a program's path, its browse button.
+        const int top = 20 + 30 * row->place;
+        layout.push_back(label("Label" + std::to_string(++labels), {12, top + 4}, row->label, 0, group));
+        if (row->browseButton == nullptr) {
+            layout.push_back(edit(row->edit, {100, top, 257, 21}, 0, {}, group));
+            continue;
+        }
+        layout.push_back(edit(row->edit, {100, top, 229, 21}, flags::ReadOnly, {}, group));
+        layout.push_back({.name = row->browseButton,
+                          .kind = K::GlyphButton,
+                          .bounds = {335, top, 22, 22},
+                          .hint = row->browseHint,
+                          .parent = group});
+    }
     layout.push_back(button("OKbutt", {104, 232, 75, 25}, "&OK", flags::Bold));
     layout.push_back(button("Cancelbutt", {206, 232, 75, 25}, "&Cancel"));
     return layout;
 }
+
+}  // namespace
 
 Tmpconfig::Tmpconfig(Application& app, Settings& settings)
     : Form(app, configDesign(), configLayout()), settings_(settings) {
@@ -72,34 +78,28 @@ Tmpconfig::Tmpconfig(Application& app, Settings& settings)
     onShow = [this] { FormShow(); };
     control<Button>("OKbutt").onClick = [this] { OKbuttClick(); };
     control<Button>("Cancelbutt").onClick = [this] { CancelbuttClick(); };
-    control<Button>("mp3playselect").onClick = [this] { mp3playselectClick(); };
-    control<Button>("encodeselect").onClick = [this] { encodeselectClick(); };
-    control<Button>("mixerSelect").onClick = [this] { mixerSelectClick(); };
-    control<Button>("Ripperbutt").onClick = [this] { RipperbuttClick(); };
+    for (const SettingRow* row : dialogRows()) {
+        if (row->browseButton != nullptr) control<Button>(row->browseButton).onClick = [this, row] { browse(*row); };
+    }
 }
 
 void Tmpconfig::FormShow() {
-    for (const SettingField& field : settingFields) control<Edit>(field.edit).setText(settings_.*field.setting);
+    for (const SettingRow* row : dialogRows()) control<Edit>(row->edit).setText(settings_.*settingOf(*row));
 }
 
-void Tmpconfig::browse(const char* edit, const char* emptyFieldHint) {
-    Edit& field = control<Edit>(edit);
-    if (emptyFieldHint != nullptr && field.text().empty()) {
-        app().messageBox(MessageKind::Information, emptyFieldHint, MessageButtons::Ok);
+void Tmpconfig::browse(const SettingRow& row) {
+    Edit& field = control<Edit>(row.edit);
+    if (row.emptyFieldHint != nullptr && field.text().empty()) {
+        app().messageBox(MessageKind::Information, row.emptyFieldHint, MessageButtons::Ok);
     }
     OpenDialog1.fileName = field.text();
     if (auto path = app().openFileDialog(OpenDialog1)) field.setText(*path);
 }
 
-void Tmpconfig::mp3playselectClick() { browse("playeredit", playerHint); }
-void Tmpconfig::encodeselectClick() { browse("encoderedit", encoderHint); }
-void Tmpconfig::mixerSelectClick() { browse("mixeredit", mixerHint); }
-void Tmpconfig::RipperbuttClick() { browse("daripperedit", nullptr); }
-
 void Tmpconfig::CancelbuttClick() { close(); }
 
 void Tmpconfig::OKbuttClick() {
-    for (const SettingField& field : settingFields) settings_.*field.setting = control<Edit>(field.edit).text();
+    for (const SettingRow* row : dialogRows()) settings_.*settingOf(*row) = control<Edit>(row->edit).text();
     close();
 }
 

@@ -11,6 +11,7 @@ namespace zelvio {
 
 class Application;
 struct Settings;
+struct SettingRow;
 
 class Tmpconfig : public Form {
 public:
@@ -20,13 +21,9 @@ private:
     void FormShow();
     void OKbuttClick();
     void CancelbuttClick();
-    void mp3playselectClick();
-    void encodeselectClick();
-    void mixerSelectClick();
-    void RipperbuttClick();
-    // Lets the user pick a program for the field; an empty field first gets
-    // the hint, when there is one.
-    void browse(const char* edit, const char* emptyFieldHint);
+    // A browse button's click: lets the user pick a program for the row's
+    // field; an empty field first gets the row's hint, when it has one.
+    void browse(const SettingRow& row);
 
     Settings& settings_;
     OpenFileRequest OpenDialog1;

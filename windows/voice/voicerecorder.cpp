@@ -1,14 +1,14 @@
 #include "windows/voice/voicerecorder.h"
 
 #include "common/errors.h"
+#include "common/filesystem.h"
 #include "common/paths.h"
 #include "common/workdir.h"
 #include "encoding/capturedwave.h"
-#include "encoding/encoderline.h"
+#include "encoding/encoder.h"
+#include "encoding/outcomelines.h"
 #include "encoding/wavetemplate.h"
 #include "platform/application.h"
-#include "platform/filesystem.h"
-#include "programs/runandwait.h"
 
 namespace zelvio {
 
@@ -62,7 +62,7 @@ void quietly(Command command) {
 }  // namespace
 
 Tmpvoicerecord::Tmpvoicerecord(Application& app, const Session& session, Progress& progress)
-    : Form(app, windowDesign(), windowLayout()), session_(session), progress_(progress), MediaPlayer1(app) {
+    : Form(app, windowDesign(), windowLayout()), session_(session), progress_(progress), MediaPlayer1(app.system()) {
     recordvoicebutt.onClick = [this] { recordvoicebuttClick(); };
     Stopvoicebutt.onClick = [this] { StopvoicebuttClick(); };
     playvoicebutt.onClick = [this] { playvoicebuttClick(); };
@@ -146,14 +146,17 @@ void Tmpvoicerecord::CompressvoicebuttClick() {
     buttons(false, false, false, false);
     bool kept = false;
     if (recording == CapturedWave::Sound) {
-        const std::string output =
-            ShortPath(fs, AddBackslash(session_.mp3Directory)) + SpacesToUnderscores(mpnameedit.text());
-        const std::string commandLine = encoderCommandLine(fs, session_.settings, ShortPath(fs, voicefile()), output);
-        const RunOutcome outcome = runTellingFailures(app(), progress_, commandLine, "encoder", session_.startdir);
-        const bool made = fs.fileExists(output);
-        if (outcome.started && !outcome.stopped && !made) progress_.addLine(missingOutputLine(output));
-        // A wrong encoder path must not cost the recording: it waits for another Encode.
-        kept = !(outcome.exitCode == 0ul && made);
+        const EncodeOutcome encoded = Encoder(app().system(), session_.workdir)
+                                          .encode(session_.settings, voicefile(), session_.mp3Directory,
+                                                  SpacesToUnderscores(mpnameedit.text()));
+        if (encoded.encoder) progress_.addLine(troubleLine("encoder", *encoded.encoder));
+        const bool ran = !encoded.encoder || encoded.encoder->started;
+        if (ran && encoded.noMp3 && encoded.result != EncodeResult::Stopped) {
+            progress_.addLine(missingOutputLine(encoded.mp3));
+        }
+        // Anything but a made MP3 file (a wrong encoder path among it) must
+        // not cost the recording: it waits for another Encode.
+        kept = encoded.result != EncodeResult::Made;
         if (kept) progress_.addLine("The recording was kept: " + voicefile());
     }
     buttons(true, false, false, kept);
