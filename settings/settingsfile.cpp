@@ -17,6 +17,8 @@ template <class... Kinds>
 struct Overloaded : Kinds... {
     using Kinds::operator()...;
 };
+template <class... Kinds>
+Overloaded(Kinds...) -> Overloaded<Kinds...>;
 
 void readLine(SettingsFile& file, const SettingField& field, const std::string& line) {
     std::visit(Overloaded{
