@@ -97,9 +97,9 @@ for what in "shown" "shown with 10000 songs"; do
     for when in visible ready; do
         if [[ $when == visible ]]; then field=1; else field=2; fi
         runs=$(sed -nE "s/^window $what after ([0-9.]+) ms, ready after ([0-9.]+) ms/\\$field/p" "$out/startup.txt")
-        label="start to main window $when"
-        [[ $what == shown ]] || label="$label, 10000 MP3 files"
-        row "$label (Wine)" "$(fmt "$(median <<<"$runs")") ms" "$(count <<<"$runs")" \
+        label="start to main window $when (Wine)"
+        [[ $what == shown ]] || label="  ... $when, 10000 MP3 files"
+        row "$label" "$(fmt "$(median <<<"$runs")") ms" "$(count <<<"$runs")" \
             "$(ratio "$(median <<<"$runs")" "$bare") x the bare window"
     done
 done
