@@ -40,6 +40,24 @@ std::size_t sequenceLength(std::string_view bytes, std::size_t at) {
 
 }  // namespace
 
+void appendUtf8(std::string& text, char32_t character) {
+    if (character < 0x80) {
+        text += static_cast<char>(character);
+    } else if (character < 0x800) {
+        text += static_cast<char>(0xC0 | (character >> 6));
+        text += static_cast<char>(0x80 | (character & 0x3F));
+    } else if (character < 0x10000) {
+        text += static_cast<char>(0xE0 | (character >> 12));
+        text += static_cast<char>(0x80 | ((character >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (character & 0x3F));
+    } else {
+        text += static_cast<char>(0xF0 | (character >> 18));
+        text += static_cast<char>(0x80 | ((character >> 12) & 0x3F));
+        text += static_cast<char>(0x80 | ((character >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (character & 0x3F));
+    }
+}
+
 bool isValidUtf8(std::string_view bytes) {
     for (std::size_t at = 0; at < bytes.size();) {
         if (static_cast<unsigned char>(bytes[at]) < 0x80) {  // most text is ASCII

@@ -17,6 +17,9 @@ bool isValidUtf8(std::string_view bytes);
 using AnsiDecoder = std::string (*)(std::string_view bytes);
 std::string textFromFileBytes(std::string bytes, AnsiDecoder fromAnsi);
 
+// Appends the character's UTF-8 bytes to `text`.
+void appendUtf8(std::string& text, char32_t character);
+
 // The number of characters of a UTF-8 text; a malformed byte counts as one.
 std::size_t characterCount(std::string_view utf8);
 

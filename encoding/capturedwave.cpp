@@ -1,7 +1,7 @@
 #include "encoding/capturedwave.h"
 
 #include "common/filesystem.h"
-#include "playback/riffwave.h"
+#include "common/riffwave.h"
 
 #include <cstdint>
 

@@ -4,11 +4,11 @@
 // a sane header or refuses with a media error naming the file.
 
 #include "common/errors.h"
+#include "common/riffwave.h"
 #include "encoding/capturedwave.h"
 #include "fuzz_check.h"
 #include "platform/headless/headless_filesystem.h"
 #include "playback/playablewave.h"
-#include "playback/riffwave.h"
 
 using namespace zelvio;
 

@@ -2,7 +2,7 @@
 
 #include "common/errors.h"
 #include "common/filesystem.h"
-#include "playback/riffwave.h"
+#include "common/riffwave.h"
 
 namespace zelvio {
 

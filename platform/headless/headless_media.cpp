@@ -1,8 +1,10 @@
 #include "platform/headless/headless_media.h"
 
 #include "common/errors.h"
+#include "common/riffwave.h"
 #include "common/waveheader.h"
 #include "platform/headless/headless_filesystem.h"
+#include "platform/headless/headless_text_files.h"
 #include "platform/headless/headless_toolkit.h"
 
 #include <algorithm>
@@ -55,12 +57,6 @@ std::optional<std::string> after(const std::vector<std::string>& words, const st
     return *(found + 1);
 }
 
-std::uint32_t littleEndian(const std::string& bytes, std::size_t at) {
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
-    return value;
-}
-
 std::string twoDigits(long long value) { return (value < 10 ? "0" : "") + std::to_string(value); }
 
 }  // namespace
@@ -76,22 +72,9 @@ HeadlessMedia::Device& HeadlessMedia::device(const std::string& alias) {
 // The length a wave file's header gives: its data chunk's size at its byte rate.
 HeadlessMedia::Milliseconds HeadlessMedia::wavLength(const std::string& path) {
     if (!fs_.fileExists(path)) throw MediaError(FileNotFound);
-    const std::string bytes = fs_.fileBytes(path);
-    if (bytes.size() < 12 || bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(8, 4, "WAVE") != 0) {
-        throw MediaError(InvalidFile);
-    }
-    std::uint32_t byteRate = 0;
-    for (std::size_t at = 12; at + 8 <= bytes.size();) {
-        const std::string id = bytes.substr(at, 4);
-        const std::uint32_t size = littleEndian(bytes, at + 4);
-        if (id == "fmt " && at + 20 <= bytes.size()) byteRate = littleEndian(bytes, at + 16);
-        if (id == "data") {
-            if (byteRate == 0) break;
-            return Milliseconds(static_cast<long long>(size) * 1000 / byteRate);
-        }
-        at += 8 + size + (size & 1);
-    }
-    throw MediaError(InvalidFile);
+    const RiffWave wave = readRiffWave(*makeHeadlessByteReader(fs_.fileBytes(path)));
+    if (wave.fault != WaveFault::None || wave.format->averageBytesPerSecond == 0) throw MediaError(InvalidFile);
+    return Milliseconds(static_cast<long long>(wave.data->declaredSize) * 1000 / wave.format->averageBytesPerSecond);
 }
 
 void HeadlessMedia::open(const std::vector<std::string>& words) {

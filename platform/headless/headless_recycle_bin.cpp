@@ -14,9 +14,10 @@ namespace zelvio {
 
 namespace {
 
-char driveLetter(const HeadlessPath& path) {
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(path.drive[0])));
-}
+// Bins are kept by upper-case drive letter.
+char upper(char drive) { return static_cast<char>(std::toupper(static_cast<unsigned char>(drive))); }
+
+char driveLetter(const HeadlessPath& path) { return upper(path.drive[0]); }
 
 [[noreturn]] void mistake(const char* caller, const std::string& path, const char* what) {
     throw std::logic_error(std::string(caller) + "(\"" + path + "\"): " + what);
@@ -73,14 +74,14 @@ bool HeadlessFileSystem::askDeleteForGood(const std::vector<std::string>& paths)
 }
 
 void HeadlessFileSystem::removeRecycleBin(char drive) {
-    const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(drive)));
-    if (!drives_.contains(upper)) mistake("removeRecycleBin", std::string(1, drive), "no such drive");
-    if (hasBin(upper)) binless_.push_back(upper);
+    const char letter = upper(drive);
+    if (!drives_.contains(letter)) mistake("removeRecycleBin", std::string(1, drive), "no such drive");
+    if (hasBin(letter)) binless_.push_back(letter);
 }
 
 std::vector<std::string> HeadlessFileSystem::recycled(char drive) const {
     std::vector<std::string> paths;
-    const auto bin = bins_.find(static_cast<char>(std::toupper(static_cast<unsigned char>(drive))));
+    const auto bin = bins_.find(upper(drive));
     if (bin == bins_.end()) return paths;
     for (const RecycledFile& file : bin->second) paths.push_back(file.path);
     return paths;

@@ -5,8 +5,8 @@
 #include "corpus_waves.h"
 #include "wave_header.h"
 
+#include "common/riffwave.h"
 #include "platform/headless/headless_text_files.h"
-#include "playback/riffwave.h"
 
 #include <gtest/gtest.h>
 

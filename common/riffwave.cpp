@@ -1,4 +1,4 @@
-#include "playback/riffwave.h"
+#include "common/riffwave.h"
 
 #include "common/filesystem.h"
 
