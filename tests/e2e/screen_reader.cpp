@@ -1,27 +1,16 @@
 #include "tests/e2e/screen_reader.h"
 
+#include "tests/e2e/accessible_object.h"
 #include "tests/e2e/call_limit.h"
 #include "tests/e2e/driver_error.h"
-#include "tests/e2e/utf8.h"
 #include "tests/e2e/window_actions.h"
 #include "tests/e2e/window_search.h"
 
 #include <ole2.h>
-#include <oleacc.h>
-
-#include <memory>
 
 namespace zelvio::e2e {
 
 namespace {
-
-// IID_IAccessible as MinGW imports it from oleacc reads a thunk, not the GUID.
-constexpr GUID accessibleIid = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
-
-struct ReleaseObject {
-    void operator()(IAccessible* object) const { object->Release(); }
-};
-using Accessible = std::unique_ptr<IAccessible, ReleaseObject>;
 
 // COM for the thread a driver call runs on, as long as the call lasts.
 class ComOnThisThread {
@@ -37,33 +26,10 @@ private:
     bool joined_;
 };
 
-VARIANT childId(long child) {
-    VARIANT id{};
-    id.vt = VT_I4;
-    id.lVal = child;
-    return id;
-}
-
-std::string taken(BSTR text) {
-    if (text == nullptr) return {};
-    std::string said = toUtf8(std::wstring_view(text, SysStringLen(text)));
-    SysFreeString(text);
-    return said;
-}
-
-std::string nameFrom(IAccessible* object, long child) {
-    BSTR name = nullptr;
-    return object->get_accName(childId(child), &name) == S_OK ? taken(name) : taken(nullptr);
-}
-
-// The system's own object, as Wine or Windows makes it, whatever the window answers.
+// The name the system's own object gives, whatever the window answers.
 std::string systemName(HWND window) {
-    IAccessible* object = nullptr;
-    if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, accessibleIid, reinterpret_cast<void**>(&object))) ||
-        object == nullptr) {
-        return {};
-    }
-    return nameFrom(Accessible(object).get(), CHILDID_SELF);
+    const Accessible object = systemObject(window);
+    return object ? accName(object.get()) : std::string();
 }
 
 // "&Title" reads "Title"; "&&" is an "&".
@@ -95,13 +61,7 @@ Heard hear(HWND window, long child) {
                               std::to_string(static_cast<unsigned long>(result)));
         }
         const Accessible object(found);
-        Heard heard;
-        heard.name = nameFrom(object.get(), child);
-        VARIANT role{};
-        if (object->get_accRole(childId(child), &role) == S_OK && role.vt == VT_I4) heard.role = role.lVal;
-        BSTR value = nullptr;
-        if (object->get_accValue(childId(child), &value) == S_OK) heard.value = taken(value);
-        return heard;
+        return Heard{accName(object.get(), child), accRole(object.get(), child), accValue(object.get(), child)};
     });
 }
 

@@ -14,6 +14,7 @@
 #include "platform/launcher.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_text.h"
+#include "tests/e2e/accessible_object.h"
 #include "tests/e2e/trash.h"
 #include "tests/e2e/utf8.h"
 #include "tests/e2e/work_directory.h"
@@ -925,13 +926,11 @@ TEST_F(Win32ToolkitTest, TheFocusMovesOnFromAControlThatIsDisabledOrHidden) {
 
 // ---------------------------------------------------------------- screen readers
 
-// IID_IAccessible as MinGW imports it from oleacc reads a thunk.
-constexpr GUID accessibleIid = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
-
-struct ReleaseObject {
-    void operator()(IAccessible* object) const { object->Release(); }
-};
-using Accessible = std::unique_ptr<IAccessible, ReleaseObject>;
+using e2e::Accessible;
+using e2e::accName;
+using e2e::accRole;
+using e2e::accValue;
+using e2e::systemObject;
 
 // The window's own object for its client area, as AccessibleObjectFromWindow
 // gets it; null when the window leaves the answer to the system.
@@ -939,45 +938,8 @@ Accessible ownObject(HWND window) {
     const LRESULT answer = SendMessageW(window, WM_GETOBJECT, 0, static_cast<DWORD>(OBJID_CLIENT));
     if (answer <= 0) return nullptr;
     IAccessible* object = nullptr;
-    ObjectFromLresult(answer, accessibleIid, 0, reinterpret_cast<void**>(&object));
+    ObjectFromLresult(answer, e2e::accessibleIid, 0, reinterpret_cast<void**>(&object));
     return Accessible(object);
-}
-
-Accessible systemObject(HWND window) {
-    IAccessible* object = nullptr;
-    CreateStdAccessibleObject(window, OBJID_CLIENT, accessibleIid, reinterpret_cast<void**>(&object));
-    return Accessible(object);
-}
-
-VARIANT child(LONG id) {
-    VARIANT variant{};
-    variant.vt = VT_I4;
-    variant.lVal = id;
-    return variant;
-}
-
-// What a text answer says; empty when there is none.
-template <class Ask>
-std::string asked(Ask ask) {
-    BSTR text = nullptr;
-    if (ask(&text) != S_OK || text == nullptr) return {};
-    const std::string said = e2e::toUtf8(std::wstring(text, SysStringLen(text)));
-    SysFreeString(text);
-    return said;
-}
-
-std::string nameOf(IAccessible* object, LONG id = CHILDID_SELF) {
-    return asked([&](BSTR* text) { return object->get_accName(child(id), text); });
-}
-
-std::string valueOf(IAccessible* object) {
-    return asked([&](BSTR* text) { return object->get_accValue(child(CHILDID_SELF), text); });
-}
-
-LONG roleOf(IAccessible* object) {
-    VARIANT role{};
-    if (object->get_accRole(child(CHILDID_SELF), &role) != S_OK || role.vt != VT_I4) return -1;
-    return role.lVal;
 }
 
 LONG childCount(IAccessible* object) {
@@ -1064,13 +1026,13 @@ TEST_F(Win32AccessibilityTest, ANamedListSaysItsNameAndKeepsTheSystemsRoleAndIte
     ASSERT_TRUE(own);
     const Accessible system = systemObject(songs);
     ASSERT_TRUE(system);
-    EXPECT_EQ(nameOf(own.get()), "Songs");
-    EXPECT_EQ(roleOf(own.get()), roleOf(system.get()));
+    EXPECT_EQ(accName(own.get()), "Songs");
+    EXPECT_EQ(accRole(own.get()), accRole(system.get()));
     EXPECT_EQ(childCount(own.get()), childCount(system.get()));
     // A song is read by its columns, a bare name as it stands.
-    EXPECT_EQ(nameOf(own.get(), 1), "Title, Artist, 3:00");
-    EXPECT_EQ(nameOf(own.get(), 2), "bare.mp3");
-    EXPECT_EQ(nameOf(own.get(), 3), nameOf(system.get(), 3));  // no such item: the system's answer
+    EXPECT_EQ(accName(own.get(), 1), "Title, Artist, 3:00");
+    EXPECT_EQ(accName(own.get(), 2), "bare.mp3");
+    EXPECT_EQ(accName(own.get(), 3), accName(system.get(), 3));  // no such item: the system's answer
     // The list, drawn by the program, keeps its texts for the system's object to read.
     wchar_t item[64] = {};
     SendMessageW(songs, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(item));
@@ -1080,8 +1042,8 @@ TEST_F(Win32AccessibilityTest, ANamedListSaysItsNameAndKeepsTheSystemsRoleAndIte
     const HWND files = spoken("spokenFiles");
     const Accessible plain = ownObject(files);
     ASSERT_TRUE(plain);
-    EXPECT_EQ(nameOf(plain.get()), "Files");
-    EXPECT_EQ(nameOf(plain.get(), 1), nameOf(systemObject(files).get(), 1));
+    EXPECT_EQ(accName(plain.get()), "Files");
+    EXPECT_EQ(accName(plain.get(), 1), accName(systemObject(files).get(), 1));
 }
 
 TEST_F(Win32AccessibilityTest, OnlyWhatTheSystemCannotNameAnswersForItself) {
@@ -1089,7 +1051,7 @@ TEST_F(Win32AccessibilityTest, OnlyWhatTheSystemCannotNameAnswersForItself) {
     EXPECT_FALSE(ownObject(spoken("spokenPlay")));   // and a button by its caption
     const Accessible find = ownObject(spoken("spokenFind"));
     ASSERT_TRUE(find);
-    EXPECT_EQ(nameOf(find.get()), "Find your player");
+    EXPECT_EQ(accName(find.get()), "Find your player");
     // Only the client area: the window's frame is the system's.
     EXPECT_EQ(SendMessageW(spoken("spokenSongs"), WM_GETOBJECT, 0, static_cast<DWORD>(OBJID_WINDOW)), 0);
 }
@@ -1098,20 +1060,20 @@ TEST_F(Win32AccessibilityTest, TheGaugeIsAProgressBarAndTheCounterItsWordsAndBot
     const HWND gauge = spoken("spokenGauge");
     Accessible bar = ownObject(gauge);
     ASSERT_TRUE(bar);
-    EXPECT_EQ(roleOf(bar.get()), ROLE_SYSTEM_PROGRESSBAR);
-    EXPECT_EQ(valueOf(bar.get()), "0%");
+    EXPECT_EQ(accRole(bar.get()), ROLE_SYSTEM_PROGRESSBAR);
+    EXPECT_EQ(accValue(bar.get()), "0%");
     auto& portable = spoken_.control<Gauge>("spokenGauge");
     portable.setMaximum(200);
     portable.setPosition(90);
-    EXPECT_EQ(valueOf(bar.get()), "45%");
+    EXPECT_EQ(accValue(bar.get()), "45%");
 
     const HWND counter = spoken("spokenCounter");
     EXPECT_FALSE(ownObject(counter));  // a shape with nothing to say is the system's
     spoken_["spokenCounter"].setText("Min 12 Sec 34, Playing");
     const Accessible words = ownObject(counter);
     ASSERT_TRUE(words);
-    EXPECT_EQ(nameOf(words.get()), "Min 12 Sec 34, Playing");
-    EXPECT_EQ(roleOf(words.get()), ROLE_SYSTEM_STATICTEXT);
+    EXPECT_EQ(accName(words.get()), "Min 12 Sec 34, Playing");
+    EXPECT_EQ(accRole(words.get()), ROLE_SYSTEM_STATICTEXT);
 
     pump();
     EXPECT_EQ(seenEvents, (std::vector<SeenEvent>{{EVENT_OBJECT_VALUECHANGE, gauge, OBJID_CLIENT, CHILDID_SELF},
@@ -1129,7 +1091,7 @@ TEST_F(Win32AccessibilityTest, TheCurrentSongsNewTextIsTold) {
     EXPECT_EQ(seenEvents, (std::vector<SeenEvent>{{EVENT_OBJECT_NAMECHANGE, list, OBJID_CLIENT, 2}}));
     const Accessible own = ownObject(list);
     ASSERT_TRUE(own);
-    EXPECT_EQ(nameOf(own.get(), 2), "Found, Band");
+    EXPECT_EQ(accName(own.get(), 2), "Found, Band");
 }
 
 // The keyboard opens a list's pop-up menu under its current item: the
@@ -1198,12 +1160,12 @@ TEST_F(Win32AccessibilityTest, AnObjectHeldPastItsWindowAnswersAsTheSystemDoes) 
         gauge = ownObject(childNamed(window, "spokenGauge"));
         ASSERT_TRUE(list);
         ASSERT_TRUE(gauge);
-        EXPECT_EQ(nameOf(list.get()), "Songs");
+        EXPECT_EQ(accName(list.get()), "Songs");
     }
     EXPECT_FALSE(IsWindow(window));
-    EXPECT_NE(nameOf(list.get()), "Songs");
-    EXPECT_EQ(nameOf(list.get(), 1), "");
-    EXPECT_EQ(valueOf(gauge.get()), "");
+    EXPECT_NE(accName(list.get()), "Songs");
+    EXPECT_EQ(accName(list.get(), 1), "");
+    EXPECT_EQ(accValue(gauge.get()), "");
     list.reset();
     gauge.reset();
 }
